@@ -1,0 +1,41 @@
+#!/usr/bin/env bash
+# Checks for the Debian packages the build needs and installs the missing ones.
+# Does nothing when everything is present.
+set -euo pipefail
+
+packages=(
+    g++ cmake ninja-build make pkg-config
+    qt6-base-dev libgl-dev
+    libgtest-dev libgmock-dev libbenchmark-dev
+    libcli11-dev nlohmann-json3-dev
+    fonts-dejavu-core fonts-liberation
+)
+# Optional extras for the targets that need them, asked for by name: KORVELD_EXTRA_PACKAGES="clang xvfb"
+if [[ -n "${KORVELD_EXTRA_PACKAGES:-}" ]]; then
+    read -r -a extra <<<"$KORVELD_EXTRA_PACKAGES"
+    packages+=("${extra[@]}")
+fi
+
+missing=()
+for p in "${packages[@]}"; do
+    if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed"; then
+        missing+=("$p")
+    fi
+done
+
+if [[ ${#missing[@]} -eq 0 ]]; then
+    exit 0
+fi
+
+echo "Installing missing packages: ${missing[*]}"
+if [[ $(id -u) -eq 0 ]]; then
+    apt-get update -q
+    DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends "${missing[@]}"
+elif command -v sudo >/dev/null 2>&1 && sudo -n true 2>/dev/null; then
+    sudo apt-get update -q
+    sudo DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends "${missing[@]}"
+else
+    echo "Cannot install packages without root. Run this, then try again:" >&2
+    echo "  sudo apt-get install -y ${missing[*]}" >&2
+    exit 1
+fi
