@@ -73,9 +73,8 @@ float SelectionUnitMultiplier(CapacityUnit unit) {
     return 1.0f;
 }
 
-float RatedTons(float ValConstant, const SelectionConditions& c) {
-    const double flow = static_cast<double>(ValConstant) * std::sqrt(static_cast<double>(c.LiqDensity) * c.DeltaP);
-    return static_cast<float>(flow / c.MassFlow * c.Sensit);
+float RatedTons(float ValConstant, double root, float MassFlow, float Sensit) {
+    return static_cast<float>(static_cast<double>(ValConstant) * root / MassFlow * Sensit);
 }
 
 float WithBleed(float ValCapacity, std::int16_t SeriesNo, std::int16_t BleedOption, float BleedFraction) {
@@ -123,22 +122,27 @@ SelectionAnswer SelectValve(const SelectionRequest& request, const NumberLocale&
         return answer;
     }
     c.MassFlow = static_cast<float>(kBtuPerMinutePerTon / (static_cast<double>(c.HVap) - c.HLiq));
-    c.Sensit = Series(SeriesNo).usesSensitivity ? Sensitivity(c.EvapTemp, request.RefIndex) : 1.0f;
+    const SeriesInfo& series = Series(SeriesNo);
+    c.Sensit = series.usesSensitivity ? Sensitivity(c.EvapTemp, request.RefIndex) : 1.0f;
 
-    // Rate every size the series offers, then walk the windows.
-    const std::int16_t N = Series(SeriesNo).sizeCount;
-    std::array<std::optional<float>, kMaxSizes> capacities{};
+    // Rate the sizes in catalog order until one window holds the requirement or none can.
+    const CatalogProcedure catalog = ValveDataProcedure(SeriesNo);
+    const double root = std::sqrt(static_cast<double>(c.LiqDensity) * c.DeltaP);
+    SizeSearch search(series.sizeCount, c.InputCapacity);
     float ValConstant = 0.0f;
     std::string ValName;
-    for (std::int16_t SizeNo = 1; SizeNo <= N; ++SizeNo) {
-        ValveData(SeriesNo, SizeNo, request.RefIndex, ValConstant, ValName);
+    for (std::int16_t SizeNo = 1; catalog != nullptr && SizeNo <= series.sizeCount; ++SizeNo) {
+        catalog(SizeNo, request.RefIndex, ValConstant, ValName);
+        std::optional<float> capacity;
         if (!ValName.empty()) {
-            capacities[static_cast<std::size_t>(SizeNo - 1)] =
-                WithBleed(RatedTons(ValConstant, c), SeriesNo, request.BleedOption, request.BleedFraction);
+            capacity = WithBleed(RatedTons(ValConstant, root, c.MassFlow, c.Sensit), SeriesNo, request.BleedOption,
+                                 request.BleedFraction);
+        }
+        if (search.offer(SizeNo, capacity)) {
+            break;
         }
     }
-    const SizeSearchResult found = SearchSizes(
-        std::span<const std::optional<float>>(capacities.data(), static_cast<std::size_t>(N)), c.InputCapacity);
+    const SizeSearchResult found = search.result();
     if (found.outcome != SizeOutcome::Selected) {
         answer.message = outcomeMessage(found.outcome, request.entries.txtSelValve);
         return answer;
@@ -147,8 +151,8 @@ SelectionAnswer SelectValve(const SelectionRequest& request, const NumberLocale&
     SelectedValve& valve = answer.selected.emplace();
     valve.SizeNo = found.SizeNo;
     valve.ValCapacity = found.ValCapacity;
-    ValveData(SeriesNo, valve.SizeNo, request.RefIndex, ValConstant, valve.ValName);
-    switch (Series(SeriesNo).bleed) {
+    valve.ValName = std::move(ValName); // the walk stopped at the selected size
+    switch (series.bleed) {
     case BleedTable::A:
         BleedPartA(valve.SizeNo, request.BleedOption, answer.BleedPart);
         break;

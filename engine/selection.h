@@ -117,8 +117,9 @@ struct SelectionAnswer {
 // Tons per unit of the required-capacity entry: 1/12000, 1, 1/3.52 or 1/3024, stored as a Single.
 float SelectionUnitMultiplier(CapacityUnit unit);
 
-// The capacity of one size in tons, and with the bleed for the bleed series.
-float RatedTons(float ValConstant, const SelectionConditions& conditions);
+// The capacity of one size in tons: ValConstant × root / MassFlow × Sensit, with root the square
+// root of LiqDensity × DeltaP (the same for every size); and with the bleed for the bleed series.
+float RatedTons(float ValConstant, double root, float MassFlow, float Sensit);
 float WithBleed(float ValCapacity, std::int16_t SeriesNo, std::int16_t BleedOption, float BleedFraction);
 
 SelectionAnswer SelectValve(const SelectionRequest& request, const NumberLocale& locale = {});

@@ -7,51 +7,64 @@ SizeWindow WindowOf(float ValCapacity) {
     return {static_cast<float>(capacity - capacity * 0.35), static_cast<float>(capacity * 0.1 + capacity)};
 }
 
-SizeSearchResult SearchSizes(std::span<const std::optional<float>> capacities, float InputCapacity) {
-    const std::size_t N = capacities.size();
-    float PrevMaxCapacity = 0.0f;
-    float MaxValCapacity = 0.0f;
-    std::optional<SizeWindow> first;
-    SizeWindow last{};
-    for (std::size_t size = 1; size <= N; ++size) {
-        const std::optional<float>& capacity = capacities[size - 1];
-        if (!capacity) {
-            PrevMaxCapacity = MaxValCapacity;
-            continue;
-        }
-        const SizeWindow window = WindowOf(*capacity);
-        const bool firstOffered = !first;
-        if (firstOffered) {
-            first = window;
-        }
-        last = window;
-        // The smallest test looks at the first size offered, so a catalog without size 1 for the
-        // refrigerant still reads "too small" below it.
-        if (firstOffered && InputCapacity < window.MinValCapacity) {
-            return {SizeOutcome::TooSmall};
-        }
-        if (!firstOffered && InputCapacity > PrevMaxCapacity && InputCapacity < window.MinValCapacity) {
-            return {SizeOutcome::BetweenTwoValves};
-        }
-        if (size == N && InputCapacity > window.MaxValCapacity) {
-            return {SizeOutcome::TooLarge};
-        }
-        if (InputCapacity > window.MinValCapacity && InputCapacity < window.MaxValCapacity) {
-            return {SizeOutcome::Selected, static_cast<std::int16_t>(size), *capacity};
-        }
-        PrevMaxCapacity = window.MaxValCapacity;
-        MaxValCapacity = window.MaxValCapacity;
+SizeSearch::SizeSearch(std::int16_t sizeCount, float InputCapacity) : m_sizeCount(sizeCount), m_input(InputCapacity) {}
+
+bool SizeSearch::offer(std::int16_t SizeNo, std::optional<float> ValCapacity) {
+    if (m_answer) {
+        return true;
     }
-    if (!first) {
+    if (!ValCapacity) {
+        m_prevMaxCapacity = m_maxValCapacity;
+        return false;
+    }
+    const SizeWindow window = WindowOf(*ValCapacity);
+    const bool firstOffered = !m_first;
+    if (firstOffered) {
+        m_first = window;
+    }
+    m_last = window;
+    // The smallest test looks at the first size offered, so a catalog without size 1 for the
+    // refrigerant still reads "too small" below it.
+    if (firstOffered && m_input < window.MinValCapacity) {
+        m_answer = {SizeOutcome::TooSmall};
+    } else if (!firstOffered && m_input > m_prevMaxCapacity && m_input < window.MinValCapacity) {
+        m_answer = {SizeOutcome::BetweenTwoValves};
+    } else if (SizeNo == m_sizeCount && m_input > window.MaxValCapacity) {
+        m_answer = {SizeOutcome::TooLarge};
+    } else if (m_input > window.MinValCapacity && m_input < window.MaxValCapacity) {
+        m_answer = {SizeOutcome::Selected, SizeNo, *ValCapacity};
+    } else {
+        m_prevMaxCapacity = window.MaxValCapacity;
+        m_maxValCapacity = window.MaxValCapacity;
+        return false;
+    }
+    return true;
+}
+
+SizeSearchResult SizeSearch::result() const {
+    if (m_answer) {
+        return *m_answer;
+    }
+    if (!m_first) {
         return {};
     }
-    if (InputCapacity <= first->MinValCapacity) {
+    if (m_input <= m_first->MinValCapacity) {
         return {SizeOutcome::TooSmall};
     }
-    if (InputCapacity >= last.MaxValCapacity) {
+    if (m_input >= m_last.MaxValCapacity) {
         return {SizeOutcome::TooLarge};
     }
     return {SizeOutcome::BetweenTwoValves};
+}
+
+SizeSearchResult SearchSizes(std::span<const std::optional<float>> capacities, float InputCapacity) {
+    SizeSearch search(static_cast<std::int16_t>(capacities.size()), InputCapacity);
+    for (std::size_t size = 1; size <= capacities.size(); ++size) {
+        if (search.offer(static_cast<std::int16_t>(size), capacities[size - 1])) {
+            break;
+        }
+    }
+    return search.result();
 }
 
 } // namespace korveld

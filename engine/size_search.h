@@ -30,11 +30,32 @@ struct SizeSearchResult {
     float ValCapacity = 0.0f; // its capacity, tons
 };
 
-// capacities[i] is the rated capacity of size i + 1 (bleed included), empty when the size is not
-// offered. Sizes are tested in ascending order, so overlapping windows go to the smaller size.
+// The walk itself, fed one size at a time in ascending order so that sizes after the answer need
+// not be rated. Sizes are tested in ascending order, so overlapping windows go to the smaller size.
 // A requirement on a window's limit, or beyond a last size that is not offered, ends the walk
 // without an answer of its own; it is then too small at or below the window of the first offered
 // size, too large at or above that of the last offered size, and between two valves otherwise.
+class SizeSearch {
+public:
+    SizeSearch(std::int16_t sizeCount, float InputCapacity);
+    // Size SizeNo with its rated capacity in tons (bleed included), or empty when it is not offered.
+    // Returns true once the search has its answer.
+    bool offer(std::int16_t SizeNo, std::optional<float> ValCapacity);
+    // The answer; call after offer() returned true or after the last size.
+    SizeSearchResult result() const;
+
+private:
+    std::int16_t m_sizeCount;
+    float m_input;
+    float m_prevMaxCapacity = 0.0f;
+    float m_maxValCapacity = 0.0f;
+    std::optional<SizeWindow> m_first;
+    SizeWindow m_last{};
+    std::optional<SizeSearchResult> m_answer;
+};
+
+// capacities[i] is the rated capacity of size i + 1 (bleed included), empty when the size is not
+// offered.
 SizeSearchResult SearchSizes(std::span<const std::optional<float>> capacities, float InputCapacity);
 
 } // namespace korveld
