@@ -1,20 +1,13 @@
 #include "engine/charge_advice.h"
+#include "row_names.h"
 
 #include <gtest/gtest.h>
-#include <ostream>
 #include <string>
 
 namespace korveld {
 namespace {
 
-// Rows print as their names in test listings.
-template <typename Row>
-requires requires(const Row& row) {
-    row.name;
-}
-void PrintTo(const Row& row, std::ostream* os) {
-    *os << row.name;
-}
+KORVELD_PRINT_ROWS_AS_NAMES
 
 constexpr std::int16_t kKO = 2, kKOD = 3, kVA = 11, kNYF = 1, kDQQ = 9, kVMP = 13;
 

@@ -1,20 +1,13 @@
 #include "engine/charges.h"
+#include "row_names.h"
 
 #include <gtest/gtest.h>
-#include <ostream>
 #include <string>
 
 namespace korveld {
 namespace {
 
-// Rows print as their names in test listings.
-template <typename Row>
-requires requires(const Row& row) {
-    row.name;
-}
-void PrintTo(const Row& row, std::ostream* os) {
-    *os << row.name;
-}
+KORVELD_PRINT_ROWS_AS_NAMES
 
 constexpr std::int16_t kKO = 2, kKOD = 3, kVA = 11, kNYF = 1, kOBN = 7, kDQQ = 9, kVMP = 13;
 
@@ -168,7 +161,7 @@ TEST(ChargeCaptionsOnly, TouchNeitherEnabledNorChoiceExceptForR22KOD) {
     EXPECT_EQ(kod[ChargeOption::MOP2].visible, false);
 }
 
-TEST(ChargeSpecialBranches, NoChargeSeriesHideTheFrameAndChangeNothingElse) {
+TEST(ChargeOwnBranches, NoChargeSeriesHideTheFrameAndChangeNothingElse) {
     for (std::int16_t series : {kNYF, kOBN, kDQQ}) {
         ChargeFrameChange expected;
         expected.frameVisible = false;
@@ -177,7 +170,7 @@ TEST(ChargeSpecialBranches, NoChargeSeriesHideTheFrameAndChangeNothingElse) {
     EXPECT_EQ(MOPSelect(ChargeFamily::None, kKO, 40.0f, false), ChargeFrameChange{});
 }
 
-TEST(ChargeSpecialBranches, VAWithTheR502FamilyOffersOnlyW) {
+TEST(ChargeOwnBranches, VAWithTheR502FamilyOffersOnlyW) {
     const ChargeFrameChange change = R502MOPSelect_C(kVA, -30.0f);
     EXPECT_EQ(change.frameVisible, true);
     EXPECT_EQ(change[ChargeOption::MOPNone].caption, "W");
@@ -187,7 +180,7 @@ TEST(ChargeSpecialBranches, VAWithTheR502FamilyOffersOnlyW) {
     EXPECT_FALSE(change.choose.has_value());
 }
 
-TEST(ChargeSpecialBranches, NoRefrigerantShowsTheFrameOnly) {
+TEST(ChargeOwnBranches, NoRefrigerantShowsTheFrameOnly) {
     const ChargeFrameChange change = UpdateChargeOptions(0, kKO, false, 10.0f, false);
     EXPECT_EQ(change.frameVisible, true);
     EXPECT_EQ(change[ChargeOption::MOP1].visible, true);
@@ -235,30 +228,11 @@ TEST(PowerHeadKOD, ChoosesCAThenWritesItsOwnRangeHint) {
     EXPECT_FALSE(PowerHead(2, kKO, true).rangeHint.has_value());
 }
 
-TEST(ChargeRanges, OptionClicksAndEvaporatorRanges) {
+TEST(ChargeRanges, OptionClicksWriteTheirRangeHints) {
     EXPECT_EQ(ChargeOptionRangeHint(ChargeOption::MOPCA, false), "Range: 0 to 60 deg F.");
     EXPECT_EQ(ChargeOptionRangeHint(ChargeOption::MOPCA, true), "Range: -18 to 16 deg C.");
     EXPECT_EQ(ChargeOptionRangeHint(ChargeOption::MOP2, false), "Range: -40 to 60 deg F.");
     EXPECT_EQ(ChargeOptionRangeHint(ChargeOption::MOPNone, true), "Range: -40 to 16 deg C.");
-    EXPECT_EQ(EvaporatorRange(true, false).low, 0.0);
-    EXPECT_EQ(EvaporatorRange(true, true).low, -18.0);
-    EXPECT_EQ(EvaporatorRange(false, true).high, 16.0);
-    EXPECT_EQ(EvaporatorRange(false, false).high, 60.0);
-}
-
-TEST(ChargeFrameChangeThen, LaterFieldsWinAndUnsetOnesKeepTheEarlier) {
-    ChargeFrameChange first;
-    first.frameVisible = true;
-    first[ChargeOption::MOP1].caption = "W15";
-    first[ChargeOption::MOP1].visible = true;
-    ChargeFrameChange later;
-    later[ChargeOption::MOP1].visible = false;
-    later.choose = ChargeOption::MOPNone;
-    const ChargeFrameChange merged = first.then(later);
-    EXPECT_EQ(merged.frameVisible, true);
-    EXPECT_EQ(merged[ChargeOption::MOP1].caption, "W15");
-    EXPECT_EQ(merged[ChargeOption::MOP1].visible, false);
-    EXPECT_EQ(merged.choose, ChargeOption::MOPNone);
 }
 
 } // namespace

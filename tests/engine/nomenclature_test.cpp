@@ -1,20 +1,13 @@
 #include "engine/nomenclature.h"
+#include "row_names.h"
 
 #include <gtest/gtest.h>
-#include <ostream>
 #include <string>
 
 namespace korveld {
 namespace {
 
-// Rows print as their names in test listings.
-template <typename Row>
-requires requires(const Row& row) {
-    row.name;
-}
-void PrintTo(const Row& row, std::ostream* os) {
-    *os << row.name;
-}
+KORVELD_PRINT_ROWS_AS_NAMES
 
 // ---- Letters read from the options, with the per-series overrides ----
 
@@ -114,15 +107,6 @@ TEST(ForcedOptionsOfSeries, OverridesAndQZLargeSizes) {
     ForcedOptions notQZ;
     QZLargeSizeOptions(13, 9, notQZ);
     EXPECT_TRUE(notQZ.steps().empty());
-}
-
-TEST(ForcedOptionsOfSeries, ChoosingOneOptionClearsItsPartner) {
-    ForcedOptions forced;
-    forced.add(ForcedControl::optExternal, true, true);
-    EXPECT_FALSE(forced.chosenAfter(ForcedControl::optInternal, true));
-    EXPECT_TRUE(forced.chosenAfter(ForcedControl::optSweat, true));
-    forced.add(ForcedControl::optInternal, false, true);
-    EXPECT_FALSE(forced.chosenAfter(ForcedControl::optInternal, true));
 }
 
 TEST(AssembliesOfSeries, PowerAndCageForSeries13To18Only) {

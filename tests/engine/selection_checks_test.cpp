@@ -1,20 +1,13 @@
 #include "engine/selection_checks.h"
+#include "row_names.h"
 
 #include <gtest/gtest.h>
-#include <ostream>
 #include <string>
 
 namespace korveld {
 namespace {
 
-// Rows print as their names in test listings.
-template <typename Row>
-requires requires(const Row& row) {
-    row.name;
-}
-void PrintTo(const Row& row, std::ostream* os) {
-    *os << row.name;
-}
+KORVELD_PRINT_ROWS_AS_NAMES
 
 using E = SelectionEntry;
 

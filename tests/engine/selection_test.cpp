@@ -1,23 +1,16 @@
 #include "engine/selection.h"
 #include "engine/valconts.h"
+#include "row_names.h"
 
 #include <cstdio>
 #include <functional>
 #include <gtest/gtest.h>
-#include <ostream>
 #include <string>
 
 namespace korveld {
 namespace {
 
-// Rows print as their names in test listings.
-template <typename Row>
-requires requires(const Row& row) {
-    row.name;
-}
-void PrintTo(const Row& row, std::ostream* os) {
-    *os << row.name;
-}
+KORVELD_PRINT_ROWS_AS_NAMES
 
 // R-22 at 40 / 100 / 90 °F with an orifice distributor and the KO series, as a user leaves the
 // worksheet after picking them: external equalizer, sweat, charge W35, Btu/h.
@@ -176,12 +169,6 @@ TEST(SelectionUnits, KilowattsAreDividedBy352) {
     EXPECT_NEAR(shown, answer.selected->ValCapacity * 3.52f, 1e-4);
     EXPECT_EQ(answer.selected->capacityText, FormatNumber(shown, kCapacityPattern) + "  kW");
     EXPECT_NEAR(answer.selected->PerCentLoading, 90.0f, 0.5f);
-}
-
-TEST(SelectionUnits, TheSelectionsOwnFactors) {
-    EXPECT_EQ(SelectionUnitMultiplier(CapacityUnit::BtuH), static_cast<float>(1.0 / 12000.0));
-    EXPECT_EQ(SelectionUnitMultiplier(CapacityUnit::Tons), 1.0f);
-    EXPECT_EQ(SelectionUnitMultiplier(CapacityUnit::KW), static_cast<float>(1.0 / 3.52));
     EXPECT_EQ(SelectionUnitMultiplier(CapacityUnit::KCal), static_cast<float>(1.0 / 3024.0));
 }
 

@@ -1,21 +1,14 @@
 #include "engine/size_search.h"
+#include "row_names.h"
 
 #include <gtest/gtest.h>
-#include <ostream>
 #include <string>
 #include <vector>
 
 namespace korveld {
 namespace {
 
-// Rows print as their names in test listings.
-template <typename Row>
-requires requires(const Row& row) {
-    row.name;
-}
-void PrintTo(const Row& row, std::ostream* os) {
-    *os << row.name;
-}
+KORVELD_PRINT_ROWS_AS_NAMES
 
 using Sizes = std::vector<std::optional<float>>;
 constexpr std::optional<float> kNotOffered;
