@@ -221,7 +221,8 @@ std::int16_t SeriesNoOfText(std::string_view text) {
 std::optional<Refusal> SeriesPickRefusal(Worksheet worksheet, std::int16_t SeriesNo, std::string_view refrigerantText) {
     for (const SeriesPickRule& rule : kSeriesPickRules) {
         if (rule.worksheet == worksheet && inSet(rule.picks, SeriesNo) && meets(rule.condition, refrigerantText)) {
-            return Refusal{rule.emptied, rule.title, promptText(rule.prompt, SeriesText(SeriesNo))};
+            const bool endsPick = rule.prompt == Prompt::KODOnlyAvailable || rule.prompt == Prompt::KODOnlySuitable;
+            return Refusal{rule.emptied, rule.title, promptText(rule.prompt, SeriesText(SeriesNo)), endsPick};
         }
     }
     return std::nullopt;

@@ -12,6 +12,9 @@
 
 namespace korveld {
 
+// Order of a refrigerant pick on the selection worksheet: RefIndex, R507Flag and RefLetter are set;
+// the refusal is shown; then, refused or not, EvapTempEntry from txtEvapTemp, UpdateChargeOptions,
+// PowerHead, and for R-12 alone optMOPNone chosen (choosesNoCharge).
 struct RefrigerantInfo {
     std::string_view name;        // shown in the refrigerant box, "R-134a"
     std::string_view menuControl; // "mnuRefR134a"
@@ -46,11 +49,13 @@ std::int16_t SeriesNoOfText(std::string_view text);
 enum class Worksheet { Capacity, Selection };
 enum class ChoiceBox { SeriesText, RefrigerantText }; // txtSelValve; txtSelectRefrig or txtSelRefrig
 
-// A refused pick: the box to empty, then a message box with this title and prompt.
+// A refused pick: the box to empty, then a message box with this title and prompt. The check mark
+// stays. A refused KOD pick ends the handler; after any other refusal the pick goes on.
 struct Refusal {
     ChoiceBox emptied;
     std::string_view title;
     std::string prompt;
+    bool endsPick = false;
 
     bool operator==(const Refusal&) const = default;
 };

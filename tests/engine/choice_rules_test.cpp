@@ -58,7 +58,8 @@ std::vector<RefusalCase> refusalCases() {
         const bool cap = w == kCap;
         const Refusal kod{cap ? kSeriesBox : kRefBox, "Refrigerant Selection",
                           cap ? "The KOD is only available for R-22.  Please select either R-22 or another valve."
-                              : "The KOD is only suitable for R-22.  Please select either R-22 or another valve."};
+                              : "The KOD is only suitable for R-22.  Please select either R-22 or another valve.",
+                          true};
         rows.push_back({std::string(ws[cap ? 0 : 1]) + "_KOD_with_R12", w, true, 3, "R-12", kod});
         rows.push_back({std::string(ws[cap ? 0 : 1]) + "_KOD_with_R407C", w, true, 3, "R-407C", kod});
         rows.push_back({std::string(ws[cap ? 0 : 1]) + "_KOD_with_R22", w, true, 3, "R-22", std::nullopt});
