@@ -167,8 +167,8 @@ SelectionAnswer SelectValve(const SelectionRequest& request, const NumberLocale&
     valve.PerCentLoading = static_cast<float>(static_cast<double>(c.InputCapacity) * 100.0 / valve.ValCapacity);
     valve.loadingText = FormatNumber(valve.PerCentLoading, kOneDecimalPattern, locale);
     valve.loadingText += kPerCentSuffix;
-    const float shownCapacity = static_cast<float>(static_cast<double>(valve.ValCapacity) / c.UnitMultiplier);
-    valve.capacityText = FormatNumber(shownCapacity, kCapacityPattern, locale);
+    valve.capacityInUnit = static_cast<float>(static_cast<double>(valve.ValCapacity) / c.UnitMultiplier);
+    valve.capacityText = FormatNumber(valve.capacityInUnit, kCapacityPattern, locale);
     valve.capacityText.append(kUnitGap).append(request.unitCaption);
     valve.SelectedName = SelectedName({SeriesNo, request.entries.txtSelValve, letters.EqualizerCode,
                                        letters.ConnectionCode, request.StrainerCode, valve.SizeNo, valve.ValName,

@@ -30,12 +30,12 @@ struct SelectionRequest {
     CapacityUnit capacityUnit = CapacityUnit::BtuH;
     std::string_view unitCaption; // lblInputUnits
 
-    Distributor distributor = Distributor::Orifice;
-    bool equalizerFrameVisible = true;  // fmeEqualizer
-    bool externalChosen = true;         // optExternal (otherwise optInternal)
-    bool connectionFrameVisible = true; // fmeLineConn
-    bool sweatChosen = true;            // optSweat (otherwise optFlare)
-    ChargeChoice charge;                // fmeMOP, the chosen option and the captions
+    Distributor distributor = Distributor::Orifice; // UserDefined: DistUserDefined = 1
+    bool equalizerFrameVisible = true;              // fmeEqualizer
+    bool externalChosen = true;                     // optExternal (otherwise optInternal)
+    bool connectionFrameVisible = true;             // fmeLineConn
+    bool sweatChosen = true;                        // optSweat (otherwise optFlare)
+    ChargeChoice charge;                            // fmeMOP, the chosen option and the captions
 
     // Program-wide letters and bleed.
     std::string_view EqualizerCode;
@@ -83,7 +83,8 @@ ResultsLayout ResultsLayoutFor(bool adviceGiven, std::int16_t SeriesNo);
 struct SelectedValve {
     std::int16_t SizeNo = 0;
     std::string ValName;
-    float ValCapacity = 0.0f; // tons, bleed included
+    float ValCapacity = 0.0f;    // tons, bleed included
+    float capacityInUnit = 0.0f; // ValCapacity back in the chosen capacity unit, as txtValCapacity shows it
     float PerCentLoading = 0.0f;
     std::string SelectedName; // txtValSelected
     std::string capacityText; // txtValCapacity: "###,###.00", two spaces, the unit caption

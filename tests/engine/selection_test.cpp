@@ -165,7 +165,7 @@ TEST(SelectionUnits, KilowattsAreDividedBy352) {
     ASSERT_TRUE(answer.selected.has_value());
     EXPECT_EQ(answer.conditions.UnitMultiplier, static_cast<float>(1.0 / 3.52));
     EXPECT_EQ(answer.selected->SizeNo, 4);
-    const float shown = static_cast<float>(answer.selected->ValCapacity / double(answer.conditions.UnitMultiplier));
+    const float shown = answer.selected->capacityInUnit;
     EXPECT_NEAR(shown, answer.selected->ValCapacity * 3.52f, 1e-4);
     EXPECT_EQ(answer.selected->capacityText, FormatNumber(shown, kCapacityPattern) + "  kW");
     EXPECT_NEAR(answer.selected->PerCentLoading, 90.0f, 0.5f);
