@@ -65,6 +65,8 @@ PowerHeadAdvice AdviseReplacement(std::int16_t SeriesNo, std::int16_t RefIndex, 
     } else {
         return advice;
     }
+    advice.firstText.reserve(120);
+    advice.ReplaceAdvice.reserve(200);
     advice.firstText.append(kIfThe)
         .append(RefLetter)
         .append(ChargeCode)
@@ -79,7 +81,8 @@ PowerHeadAdvice AdviseReplacement(std::int16_t SeriesNo, std::int16_t RefIndex, 
         .append(base->name)
         .append(kReselect);
     advice.AdviceClear = 0;
-    advice.messageText = advice.firstText + "  " + advice.ReplaceAdvice;
+    advice.messageText.reserve(advice.firstText.size() + 2 + advice.ReplaceAdvice.size());
+    advice.messageText.append(advice.firstText).append("  ").append(advice.ReplaceAdvice);
     advice.messageVisible = true;
     return advice;
 }

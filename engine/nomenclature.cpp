@@ -107,6 +107,7 @@ NameLetters NameLettersFor(const LetterInputs& in) {
 
 std::string SelectedName(const NameParts& p) {
     std::string name;
+    name.reserve(40); // one allocation for every catalog name
     switch (p.SeriesNo) {
     case 1: {
         char digits[8];
