@@ -105,22 +105,25 @@ constexpr auto kSel = Worksheet::Selection;
 constexpr auto kSeriesBox = ChoiceBox::SeriesText;
 constexpr auto kRefBox = ChoiceBox::RefrigerantText;
 
+// Series numbers, so that the rules read like the menus.
+enum : int { NYF = 1, KO, KOD, KOT, KUBS, KIM, OBN, QZ, DQQ, GL, VA, VULK, VMP, VRK, VRD, VOS, VAN, VEB };
+
 // clang-format off
 constexpr SeriesPickRule kSeriesPickRules[] = {
-    {kCap, seriesSet({3}),                                         RefrigerantCondition::NeitherEmptyNorR22, kSeriesBox, kRefrigerantSelectionTitle, Prompt::KODOnlyAvailable},
-    {kCap, seriesSet({4, 6, 8, 10, 13, 14, 15, 16, 17, 18, 12, 11}), RefrigerantCondition::IsR407C,          kSeriesBox, kRefrigerantSelectionTitle, Prompt::NotSetUpForR407C},
-    {kSel, seriesSet({3}),                                         RefrigerantCondition::NeitherEmptyNorR22, kRefBox,    kRefrigerantSelectionTitle, Prompt::KODOnlySuitable},
-    {kSel, seriesSet({4, 6, 10, 13, 14, 15, 16, 17, 18, 12, 11}),  RefrigerantCondition::IsR407C,            kRefBox,    kRefrigerantSelectionTitle, Prompt::NotSetUpForR407C},
+    {kCap, seriesSet({KOD}),                                                      RefrigerantCondition::NeitherEmptyNorR22, kSeriesBox, kRefrigerantSelectionTitle, Prompt::KODOnlyAvailable},
+    {kCap, seriesSet({KOT, KIM, QZ, GL, VMP, VRK, VRD, VOS, VAN, VEB, VULK, VA}), RefrigerantCondition::IsR407C,            kSeriesBox, kRefrigerantSelectionTitle, Prompt::NotSetUpForR407C},
+    {kSel, seriesSet({KOD}),                                                      RefrigerantCondition::NeitherEmptyNorR22, kRefBox,    kRefrigerantSelectionTitle, Prompt::KODOnlySuitable},
+    {kSel, seriesSet({KOT, KIM, GL, VMP, VRK, VRD, VOS, VAN, VEB, VULK, VA}),     RefrigerantCondition::IsR407C,            kRefBox,    kRefrigerantSelectionTitle, Prompt::NotSetUpForR407C},
 };
 
 // R-407C picked on the capacity worksheet while the series is KOD is accepted: the catalog offers
 // KOD sizes for R-407C, as the selection worksheet accepts it.
 constexpr RefrigerantPickRule kRefrigerantPickRules[] = {
-    {kCap, false, seriesSet({3}),                                          kRefBox,    kValveSelectionTitle, Prompt::KODNotAvailable},
-    {kCap, true,  seriesSet({4}),                                          kRefBox,    kValveSelectionTitle, Prompt::NotAvailable},
-    {kCap, true,  seriesSet({6, 8, 10, 13, 14, 16, 17, 18, 12}),           kSeriesBox, kValveSelectionTitle, Prompt::NotAvailable},
-    {kSel, false, seriesSet({3}),                                          kRefBox,    kValveSelectionTitle, Prompt::KODNotAvailable},
-    {kSel, true,  seriesSet({4, 6, 8, 10, 13, 14, 15, 16, 17, 18, 12}),    kRefBox,    kValveSelectionTitle, Prompt::NotAvailable},
+    {kCap, false, seriesSet({KOD}),                                                  kRefBox,    kValveSelectionTitle, Prompt::KODNotAvailable},
+    {kCap, true,  seriesSet({KOT}),                                                  kRefBox,    kValveSelectionTitle, Prompt::NotAvailable},
+    {kCap, true,  seriesSet({KIM, QZ, GL, VMP, VRK, VOS, VAN, VEB, VULK}),           kSeriesBox, kValveSelectionTitle, Prompt::NotAvailable},
+    {kSel, false, seriesSet({KOD}),                                                  kRefBox,    kValveSelectionTitle, Prompt::KODNotAvailable},
+    {kSel, true,  seriesSet({KOT, KIM, QZ, GL, VMP, VRK, VRD, VOS, VAN, VEB, VULK}), kRefBox,    kValveSelectionTitle, Prompt::NotAvailable},
 };
 
 constexpr auto kOn = FlowBox::On;
@@ -129,24 +132,24 @@ constexpr auto kOffExt = FlowBox::OffWhenExternal;
 constexpr auto kOnExt = FlowBox::OnWhenExternal;
 
 constexpr SeriesSetUp kSetUps[] = {
-    // No  Standard Check Byflow BalPorted  connections                          equalizer                                          charge frame                          extra frame           update  hide after
-    { 1, {kOn,    kOff, kOff,   kOff},  ConnectionSetUp::SweatBothEnabled,   EqualizerSetUp::Unchanged,                        ChargeFrameSetUp::Hidden,              ExtraFrame::None,     true,  true},
-    { 2, {kOn,    kOff, kOff,   kOff},  ConnectionSetUp::SweatBothEnabled,   EqualizerSetUp::FollowDistributorEnablesExternal, ChargeFrameSetUp::ShownNoChargeChosen, ExtraFrame::Bleed,    true,  false},
-    { 3, {kOn,    kOn,  kOff,   kOff},  ConnectionSetUp::SweatBothEnabled,   EqualizerSetUp::FollowDistributor,                ChargeFrameSetUp::ShownChoiceKept,     ExtraFrame::Bleed,    false, false},
-    { 4, {kOn,    kOff, kOff,   kOff},  ConnectionSetUp::SweatBothEnabled,   EqualizerSetUp::FollowDistributor,                ChargeFrameSetUp::ShownNoChargeChosen, ExtraFrame::Bleed,    true,  false},
-    { 6, {kOn,    kOff, kOff,   kOff},  ConnectionSetUp::FlareSweatDisabled, EqualizerSetUp::FollowDistributorEnablesExternal, ChargeFrameSetUp::ShownNoChargeChosen, ExtraFrame::Bleed,    true,  false},
-    { 7, {kOff,   kOff, kOn,    kOff},  ConnectionSetUp::SweatFlareDisabled, EqualizerSetUp::HiddenExternal,                   ChargeFrameSetUp::Hidden,              ExtraFrame::None,     false, false},
-    { 8, {kOn,    kOff, kOff,   kOn},   ConnectionSetUp::SweatBothEnabled,   EqualizerSetUp::FollowDistributor,                ChargeFrameSetUp::ShownChoiceKept,     ExtraFrame::Strainer, true,  false},
-    { 9, {kOn,    kOff, kOff,   kOff},  ConnectionSetUp::SweatBothEnabled,   EqualizerSetUp::HiddenExternal,                   ChargeFrameSetUp::Hidden,              ExtraFrame::None,     false, false},
-    {10, {kOffExt, kOff, kOnExt, kOn},  ConnectionSetUp::SweatFlareDisabled, EqualizerSetUp::FollowDistributorEnablesExternal, ChargeFrameSetUp::ShownNoChargeChosen, ExtraFrame::Bleed,    true,  false},
-    {11, {kOn,    kOff, kOff,   kOff},  ConnectionSetUp::SweatBothEnabled,   EqualizerSetUp::FollowDistributor,                ChargeFrameSetUp::ShownNoChargeChosen, ExtraFrame::None,     true,  false},
-    {12, {kOff,   kOff, kOn,    kOn},   ConnectionSetUp::SweatFlareDisabled, EqualizerSetUp::ForcedExternal,                   ChargeFrameSetUp::ShownNoChargeChosen, ExtraFrame::None,     true,  false},
-    {13, {kOffExt, kOff, kOnExt, kOff}, ConnectionSetUp::SweatBothEnabled,   EqualizerSetUp::FollowDistributor,                ChargeFrameSetUp::ShownNoChargeChosen, ExtraFrame::None,     true,  false},
-    {14, {kOff,   kOff, kOn,    kOff},  ConnectionSetUp::SweatFlareDisabled, EqualizerSetUp::ForcedExternal,                   ChargeFrameSetUp::ShownNoChargeChosen, ExtraFrame::None,     true,  false},
-    {15, {kOff,   kOff, kOn,    kOn},   ConnectionSetUp::SweatFlareDisabled, EqualizerSetUp::ForcedExternal,                   ChargeFrameSetUp::ShownNoChargeChosen, ExtraFrame::None,     true,  false},
-    {16, {kOff,   kOff, kOn,    kOn},   ConnectionSetUp::SweatFlareDisabled, EqualizerSetUp::ForcedExternal,                   ChargeFrameSetUp::ShownNoChargeChosen, ExtraFrame::None,     true,  false},
-    {17, {kOff,   kOff, kOn,    kOn},   ConnectionSetUp::SweatFlareDisabled, EqualizerSetUp::ForcedExternal,                   ChargeFrameSetUp::ShownNoChargeChosen, ExtraFrame::None,     true,  false},
-    {18, {kOff,   kOff, kOn,    kOn},   ConnectionSetUp::SweatFlareDisabled, EqualizerSetUp::ForcedExternal,                   ChargeFrameSetUp::ShownNoChargeChosen, ExtraFrame::None,     true,  false},
+    //     Standard Check    Byflow   BalPorted  connections                          equalizer                                          charge frame                            extra frame           update hides after update
+    {NYF,  {kOn,     kOff,    kOff,    kOff}, ConnectionSetUp::SweatBothEnabled,    EqualizerSetUp::Unchanged,                         ChargeFrameSetUp::Hidden,               ExtraFrame::None,     true,  true},
+    {KO,   {kOn,     kOff,    kOff,    kOff}, ConnectionSetUp::SweatBothEnabled,    EqualizerSetUp::FollowDistributorEnablesExternal,  ChargeFrameSetUp::ShownNoChargeChosen,  ExtraFrame::Bleed,    true,  false},
+    {KOD,  {kOn,     kOn,     kOff,    kOff}, ConnectionSetUp::SweatBothEnabled,    EqualizerSetUp::FollowDistributor,                 ChargeFrameSetUp::ShownChoiceKept,      ExtraFrame::Bleed,    false, false},
+    {KOT,  {kOn,     kOff,    kOff,    kOff}, ConnectionSetUp::SweatBothEnabled,    EqualizerSetUp::FollowDistributor,                 ChargeFrameSetUp::ShownNoChargeChosen,  ExtraFrame::Bleed,    true,  false},
+    {KIM,  {kOn,     kOff,    kOff,    kOff}, ConnectionSetUp::FlareSweatDisabled,  EqualizerSetUp::FollowDistributorEnablesExternal,  ChargeFrameSetUp::ShownNoChargeChosen,  ExtraFrame::Bleed,    true,  false},
+    {OBN,  {kOff,    kOff,    kOn,     kOff}, ConnectionSetUp::SweatFlareDisabled,  EqualizerSetUp::HiddenExternal,                    ChargeFrameSetUp::Hidden,               ExtraFrame::None,     false, false},
+    {QZ,   {kOn,     kOff,    kOff,    kOn},  ConnectionSetUp::SweatBothEnabled,    EqualizerSetUp::FollowDistributor,                 ChargeFrameSetUp::ShownChoiceKept,      ExtraFrame::Strainer, true,  false},
+    {DQQ,  {kOn,     kOff,    kOff,    kOff}, ConnectionSetUp::SweatBothEnabled,    EqualizerSetUp::HiddenExternal,                    ChargeFrameSetUp::Hidden,               ExtraFrame::None,     false, false},
+    {GL,   {kOffExt, kOff,    kOnExt,  kOn},  ConnectionSetUp::SweatFlareDisabled,  EqualizerSetUp::FollowDistributorEnablesExternal,  ChargeFrameSetUp::ShownNoChargeChosen,  ExtraFrame::Bleed,    true,  false},
+    {VA,   {kOn,     kOff,    kOff,    kOff}, ConnectionSetUp::SweatBothEnabled,    EqualizerSetUp::FollowDistributor,                 ChargeFrameSetUp::ShownNoChargeChosen,  ExtraFrame::None,     true,  false},
+    {VULK, {kOff,    kOff,    kOn,     kOn},  ConnectionSetUp::SweatFlareDisabled,  EqualizerSetUp::ForcedExternal,                    ChargeFrameSetUp::ShownNoChargeChosen,  ExtraFrame::None,     true,  false},
+    {VMP,  {kOffExt, kOff,    kOnExt,  kOff}, ConnectionSetUp::SweatBothEnabled,    EqualizerSetUp::FollowDistributor,                 ChargeFrameSetUp::ShownNoChargeChosen,  ExtraFrame::None,     true,  false},
+    {VRK,  {kOff,    kOff,    kOn,     kOff}, ConnectionSetUp::SweatFlareDisabled,  EqualizerSetUp::ForcedExternal,                    ChargeFrameSetUp::ShownNoChargeChosen,  ExtraFrame::None,     true,  false},
+    {VRD,  {kOff,    kOff,    kOn,     kOn},  ConnectionSetUp::SweatFlareDisabled,  EqualizerSetUp::ForcedExternal,                    ChargeFrameSetUp::ShownNoChargeChosen,  ExtraFrame::None,     true,  false},
+    {VOS,  {kOff,    kOff,    kOn,     kOn},  ConnectionSetUp::SweatFlareDisabled,  EqualizerSetUp::ForcedExternal,                    ChargeFrameSetUp::ShownNoChargeChosen,  ExtraFrame::None,     true,  false},
+    {VAN,  {kOff,    kOff,    kOn,     kOn},  ConnectionSetUp::SweatFlareDisabled,  EqualizerSetUp::ForcedExternal,                    ChargeFrameSetUp::ShownNoChargeChosen,  ExtraFrame::None,     true,  false},
+    {VEB,  {kOff,    kOff,    kOn,     kOn},  ConnectionSetUp::SweatFlareDisabled,  EqualizerSetUp::ForcedExternal,                    ChargeFrameSetUp::ShownNoChargeChosen,  ExtraFrame::None,     true,  false},
 };
 // clang-format on
 
@@ -214,14 +217,13 @@ std::int16_t SeriesNoOfText(std::string_view text) {
             return entry.SeriesNo;
         }
     }
-    constexpr std::int16_t kKUBS = 5;
-    return text == Series(kKUBS).code ? kKUBS : 0;
+    return text == Series(KUBS).code ? static_cast<std::int16_t>(KUBS) : std::int16_t{0};
 }
 
 std::optional<Refusal> SeriesPickRefusal(Worksheet worksheet, std::int16_t SeriesNo, std::string_view refrigerantText) {
     for (const SeriesPickRule& rule : kSeriesPickRules) {
         if (rule.worksheet == worksheet && inSet(rule.picks, SeriesNo) && meets(rule.condition, refrigerantText)) {
-            const bool endsPick = rule.prompt == Prompt::KODOnlyAvailable || rule.prompt == Prompt::KODOnlySuitable;
+            const bool endsPick = SeriesNo == KOD;
             return Refusal{rule.emptied, rule.title, promptText(rule.prompt, SeriesText(SeriesNo)), endsPick};
         }
     }
@@ -317,7 +319,7 @@ ConnectionChange ConnectionChangeFor(ConnectionSetUp setUp) {
 }
 
 std::string_view SeriesRangeHint(std::int16_t SeriesNo, bool metric) {
-    if (SeriesNo == 3) {
+    if (SeriesNo == KOD) {
         return metric ? kKODRangeHintC : kKODRangeHintF;
     }
     return metric ? kSeriesRangeHintC : kSeriesRangeHintF;
