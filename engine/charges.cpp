@@ -1,5 +1,7 @@
 #include "charges.h"
 
+#include "series_numbers.h"
+
 #include <limits>
 #include <span>
 
@@ -178,13 +180,13 @@ ChargeFamily FamilyOf(std::int16_t RefIndex) {
 
 ChargeSeriesGroup GroupOf(std::int16_t SeriesNo) {
     switch (SeriesNo) {
-    case 1:
-    case 7:
-    case 9:
+    case series::NYF:
+    case series::OBN:
+    case series::DQQ:
         return ChargeSeriesGroup::NoCharge;
-    case 3:
+    case series::KOD:
         return ChargeSeriesGroup::KOD;
-    case 11:
+    case series::VA:
         return ChargeSeriesGroup::VA;
     default:
         return ChargeSeriesGroup::Standard;
@@ -306,7 +308,7 @@ ChargeFrameChange PowerHead(std::int16_t RefIndex, std::int16_t SeriesNo, bool m
     ChargeFrameChange change;
     ChargeOptionChange& none = change[ChargeOption::MOPNone];
     ChargeOptionChange& ca = change[ChargeOption::MOPCA];
-    if (SeriesNo == 3) {
+    if (SeriesNo == series::KOD) {
         change.frameHeight = 600;
         none.visible = false;
         ca.top = 250;

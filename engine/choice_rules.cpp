@@ -1,5 +1,6 @@
 #include "choice_rules.h"
 
+#include "series_numbers.h"
 #include "valconts.h"
 
 #include <algorithm>
@@ -105,8 +106,7 @@ constexpr auto kSel = Worksheet::Selection;
 constexpr auto kSeriesBox = ChoiceBox::SeriesText;
 constexpr auto kRefBox = ChoiceBox::RefrigerantText;
 
-// Series numbers, so that the rules read like the menus.
-enum : int { NYF = 1, KO, KOD, KOT, KUBS, KIM, OBN, QZ, DQQ, GL, VA, VULK, VMP, VRK, VRD, VOS, VAN, VEB };
+using namespace series;
 
 // clang-format off
 constexpr SeriesPickRule kSeriesPickRules[] = {
@@ -217,7 +217,7 @@ std::int16_t SeriesNoOfText(std::string_view text) {
             return entry.SeriesNo;
         }
     }
-    return text == Series(KUBS).code ? static_cast<std::int16_t>(KUBS) : std::int16_t{0};
+    return text == Series(KUBS).code ? KUBS : std::int16_t{0};
 }
 
 std::optional<Refusal> SeriesPickRefusal(Worksheet worksheet, std::int16_t SeriesNo, std::string_view refrigerantText) {

@@ -1,5 +1,6 @@
 #include "nomenclature.h"
 
+#include "series_numbers.h"
 #include "valconts.h"
 
 #include <charconv>
@@ -34,7 +35,7 @@ bool isBleedSeries(std::int16_t SeriesNo) {
 
 // Series whose equalizer the overrides fix to external and whose name carries no equalizer letter.
 bool equalizerFixedExternal(std::int16_t SeriesNo) {
-    return SeriesNo == 12 || (SeriesNo >= 14 && SeriesNo <= 18);
+    return SeriesNo == series::VULK || (SeriesNo >= series::VRK && SeriesNo <= series::VEB);
 }
 
 } // namespace
@@ -63,13 +64,13 @@ void ForceExternalEqualizer(ForcedOptions& forced) {
 }
 
 void SeriesOverrideOptions(std::int16_t SeriesNo, ForcedOptions& forced) {
-    if (SeriesNo == 10 || equalizerFixedExternal(SeriesNo)) {
+    if (SeriesNo == series::GL || equalizerFixedExternal(SeriesNo)) {
         ForceExternalEqualizer(forced);
     }
 }
 
 void QZLargeSizeOptions(std::int16_t SeriesNo, std::int16_t SizeNo, ForcedOptions& forced) {
-    if (SeriesNo != 8 || SizeNo < 9 || SizeNo > 12) {
+    if (SeriesNo != series::QZ || SizeNo < 9 || SizeNo > 12) {
         return;
     }
     ForceExternalEqualizer(forced);
@@ -81,18 +82,18 @@ NameLetters NameLettersFor(const LetterInputs& in) {
     NameLetters letters;
     if (in.equalizerFrameVisible) {
         letters.EqualizerCode = in.externalChosen ? kExternalLetter : std::string_view{};
-    } else if (in.SeriesNo != 1) {
+    } else if (in.SeriesNo != series::NYF) {
         letters.EqualizerCode = in.EqualizerCode;
     }
     if (in.connectionFrameVisible && in.sweatChosen) {
         letters.ConnectionCode = kSweatLetter;
     }
     switch (in.SeriesNo) {
-    case 1:
-    case 2:
-    case 3:
-    case 4:
-    case 13:
+    case series::NYF:
+    case series::KO:
+    case series::KOD:
+    case series::KOT:
+    case series::VMP:
         letters.ConnectionCode.clear();
         break;
     default:
@@ -109,19 +110,19 @@ std::string SelectedName(const NameParts& p) {
     std::string name;
     name.reserve(40); // one allocation for every catalog name
     switch (p.SeriesNo) {
-    case 1: {
+    case series::NYF: {
         char digits[8];
         const auto end = std::to_chars(digits, digits + sizeof digits, p.SizeNo).ptr;
         name.append(kNYFCode).append(p.EqualizerCode).append(" ").append(digits, end);
         return name;
     }
-    case 7:
-    case 9:
+    case series::OBN:
+    case series::DQQ:
         return std::string(p.ValName);
-    case 8:
+    case series::QZ:
         name.append(p.seriesText).append(p.EqualizerCode).append(p.ConnectionCode).append(p.StrainerCode);
         break;
-    case 11: // the connection letter before the equalizer letter
+    case series::VA: // the connection letter before the equalizer letter
         name.append(p.seriesText).append(p.ConnectionCode).append(p.EqualizerCode);
         break;
     default:

@@ -2,6 +2,7 @@
 
 #include "choice_rules.h"
 #include "refconts.h"
+#include "series_numbers.h"
 #include "valconts.h"
 
 #include <array>
@@ -92,7 +93,8 @@ SelectionAnswer SelectValve(const SelectionRequest& request, const NumberLocale&
     const bool metric = IsMetric(request.capacityUnit);
 
     // Entry checks and the conditions in °F and psi.
-    const SelectionCheckState checkState{metric, SeriesNo == 3 || request.charge.chosen == ChargeOption::MOPCA,
+    const SelectionCheckState checkState{metric,
+                                         SeriesNo == series::KOD || request.charge.chosen == ChargeOption::MOPCA,
                                          request.distributor == Distributor::UserDefined};
     EntryCheckResult checked = CheckSelectionEntries(request.entries, checkState, locale);
     if (checked.failure) {
