@@ -1,0 +1,128 @@
+// The Select button of the selection worksheet as one pure function: from everything the worksheet
+// shows to the one size of the series that suits the required capacity, or the message that says
+// why none does, with the valve's name, assemblies and advice, and the option states to force.
+#pragma once
+
+#include "charge_advice.h"
+#include "conditions.h"
+#include "nomenclature.h"
+#include "number_text.h"
+#include "selection_checks.h"
+#include "size_search.h"
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace korveld {
+
+// What the Select button reads from the worksheet and the program-wide variables.
+struct SelectionRequest {
+    SelectionEntries entries; // txtSelValve is also the series code of the name
+
+    // Set by the menu picks.
+    std::int16_t SeriesNo = 0;
+    std::int16_t RefIndex = 0;
+    std::int16_t R507Flag = 0;
+    std::string_view RefLetter;
+
+    CapacityUnit capacityUnit = CapacityUnit::BtuH;
+    std::string_view unitCaption; // lblInputUnits
+
+    Distributor distributor = Distributor::Orifice; // UserDefined: DistUserDefined = 1
+    bool equalizerFrameVisible = true;              // fmeEqualizer
+    bool externalChosen = true;                     // optExternal (otherwise optInternal)
+    bool connectionFrameVisible = true;             // fmeLineConn
+    bool sweatChosen = true;                        // optSweat (otherwise optFlare)
+    ChargeChoice charge;                            // fmeMOP, the chosen option and the captions
+
+    // Program-wide letters and bleed.
+    std::string_view EqualizerCode;
+    std::string_view ChargeCode;
+    std::string_view StrainerCode;
+    std::int16_t BleedOption = 0;
+    float BleedFraction = 0.0f;
+};
+
+// The running calculation, for the report: °F, psia / psi, Btu/lb, lb/ft³, tons.
+struct SelectionConditions {
+    float EvapTemp = 0.0f;
+    float CondTemp = 0.0f;
+    float LiqTemp = 0.0f;
+    float PEvap = 0.0f;
+    float HVap = 0.0f;
+    float PCond = 0.0f;
+    float HLiq = 0.0f;
+    float LiqDensity = 0.0f;
+    float DistPressDrop = 0.0f;
+    float DeltaP = 0.0f;
+    float MassFlow = 0.0f;
+    float Sensit = 0.0f;
+    float UnitMultiplier = 0.0f;
+    float InputCapacity = 0.0f;
+};
+
+enum class SelectionMessageKind { DeltaPTooSmall, CapacityTooSmall, BetweenTwoValves, CapacityTooLarge, NoSizeOffered };
+
+struct SelectionMessage {
+    SelectionMessageKind kind;
+    std::string text;
+    std::string_view title;
+};
+
+// Outer height of frmResults and the tops of its buttons and of txtMessage, in twips.
+struct ResultsLayout {
+    int height;
+    int buttonTop;                 // cmdOK and cmdPrintButton
+    std::optional<int> messageTop; // empty: txtMessage stays where it is
+    bool operator==(const ResultsLayout&) const = default;
+};
+ResultsLayout ResultsLayoutFor(bool adviceGiven, std::int16_t SeriesNo);
+
+struct SelectedValve {
+    std::int16_t SizeNo = 0;
+    std::string ValName;
+    float ValCapacity = 0.0f;    // tons, bleed included
+    float capacityInUnit = 0.0f; // ValCapacity back in the chosen capacity unit, as txtValCapacity shows it
+    float PerCentLoading = 0.0f;
+    std::string SelectedName; // txtValSelected
+    std::string capacityText; // txtValCapacity: "###,###.00", two spaces, the unit caption
+    std::string loadingText;  // txtValveLoading: "###.0", two spaces, "%"
+    Assemblies assemblies;    // txtPowAssby, txtCageAssby and their labels
+    PowerHeadAdvice advice;   // txtMessage
+    ResultsLayout layout;
+};
+
+struct SelectionAnswer {
+    // Exactly one of the three is set.
+    std::optional<EntryFailure> entryFailure;
+    std::optional<SelectionMessage> message;
+    std::optional<SelectedValve> selected;
+
+    // Program-wide values after the selection, on every path: write them back.
+    std::string EqualizerCode;
+    std::string ChargeCode;
+    std::string BleedPart;
+    std::string ReplaceAdvice;
+    std::int16_t AdviceClear = 0;
+
+    // Option states the selection forced on the worksheet, in order; they stand on the message
+    // paths too once the entries were accepted.
+    ForcedOptions forced;
+
+    // Filled as far as the selection got; complete with a selected valve or an outcome message.
+    SelectionConditions conditions;
+};
+
+// Tons per unit of the required-capacity entry: 1/12000, 1, 1/3.52 or 1/3024, stored as a Single.
+float SelectionUnitMultiplier(CapacityUnit unit);
+
+// The capacity of one size in tons: ValConstant × root / MassFlow × Sensit, with root the square
+// root of LiqDensity × DeltaP (the same for every size); and with the bleed for the bleed series.
+float RatedTons(float ValConstant, double root, float MassFlow, float Sensit);
+float WithBleed(float ValCapacity, std::int16_t SeriesNo, std::int16_t BleedOption, float BleedFraction);
+
+SelectionAnswer SelectValve(const SelectionRequest& request, const NumberLocale& locale = {});
+
+} // namespace korveld
