@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <charconv>
 #include <cmath>
+#include <cstdint>
 #include <limits>
 #include <system_error>
 
@@ -91,10 +92,43 @@ NumberScan scanNumber(std::string_view text, std::size_t pos, const NumberLocale
     return scan;
 }
 
+constexpr double kExactPowersOfTen[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,  1e8,  1e9,  1e10, 1e11,
+                                        1e12, 1e13, 1e14, 1e15, 1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+
+// Most typed numbers have at most 15 significant digits and a small exponent: their digits and the
+// power of ten are both exact doubles, so one multiplication or division rounds correctly.
+std::optional<double> exactShortValue(const NumberScan& scan) {
+    std::uint64_t digits = 0;
+    int significant = 0;
+    long long exponent = scan.exponent;
+    bool afterPoint = false;
+    for (char c : scan.mantissa) {
+        if (c == '.') {
+            afterPoint = true;
+            continue;
+        }
+        if (significant > 0 || c != '0') {
+            if (++significant > 15) {
+                return std::nullopt;
+            }
+        }
+        digits = digits * 10 + static_cast<std::uint64_t>(c - '0');
+        exponent -= afterPoint ? 1 : 0;
+    }
+    if (exponent < -22 || exponent > 22) {
+        return std::nullopt;
+    }
+    const double value = static_cast<double>(digits);
+    return exponent >= 0 ? value * kExactPowersOfTen[exponent] : value / kExactPowersOfTen[-exponent];
+}
+
 // The value of a scanned number; nullopt when it lies beyond a double's range.
 std::optional<double> valueOf(const NumberScan& scan) {
     if (scan.allZero) {
         return scan.negative ? -0.0 : 0.0;
+    }
+    if (const std::optional<double> value = exactShortValue(scan)) {
+        return scan.negative ? -*value : *value;
     }
     std::string form = scan.mantissa;
     if (scan.exponent != 0) {
@@ -131,8 +165,46 @@ Pattern parsePattern(std::string_view pattern) {
     return p;
 }
 
+// Digits of a magnitude below 2^53 with at most three decimals, rounded half away from zero, worked in
+// integers: magnitude = M·2^E exactly, and M·10^d stays below 2^63.
+std::optional<std::string> fixedDigitsExact(double magnitude, int decimals) {
+    if (decimals > 3 || !(magnitude < 9007199254740992.0)) {
+        return std::nullopt;
+    }
+    int exponent = 0;
+    const double fraction = std::frexp(magnitude, &exponent); // magnitude = fraction·2^exponent
+    const auto mantissa = static_cast<std::uint64_t>(std::ldexp(fraction, 53));
+    const int shift = 53 - exponent; // magnitude = mantissa·2^-shift
+    std::uint64_t scaled = mantissa;
+    for (int i = 0; i < decimals; ++i) {
+        scaled *= 10;
+    }
+    std::uint64_t rounded = 0;
+    if (shift <= 0) {
+        rounded = scaled << -shift;
+    } else if (shift < 64) {
+        rounded = (scaled >> shift) + (((scaled >> (shift - 1)) & 1u) ? 1u : 0u);
+    } else {
+        rounded = 0; // far below half of the last decimal
+    }
+    char buffer[32];
+    const auto result = std::to_chars(buffer, buffer + sizeof buffer, rounded);
+    std::string digits(buffer, result.ptr);
+    if (decimals == 0) {
+        return digits;
+    }
+    if (digits.size() <= static_cast<std::size_t>(decimals)) {
+        digits.insert(0, static_cast<std::size_t>(decimals) + 1 - digits.size(), '0');
+    }
+    digits.insert(digits.size() - static_cast<std::size_t>(decimals), 1, '.');
+    return digits;
+}
+
 // Digits of |value| with `decimals` decimals, rounded half away from zero on the exact binary value.
 std::string fixedDigits(double magnitude, int decimals) {
+    if (std::optional<std::string> digits = fixedDigitsExact(magnitude, decimals)) {
+        return *digits;
+    }
     char buffer[400];
     // An exact tie at this many decimals is an odd multiple of 2^-(decimals+1); printf-style
     // conversion rounds those to even, so they are rounded up here by hand.

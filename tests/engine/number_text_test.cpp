@@ -1,9 +1,11 @@
 #include "engine/number_text.h"
 
 #include <cmath>
+#include <cstdio>
 #include <gtest/gtest.h>
 #include <limits>
 #include <ostream>
+#include <random>
 #include <string>
 
 namespace korveld {
@@ -151,6 +153,73 @@ TEST(FormatNumber, HugeValuesPrintEveryDigit) {
     EXPECT_EQ(text.size(), 303u);
     EXPECT_EQ(text.substr(0, 2), "10");
     EXPECT_EQ(text.substr(text.size() - 2), ".0");
+}
+
+} // namespace
+} // namespace korveld
+
+namespace korveld {
+namespace {
+
+// Rounds the exact decimal expansion of a value half away from zero, as a reference for FormatNumber.
+std::string referenceDigits(double value, int decimals) {
+    char exact[128];
+    std::snprintf(exact, sizeof exact, "%.60f", std::fabs(value)); // exact for the values drawn below
+    std::string digits(exact);
+    const std::size_t point = digits.find('.');
+    const bool roundUp = digits[point + 1 + static_cast<std::size_t>(decimals)] >= '5';
+    digits.resize(point + 1 + static_cast<std::size_t>(decimals));
+    if (roundUp) {
+        for (std::size_t i = digits.size(); i-- > 0;) {
+            if (digits[i] == '.') {
+                continue;
+            }
+            if (digits[i] != '9') {
+                ++digits[i];
+                break;
+            }
+            digits[i] = '0';
+            if (i == 0) {
+                digits.insert(0, "1");
+            }
+        }
+    }
+    if (digits.substr(0, 2) == "0.") {
+        digits.erase(0, 1);
+    }
+    return (value < 0 ? "-" : "") + digits;
+}
+
+TEST(ParseNumber, AgreesWithTheCLibraryOnShortDecimals) {
+    std::mt19937 random(61206);
+    std::uniform_int_distribution<int> digit(0, 9), length(1, 17), point(0, 18), exponent(-30, 30);
+    for (int i = 0; i < 20000; ++i) {
+        std::string text;
+        const int digits = length(random), pointAt = point(random);
+        for (int d = 0; d < digits; ++d) {
+            if (d == pointAt) {
+                text += '.';
+            }
+            text += static_cast<char>('0' + digit(random));
+        }
+        if (i % 3 == 0) {
+            text += "e" + std::to_string(exponent(random));
+        }
+        const std::optional<double> value = ParseNumber(text);
+        ASSERT_TRUE(value.has_value()) << text;
+        ASSERT_EQ(*value, std::strtod(text.c_str(), nullptr)) << text;
+    }
+}
+
+TEST(FormatNumber, AgreesWithTheExactDecimalExpansionOfSingles) {
+    std::mt19937 random(20261206);
+    std::uniform_real_distribution<double> exponent(-3.0, 7.0);
+    for (int i = 0; i < 20000; ++i) {
+        const float single = static_cast<float>(std::pow(10.0, exponent(random)) * (i % 2 ? -1 : 1));
+        const double value = single;
+        ASSERT_EQ(FormatNumber(value, "###.00"), referenceDigits(value, 2)) << value;
+        ASSERT_EQ(FormatNumber(value, "###.0"), referenceDigits(value, 1)) << value;
+    }
 }
 
 } // namespace
