@@ -12,6 +12,7 @@
 #include <QCloseEvent>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLayout>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
@@ -45,9 +46,7 @@ void setTextKeepingCursor(QLineEdit& edit, const QString& value) {
     }
     const int cursor = edit.cursorPosition();
     edit.setText(value);
-    if (edit.hasFocus()) {
-        edit.setCursorPosition(std::min(cursor, static_cast<int>(value.size())));
-    }
+    edit.setCursorPosition(std::min(cursor, static_cast<int>(value.size())));
 }
 
 void setTextKeepingCursor(QPlainTextEdit& edit, const QString& value) {
@@ -56,11 +55,9 @@ void setTextKeepingCursor(QPlainTextEdit& edit, const QString& value) {
     }
     const int cursor = edit.textCursor().position();
     edit.setPlainText(value);
-    if (edit.hasFocus()) {
-        QTextCursor restored = edit.textCursor();
-        restored.setPosition(std::min(cursor, static_cast<int>(value.size())));
-        edit.setTextCursor(restored);
-    }
+    QTextCursor restored = edit.textCursor();
+    restored.setPosition(std::min(cursor, static_cast<int>(value.size())));
+    edit.setTextCursor(restored);
 }
 
 } // namespace
@@ -274,17 +271,40 @@ void FormWindow::renderWindow() {
         menuBar()->setVisible(hasMenus);
     }
     const QSize client = toPixels(m_form.clientSize());
+    if (client == m_renderedClient) {
+        return;
+    }
+    m_renderedClient = client;
     const int menuHeight = hasMenus ? menuBar()->sizeHint().height() : 0;
-    const QSize outer(client.width(), client.height() + menuHeight);
-    if (outer != m_renderedSize) {
-        m_renderedSize = outer;
-        if (m_form.borderStyle() == BorderStyle::Sizable) {
-            setMinimumSize(0, 0);
-            setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
-            resize(outer);
-        } else {
-            setFixedSize(outer);
+    QSize outer(client.width(), client.height() + menuHeight);
+    applyOuterSize(outer);
+    // Once shown, the menu bar may take another height than its hint: correct by the difference.
+    if (isVisible()) {
+        if (QLayout* frame = layout()) {
+            frame->activate();
         }
+        const QSize error = client - m_client->size();
+        if (!error.isNull()) {
+            applyOuterSize(outer + error);
+        }
+    }
+}
+
+void FormWindow::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    if (!m_detached) {
+        m_renderedClient = QSize();
+        renderWindow();
+    }
+}
+
+void FormWindow::applyOuterSize(const QSize& outer) {
+    if (m_form.borderStyle() == BorderStyle::Sizable) {
+        setMinimumSize(0, 0);
+        setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+        resize(outer);
+    } else {
+        setFixedSize(outer);
     }
 }
 

@@ -38,6 +38,7 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
@@ -63,6 +64,7 @@ private:
     void buildMenu(MenuEntry& entry, QWidget* parent);
     void buildTimer(Timer& timer);
     void renderWindow();
+    void applyOuterSize(const QSize& outer);
     void renderControl(ControlBinding& binding);
     void renderMenu(const MenuBinding& binding);
     void renderTimer(TimerBinding& binding);
@@ -76,7 +78,7 @@ private:
     QHash<const QObject*, std::size_t> m_controlIndex;
     std::vector<MenuBinding> m_menus;
     std::vector<TimerBinding> m_timers;
-    QSize m_renderedSize;
+    QSize m_renderedClient;
     bool m_detached = false;
 };
 

@@ -12,11 +12,12 @@ int paintDocument(const PrintDocument& document, QPainter& painter, QPaintDevice
     const QFontMetrics metrics(painter.font(), &device);
     const int columnWidth = std::max(1, metrics.averageCharWidth());
     const int lineHeight = std::max(1, metrics.lineSpacing());
-    int y = 0;
+    int y = -lineHeight;
     int drawn = 0;
+    // Moves to the next line, on a new page when this one is full; false when printing must stop.
     const auto nextLine = [&]() -> bool {
         y += lineHeight;
-        if (y + lineHeight > pageHeight) {
+        if (y > 0 && y + lineHeight > pageHeight) {
             if (!newPage()) {
                 return false;
             }
@@ -25,6 +26,9 @@ int paintDocument(const PrintDocument& document, QPainter& painter, QPaintDevice
         return true;
     };
     for (const PrintLine& line : document.lines) {
+        if (!nextLine()) {
+            return drawn;
+        }
         int x = 0;
         for (const PrintSegment& segment : line.segments) {
             if (segment.column > 0) {
@@ -40,9 +44,6 @@ int paintDocument(const PrintDocument& document, QPainter& painter, QPaintDevice
             x += metrics.horizontalAdvance(text);
         }
         ++drawn;
-        if (!nextLine()) {
-            return drawn;
-        }
     }
     return drawn;
 }

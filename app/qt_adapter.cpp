@@ -91,7 +91,7 @@ void QtAdapter::endProgram() {
         window->detach();
     }
     QApplication::closeAllWindows();
-    QCoreApplication::exit(0);
+    QCoreApplication::quit();
 }
 
 void QtAdapter::formLoaded(Form& form) {
