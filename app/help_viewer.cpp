@@ -42,9 +42,9 @@ HelpWindow::HelpWindow(QWidget* owner)
     setWindowTitle(tr("Help"));
     resize(560, 480);
 
-    auto* contentsButton = new QPushButton(tr("&Contents"), this);
+    auto* contentsButton = m_contentsButton = new QPushButton(tr("&Contents"), this);
     contentsButton->setObjectName(QStringLiteral("helpContentsButton"));
-    auto* searchButton = new QPushButton(tr("&Search..."), this);
+    auto* searchButton = m_searchButton = new QPushButton(tr("&Search..."), this);
     searchButton->setObjectName(QStringLiteral("helpSearchButton"));
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(contentsButton);
@@ -84,6 +84,17 @@ HelpWindow::HelpWindow(QWidget* owner)
             [this](QListWidgetItem* item) { openTopic(item->data(kContextIdRole).toInt()); });
     connect(m_contents, &QListWidget::itemClicked, this,
             [this](QListWidgetItem* item) { openTopic(item->data(kContextIdRole).toInt()); });
+}
+
+void HelpWindow::setFile(std::shared_ptr<const HelpFile> file) {
+    m_file = std::move(file);
+    m_contentsButton->setEnabled(m_file != nullptr);
+    m_searchButton->setEnabled(m_file != nullptr);
+    if (m_search != nullptr) {
+        // The search works on the file it was opened with; a new file gets a new dialog.
+        m_search->deleteLater();
+        m_search = nullptr;
+    }
 }
 
 void HelpWindow::showTopic(const HelpTopic& topic) {
@@ -228,6 +239,16 @@ void HelpPopup::keyPressEvent(QKeyEvent* event) {
 HelpWindow& HelpViewer::windowFor(QWidget* owner) {
     if (m_window == nullptr) {
         m_window = new HelpWindow(owner);
+        // Beside its owner, so the two stay readable side by side.
+        if (owner != nullptr) {
+            QPoint at(owner->frameGeometry().right() + 12, owner->frameGeometry().top());
+            if (const QScreen* screen = owner->screen()) {
+                const QRect area = screen->availableGeometry();
+                at.setX(std::max(area.left(), std::min(at.x(), area.right() - m_window->width())));
+                at.setY(std::max(area.top(), std::min(at.y(), area.bottom() - m_window->height())));
+            }
+            m_window->move(at);
+        }
     }
     return *m_window;
 }
@@ -259,6 +280,7 @@ void HelpViewer::request(QWidget* owner, const QString& helpFile, HelpCommand co
             showPopup(owner, {}, QStringLiteral("<p>%1</p>").arg(message.toHtmlEscaped()));
         } else {
             HelpWindow& window = windowFor(owner);
+            window.setFile(nullptr);
             window.showMessage(message);
             window.show();
             window.raise();

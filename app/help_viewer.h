@@ -15,6 +15,7 @@
 class QLabel;
 class QLineEdit;
 class QListWidget;
+class QPushButton;
 class QStackedWidget;
 class QTextBrowser;
 
@@ -26,7 +27,8 @@ class HelpWindow : public QWidget {
 public:
     explicit HelpWindow(QWidget* owner);
 
-    void setFile(std::shared_ptr<const HelpFile> file) { m_file = std::move(file); }
+    // The file the contents and the search work on; nullptr while the file cannot be used.
+    void setFile(std::shared_ptr<const HelpFile> file);
     void showTopic(const HelpTopic& topic);
     void showContents();
     void showMessage(const QString& message);
@@ -37,6 +39,8 @@ private:
     void openTopic(std::int32_t contextId);
 
     std::shared_ptr<const HelpFile> m_file;
+    QPushButton* m_contentsButton = nullptr;
+    QPushButton* m_searchButton = nullptr;
     QStackedWidget* m_pages;
     QListWidget* m_contents;
     QLabel* m_title;

@@ -8,6 +8,7 @@
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("KORVELD"));
+    QApplication::setQuitOnLastWindowClosed(false);
     korveld::QtPlatform platform;
     korveld::Program program(platform);
     korveld::QtAdapter adapter(program, platform);

@@ -9,6 +9,7 @@
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTimer>
 
 namespace korveld::testing {
 namespace {
@@ -72,6 +73,17 @@ TEST_F(GuiTest, ExitButtonAndCloseButtonEndTheProgram) {
     QTest::mouseClick(widget<QPushButton>(screen(), "cmdExit"), Qt::LeftButton);
     EXPECT_TRUE(m_platform->ended());
     EXPECT_TRUE(m_adapter->ending());
+}
+
+TEST_F(GuiTest, ExitLeavesTheRunningEventLoop) {
+    start();
+    QTimer::singleShot(0, [this] { QTest::mouseClick(widget<QPushButton>(screen(), "cmdExit"), Qt::LeftButton); });
+    QTimer safety;
+    safety.setSingleShot(true);
+    QObject::connect(&safety, &QTimer::timeout, [] { QCoreApplication::exit(7); });
+    safety.start(5000);
+    EXPECT_EQ(QApplication::exec(), 0);
+    EXPECT_FALSE(windowOf(screen()).isVisible());
 }
 
 TEST_F(GuiTest, WindowCloseButtonOfTheStartScreenMeansExit) {
