@@ -61,6 +61,18 @@ TEST_F(HelpTest, DoubleClickOnTheStartScreenOpensTopic8) {
     EXPECT_FALSE(helpWindow()->findChild<QTextBrowser*>(QStringLiteral("helpBody"))->toPlainText().isEmpty());
 }
 
+TEST_F(HelpTest, HelpKeyOpensTheTopicOfTheFocusedControlOrTheWindow) {
+    QApplication::setActiveWindow(&windowOf(screen()));
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&windowOf(screen())));
+    widget(screen(), "cmdValveSelect")->setFocus();
+    QTest::keyClick(&windowOf(screen()), Qt::Key_F1);
+    ASSERT_NE(helpWindow(), nullptr);
+    EXPECT_EQ(shownTitle(), QStringLiteral("About Valve Selection Work Sheet"));
+    widget(screen(), "cmdExit")->setFocus();
+    QTest::keyClick(&windowOf(screen()), Qt::Key_F1);
+    EXPECT_EQ(shownTitle(), QStringLiteral("The Start Screen"));
+}
+
 TEST_F(HelpTest, ContentsListsTheTopicsAndOpensTheOneChosen) {
     pick(screen().mnuContents);
     auto* contents = helpWindow()->findChild<QListWidget*>(QStringLiteral("helpContents"));
