@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Photographs the program on a virtual display: the start screen of the real binary, then the help
 # topic, pop-up, contents, search and the missing-file message through a small driver.
-# Usage: scripts/screenshots.sh [OUTPUT_FOLDER]   (default /tmp/korveld-shots; needs xvfb and imagemagick)
+# Usage: scripts/screenshots.sh [OUTPUT_FOLDER]   (default /tmp/korveld-shots)
+# Needs xvfb and imagemagick: KORVELD_EXTRA_PACKAGES="xvfb imagemagick" scripts/install-deps.sh
 set -euo pipefail
 cd "$(dirname "$0")/.."
 out=$(realpath -m "${1:-/tmp/korveld-shots}")

@@ -50,7 +50,7 @@ public:
     const std::vector<Message>& messages() const { return m_messages; }
     const std::vector<HelpCall>& helpCalls() const { return m_helpCalls; }
     const std::vector<korveld::PrintDocument>& printed() const { return m_printed; }
-    // The control that got the focus last, or nullptr.
+    // The control that got the focus last, or nullptr; valid while its window is loaded.
     Control* focused() const { return m_focused; }
     // Full names of the controls that got the focus, in order.
     const std::vector<std::string>& focusHistory() const { return m_focusHistory; }
