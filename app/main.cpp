@@ -1,0 +1,17 @@
+// The program: the start screen in a real window, driven by the window models.
+#include "app/qt_adapter.h"
+#include "app/qt_platform.h"
+#include "worksheets/program.h"
+
+#include <QApplication>
+
+int main(int argc, char* argv[]) {
+    QApplication application(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("KORVELD"));
+    QApplication::setQuitOnLastWindowClosed(false);
+    korveld::QtPlatform platform;
+    korveld::Program program(platform);
+    korveld::QtAdapter adapter(program, platform);
+    adapter.dispatch([&program] { program.start(); });
+    return QApplication::exec();
+}

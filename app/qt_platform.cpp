@@ -1,0 +1,96 @@
+#include "app/qt_platform.h"
+
+#include "app/form_window.h"
+#include "app/printing.h"
+#include "app/qt_adapter.h"
+#include "app/qt_conversions.h"
+#include "worksheets/form.h"
+
+#include <QApplication>
+#include <QDate>
+#include <QLocale>
+#include <QMessageBox>
+#include <QTime>
+
+namespace korveld {
+
+namespace {
+
+QMessageBox::Icon iconOf(std::int16_t style) {
+    switch (style & 0x70) {
+    case kMsgCritical:
+        return QMessageBox::Critical;
+    case kMsgQuestion:
+        return QMessageBox::Question;
+    case kMsgExclamation:
+        return QMessageBox::Warning;
+    case kMsgInformation:
+        return QMessageBox::Information;
+    default:
+        return QMessageBox::NoIcon;
+    }
+}
+
+} // namespace
+
+int QtPlatform::MsgBox(const std::string& prompt, std::int16_t style, const std::string& title) {
+    if (m_adapter != nullptr) {
+        // The windows show what the handler did so far while the box waits.
+        m_adapter->renderAll();
+    }
+    QWidget* parent = QApplication::activeWindow();
+    const QString caption = title.empty() ? QCoreApplication::applicationName() : QString::fromStdString(title);
+    QMessageBox box(iconOf(style), caption, QString::fromStdString(prompt), QMessageBox::Ok, parent);
+    box.setObjectName(QStringLiteral("msgBox"));
+    box.setTextFormat(Qt::PlainText);
+    box.setWindowModality(Qt::ApplicationModal);
+    box.exec();
+    return kIdOk;
+}
+
+void QtPlatform::SetFocus(Control& control) {
+    if (m_adapter != nullptr) {
+        m_adapter->requestFocus(control);
+    }
+}
+
+void QtPlatform::ShowWindow(Form& form) {
+    if (m_adapter != nullptr) {
+        m_adapter->requestActivation(form);
+    }
+}
+
+bool QtPlatform::WinHelp(std::uintptr_t helpWnd, const std::string& helpFile, HelpCommand command,
+                         std::uint32_t contextId, const std::string& key) {
+    QWidget* owner = nullptr;
+    if (m_adapter != nullptr) {
+        owner = m_adapter->windowOfHandle(helpWnd);
+    }
+    m_helpViewer.request(owner, QString::fromStdString(helpFile), command, contextId, QString::fromStdString(key));
+    return true;
+}
+
+std::string QtPlatform::ApplicationFolder() {
+    return (m_folder ? *m_folder : QCoreApplication::applicationDirPath()).toStdString();
+}
+
+bool QtPlatform::PrintDocument(const korveld::PrintDocument& document) {
+    return printOnDefaultPrinter(document);
+}
+
+std::string QtPlatform::DateText() {
+    return QLocale::system().toString(QDate::currentDate(), QLocale::ShortFormat).toStdString();
+}
+
+std::string QtPlatform::TimeText() {
+    return QLocale::system().toString(QTime::currentTime(), QLocale::ShortFormat).toStdString();
+}
+
+void QtPlatform::EndProgram() {
+    m_ended = true;
+    if (m_adapter != nullptr) {
+        m_adapter->endProgram();
+    }
+}
+
+} // namespace korveld

@@ -1,0 +1,44 @@
+// The Platform of the real program: Qt message boxes, focus and window activation through the
+// adapter, the help viewer, the executable's folder, the default printer, the system's date and
+// time formats, and the end of the program.
+#pragma once
+
+#include "app/help_viewer.h"
+#include "worksheets/platform.h"
+
+#include <QString>
+#include <optional>
+
+namespace korveld {
+
+class QtAdapter;
+
+class QtPlatform : public Platform {
+public:
+    QtPlatform() = default;
+
+    void attach(QtAdapter* adapter) { m_adapter = adapter; }
+    // Tests point the program at a folder of their own.
+    void setApplicationFolder(const QString& folder) { m_folder = folder; }
+    HelpViewer& helpViewer() { return m_helpViewer; }
+    bool ended() const { return m_ended; }
+
+    int MsgBox(const std::string& prompt, std::int16_t style, const std::string& title) override;
+    void SetFocus(Control& control) override;
+    void ShowWindow(Form& form) override;
+    bool WinHelp(std::uintptr_t helpWnd, const std::string& helpFile, HelpCommand command, std::uint32_t contextId,
+                 const std::string& key) override;
+    std::string ApplicationFolder() override;
+    bool PrintDocument(const korveld::PrintDocument& document) override;
+    std::string DateText() override;
+    std::string TimeText() override;
+    void EndProgram() override;
+
+private:
+    QtAdapter* m_adapter = nullptr;
+    HelpViewer m_helpViewer;
+    std::optional<QString> m_folder;
+    bool m_ended = false;
+};
+
+} // namespace korveld

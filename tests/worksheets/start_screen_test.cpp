@@ -1,0 +1,151 @@
+#include "cascade_form.h"
+#include "worksheets/context_ids.h"
+#include "worksheets/frm_selection.h"
+#include "worksheets/recording_platform.h"
+
+#include <functional>
+#include <gtest/gtest.h>
+
+namespace korveld::testing {
+namespace {
+
+struct HelpPathCase {
+    const char* name;
+    const char* folder;
+    char separator;
+    const char* expected;
+};
+
+class HelpPath : public ::testing::TestWithParam<HelpPathCase> {};
+
+TEST_P(HelpPath, FindsTheHelpFileInTheProgramFolder) {
+    EXPECT_EQ(HelpFilePath(GetParam().folder, GetParam().separator), GetParam().expected);
+}
+
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(InitHelp, HelpPath, ::testing::Values(
+    HelpPathCase{"FolderWithoutSeparator",      "/opt/korveld",    '/',  "/opt/korveld/PALDEN.HLP"},
+    HelpPathCase{"FolderWithSeparator",         "/opt/korveld/",   '/',  "/opt/korveld/PALDEN.HLP"},
+    HelpPathCase{"Root",                        "/",               '/',  "/PALDEN.HLP"},
+    HelpPathCase{"TrailingBlanksAfterSeparator", "/opt/korveld/  ", '/',  "/opt/korveld/  PALDEN.HLP"},
+    HelpPathCase{"FolderEndingInBlanks",        "/opt/my app ",    '/',  "/opt/my app /PALDEN.HLP"},
+    HelpPathCase{"BackslashFolder",             "C:\\VALVES",      '\\', "C:\\VALVES\\PALDEN.HLP"},
+    HelpPathCase{"BackslashDriveRoot",          "C:\\",            '\\', "C:\\PALDEN.HLP"},
+    HelpPathCase{"SlashIsNoSeparatorForBackslash", "C:/VALVES/",   '\\', "C:/VALVES/\\PALDEN.HLP"},
+    HelpPathCase{"EmptyFolder",                 "",                '/',  "/PALDEN.HLP"}
+), [](const auto& info) { return std::string(info.param.name); });
+// clang-format on
+
+struct HandlerCase {
+    const char* name;
+    std::function<void(frmSelection&)> act;
+    HelpCommand command;
+    std::uint32_t contextId;
+};
+
+class StartScreenHelp : public ::testing::TestWithParam<HandlerCase> {};
+
+TEST_P(StartScreenHelp, CallsTheHelpViewerWithItsId) {
+    RecordingPlatform platform;
+    platform.setApplicationFolder("/usr/lib/korveld");
+    Program program(platform);
+    program.start();
+    frmSelection& screen = program.selectionScreen();
+    platform.clear();
+    program.dispatch([&] { GetParam().act(screen); });
+    ASSERT_EQ(platform.helpCalls().size(), 1u);
+    const RecordingPlatform::HelpCall& call = platform.helpCalls().front();
+    EXPECT_EQ(call.command, GetParam().command);
+    EXPECT_EQ(call.contextId, GetParam().contextId);
+    EXPECT_EQ(call.helpWnd, screen.hWnd());
+    EXPECT_EQ(call.helpFile, "/usr/lib/korveld/PALDEN.HLP");
+    EXPECT_EQ(call.key, "");
+}
+
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(StartScreen, StartScreenHelp, ::testing::Values(
+    HandlerCase{"FormDblClick",       [](frmSelection& f) { f.userDblClick(); },                  HelpCommand::Context, 8},
+    HandlerCase{"Introduction",       [](frmSelection& f) { f.mnuIntroduction.userPick(); },      HelpCommand::Context, 130},
+    HandlerCase{"Contents",           [](frmSelection& f) { f.mnuContents.userPick(); },          HelpCommand::Index,   0},
+    HandlerCase{"AboutSelection",     [](frmSelection& f) { f.mnuValveSelection.userPick(); },    HelpCommand::Context, 65},
+    HandlerCase{"AboutCapacity",      [](frmSelection& f) { f.mnuValveCapacity.userPick(); },     HelpCommand::Context, 12},
+    HandlerCase{"TechnicalSupport",   [](frmSelection& f) { f.mnuSupport.userPick(); },           HelpCommand::Context, 140},
+    HandlerCase{"SearchFromAnyWindow",[](frmSelection& f) { f.help().HelpSearch(); },             HelpCommand::PartialKey, 0},
+    HandlerCase{"PopupFromAnyWindow", [](frmSelection& f) { f.help().HelpContextPopup(360); },    HelpCommand::ContextPopup, 360}
+), [](const auto& info) { return std::string(info.param.name); });
+// clang-format on
+
+TEST(StartScreen, LoadsWithItsTextsAndLayout) {
+    RecordingPlatform platform;
+    Program program(platform);
+    program.start();
+    frmSelection& screen = program.selectionScreen();
+    EXPECT_TRUE(screen.visible());
+    EXPECT_EQ(screen.caption(), "SELECTION SCREEN");
+    EXPECT_EQ(screen.clientSize(), (TwipSize{6870, 5235}));
+    EXPECT_EQ(screen.lblCopyWrite.caption(), "\u00A9 " + std::string(kCopyrightNotice));
+    EXPECT_EQ(screen.cmdExit.caption(), "E&xit");
+    EXPECT_EQ(screen.cmdExit.toolTip(), "Exit Program.");
+    EXPECT_EQ(screen.cmdValveSelect.rect(), (TwipRect{600, 1200, 2295, 1335}));
+    EXPECT_LT(screen.cmdValveSelect.top(), screen.cmdValveCap.top());
+    EXPECT_EQ(screen.txtValCap.text(), "Clicking on this button will allow \nthe user to see the capacities of all \n"
+                                       "the valves of a selected type for \nthe given conditions.\n");
+    EXPECT_EQ(screen.cmdValveCap.font()->family, "Times New Roman");
+    EXPECT_EQ(screen.Label1.font()->family, "Arial");
+    EXPECT_EQ(platform.shownWindows(), std::vector<std::string>{"frmSelection"});
+    EXPECT_EQ(program.uv().HelpWnd, screen.hWnd());
+    std::vector<std::string> menu;
+    for (const MenuEntry* entry = screen.mnuFormSel_Help.firstChild(); entry; entry = entry->nextSibling()) {
+        menu.push_back(entry->caption());
+    }
+    const std::vector<std::string> expected{"Introduction To Orvik Expansion Valve Program", "Contents",
+                                            "About Valve Selection Work Sheet", "About Valve Capacity Work Sheet",
+                                            "Obtaining Technical Support"};
+    EXPECT_EQ(menu, expected);
+}
+
+TEST(StartScreen, ExitAndCloseButtonEndTheProgram) {
+    for (const bool viaCloseButton : {false, true}) {
+        RecordingPlatform platform;
+        Program program(platform);
+        program.start();
+        frmSelection& screen = program.selectionScreen();
+        program.dispatch([&] { viaCloseButton ? screen.closeButtonPressed() : (void)screen.cmdExit.userClick(); });
+        EXPECT_TRUE(platform.ended()) << viaCloseButton;
+        EXPECT_EQ(program.loaded(FormId::frmSelection), &screen);
+    }
+}
+
+TEST(StartScreen, WorksheetButtonsOnlyKeepTheScreenUntilWorksheetsExist) {
+    RecordingPlatform platform;
+    Program program(platform);
+    program.start();
+    frmSelection& screen = program.selectionScreen();
+    program.dispatch([&] { screen.cmdValveCap.userClick(); });
+    program.dispatch([&] { screen.cmdValveSelect.userClick(); });
+    EXPECT_TRUE(screen.visible());
+    EXPECT_EQ(program.loaded(FormId::frmtxvCapacity), nullptr);
+    EXPECT_EQ(program.loaded(FormId::frmkorveld), nullptr);
+}
+
+TEST(StartScreen, ValveCapacitiesTwiceShowsTheSameWorksheetWithItsEntries) {
+    RecordingPlatform platform;
+    Program program(platform);
+    program.registerForm<CascadeForm>();
+    program.start();
+    frmSelection& screen = program.selectionScreen();
+    program.dispatch([&] { screen.cmdValveCap.userClick(); });
+    auto* sheet = static_cast<CascadeForm*>(program.loaded(FormId::frmtxvCapacity));
+    ASSERT_NE(sheet, nullptr);
+    sheet->txtEntry.setText("40");
+    sheet->Hide();
+    program.dispatch([&] { screen.cmdValveCap.userClick(); });
+    EXPECT_EQ(program.loaded(FormId::frmtxvCapacity), sheet);
+    EXPECT_TRUE(sheet->visible());
+    EXPECT_EQ(sheet->txtEntry.text(), "40");
+    const std::vector<std::string> expected{"frmSelection", "frmCascade", "frmCascade"};
+    EXPECT_EQ(platform.shownWindows(), expected);
+}
+
+} // namespace
+} // namespace korveld::testing

@@ -1,0 +1,51 @@
+#include "worksheets/menu_entry.h"
+
+#include "worksheets/form.h"
+
+namespace korveld {
+
+MenuEntry::MenuEntry(Form& form, const MenuDesign& design)
+    : m_form(form), m_name{design.name, design.index}, m_caption(design.caption), m_helpContextId(design.helpContextId),
+      m_checked(design.checked), m_enabled(design.enabled), m_visible(design.visible) {
+    form.adopt(this);
+}
+
+MenuEntry::MenuEntry(MenuEntry& parent, const MenuDesign& design)
+    : m_form(parent.m_form), m_parent(&parent), m_name{design.name, design.index}, m_caption(design.caption),
+      m_helpContextId(design.helpContextId), m_checked(design.checked), m_enabled(design.enabled),
+      m_visible(design.visible) {
+    parent.append(this);
+}
+
+void MenuEntry::append(MenuEntry* child) {
+    if (m_lastChild == nullptr) {
+        m_firstChild = child;
+    } else {
+        m_lastChild->m_nextSibling = child;
+    }
+    m_lastChild = child;
+}
+
+bool MenuEntry::isUsable() const {
+    if (!m_form.visible() || !m_form.enabled()) {
+        return false;
+    }
+    for (const MenuEntry* entry = this; entry != nullptr; entry = entry->m_parent) {
+        if (!entry->m_visible || !entry->m_enabled || entry->isSeparator()) {
+            return false;
+        }
+    }
+    return true;
+}
+
+bool MenuEntry::userPick() {
+    if (!isUsable()) {
+        return false;
+    }
+    if (onClick) {
+        onClick();
+    }
+    return true;
+}
+
+} // namespace korveld

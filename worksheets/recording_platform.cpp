@@ -1,0 +1,95 @@
+#include "worksheets/recording_platform.h"
+
+#include "worksheets/control.h"
+#include "worksheets/form.h"
+
+namespace korveld {
+
+namespace {
+
+const char* commandName(HelpCommand command) {
+    switch (command) {
+    case HelpCommand::Context:
+        return "HELP_CONTEXT";
+    case HelpCommand::ContextPopup:
+        return "HELP_CONTEXTPOPUP";
+    case HelpCommand::Index:
+        return "HELP_INDEX";
+    case HelpCommand::PartialKey:
+        return "HELP_PARTIALKEY";
+    }
+    return "?";
+}
+
+} // namespace
+
+int RecordingPlatform::MsgBox(const std::string& prompt, std::int16_t style, const std::string& title) {
+    m_messages.push_back({prompt, style, title});
+    m_log.push_back("MsgBox(" + std::to_string(style) + ", " + title + ", " + prompt + ")");
+    return kIdOk;
+}
+
+void RecordingPlatform::SetFocus(Control& control) {
+    m_focused = &control;
+    m_focusHistory.push_back(control.fullName());
+    m_log.push_back("SetFocus(" + control.fullName() + ")");
+}
+
+void RecordingPlatform::ShowWindow(Form& form) {
+    m_shownWindows.emplace_back(form.name());
+    m_log.push_back("ShowWindow(" + std::string(form.name()) + ")");
+}
+
+bool RecordingPlatform::WinHelp(std::uintptr_t helpWnd, const std::string& helpFile, HelpCommand command,
+                                std::uint32_t contextId, const std::string& key) {
+    m_helpCalls.push_back({helpWnd, helpFile, command, contextId, key});
+    m_log.push_back(std::string("WinHelp(") + commandName(command) + ", " + std::to_string(contextId) + ", " +
+                    helpFile + ")");
+    return true;
+}
+
+std::string RecordingPlatform::ApplicationFolder() {
+    m_log.push_back("ApplicationFolder()");
+    return m_folder;
+}
+
+bool RecordingPlatform::PrintDocument(const korveld::PrintDocument& document) {
+    m_log.push_back(m_printerWorks ? "PrintDocument()" : "PrintDocument() failed");
+    if (m_printerWorks) {
+        m_printed.push_back(document);
+    }
+    return m_printerWorks;
+}
+
+std::string RecordingPlatform::DateText() {
+    m_log.push_back("DateText()");
+    return m_date;
+}
+
+std::string RecordingPlatform::TimeText() {
+    m_log.push_back("TimeText()");
+    return m_time;
+}
+
+void RecordingPlatform::EndProgram() {
+    m_ended = true;
+    m_log.push_back("EndProgram()");
+}
+
+void RecordingPlatform::setDateTime(std::string date, std::string time) {
+    m_date = std::move(date);
+    m_time = std::move(time);
+}
+
+void RecordingPlatform::clear() {
+    m_log.clear();
+    m_messages.clear();
+    m_helpCalls.clear();
+    m_printed.clear();
+    m_focusHistory.clear();
+    m_shownWindows.clear();
+    m_focused = nullptr;
+    m_ended = false;
+}
+
+} // namespace korveld

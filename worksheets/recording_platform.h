@@ -1,0 +1,76 @@
+// A Platform for tests and scripted runs: logs every call in order, answers message boxes at once
+// with OK, records focus, help calls and printed documents, and gives fixed date and time texts.
+#pragma once
+
+#include "worksheets/platform.h"
+#include "worksheets/print_document.h"
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace korveld {
+
+class RecordingPlatform : public Platform {
+public:
+    struct Message {
+        std::string prompt;
+        std::int16_t style = 0;
+        std::string title;
+        bool operator==(const Message&) const = default;
+    };
+    struct HelpCall {
+        std::uintptr_t helpWnd = 0;
+        std::string helpFile;
+        HelpCommand command = HelpCommand::Context;
+        std::uint32_t contextId = 0;
+        std::string key;
+        bool operator==(const HelpCall&) const = default;
+    };
+
+    int MsgBox(const std::string& prompt, std::int16_t style, const std::string& title) override;
+    void SetFocus(Control& control) override;
+    void ShowWindow(Form& form) override;
+    bool WinHelp(std::uintptr_t helpWnd, const std::string& helpFile, HelpCommand command, std::uint32_t contextId,
+                 const std::string& key) override;
+    std::string ApplicationFolder() override;
+    bool PrintDocument(const korveld::PrintDocument& document) override;
+    std::string DateText() override;
+    std::string TimeText() override;
+    void EndProgram() override;
+
+    void setApplicationFolder(std::string folder) { m_folder = std::move(folder); }
+    void setPrinterWorks(bool works) { m_printerWorks = works; }
+    void setDateTime(std::string date, std::string time);
+    // Forgets everything recorded so far (the settings stay).
+    void clear();
+
+    // Every call, one line each, in order: "MsgBox(48, TITLE, prompt)", "SetFocus(txtEvapTemp)".
+    const std::vector<std::string>& log() const { return m_log; }
+    const std::vector<Message>& messages() const { return m_messages; }
+    const std::vector<HelpCall>& helpCalls() const { return m_helpCalls; }
+    const std::vector<korveld::PrintDocument>& printed() const { return m_printed; }
+    // The control that got the focus last, or nullptr; valid while its window is loaded.
+    Control* focused() const { return m_focused; }
+    // Full names of the controls that got the focus, in order.
+    const std::vector<std::string>& focusHistory() const { return m_focusHistory; }
+    const std::vector<std::string>& shownWindows() const { return m_shownWindows; }
+    bool ended() const { return m_ended; }
+
+private:
+    std::string m_folder = "/opt/korveld";
+    std::string m_date = "12/6/2026";
+    std::string m_time = "9:30 AM";
+    bool m_printerWorks = true;
+
+    std::vector<std::string> m_log;
+    std::vector<Message> m_messages;
+    std::vector<HelpCall> m_helpCalls;
+    std::vector<korveld::PrintDocument> m_printed;
+    std::vector<std::string> m_focusHistory;
+    std::vector<std::string> m_shownWindows;
+    Control* m_focused = nullptr;
+    bool m_ended = false;
+};
+
+} // namespace korveld
