@@ -142,10 +142,7 @@ RatingOutcome workOutConditions(const RatingInputs& inputs, RatingConditions& c)
     }
 
     c.Enthalpy = static_cast<float>(static_cast<double>(c.HVap) - c.HLiq);
-    // With no refrigerating effect there is no mass flow per ton; without liquid there is no flow.
-    if (!(c.Enthalpy > 0.0f) || !(c.LiqDensity > 0.0f)) {
-        return RatingOutcome::OutsideModel;
-    }
+    // No refrigerating effect: no mass flow per ton (the quotient is infinite).
     const std::optional<float> massFlow = ToSingle(kBtuPerMinutePerTon / c.Enthalpy);
     if (!massFlow) {
         return RatingOutcome::OutsideModel;
@@ -153,9 +150,6 @@ RatingOutcome workOutConditions(const RatingInputs& inputs, RatingConditions& c)
     c.MassFlow = *massFlow;
 
     c.Sensit = Series(inputs.SeriesNo).usesSensitivity ? Sensitivity(c.EvapTemp, inputs.RefIndex) : 1.0f;
-    if (!finite(c.Sensit) || !(c.Sensit > 0.0f)) {
-        return RatingOutcome::OutsideModel;
-    }
     return RatingOutcome::Rated;
 }
 
@@ -176,7 +170,9 @@ RatingOutcome rateSizes(const RatingInputs& inputs, Rating& rating) {
         const std::optional<float> RowCapacity =
             q ? ToSingle(static_cast<double>(c.UnitMultiplier) * *q) : std::nullopt;
         if (!RowCapacity || !(*RowCapacity > 0.0f)) {
-            return RatingOutcome::OutsideModel; // no size carries an infinite or vanishing capacity
+            // A negative refrigerating effect or density, a factor of zero or an overflow: no size
+            // carries an infinite, vanishing or negative capacity (and the loading divides by it).
+            return RatingOutcome::OutsideModel;
         }
         row.SizeNo = SizeNo;
         row.RowCapacity = *RowCapacity;

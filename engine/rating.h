@@ -62,9 +62,9 @@ enum class RatingOutcome {
     // A loading would not fit a Single: the worksheet treats the system capacity entry as not a
     // number; no row.
     SystemCapacityOutOfRange,
-    // The conditions leave the property model (no property set, a non-finite value, no refrigerating
-    // effect, no liquid density, no positive capacity): nothing is rated. The worksheets' input
-    // checks keep every calculation away from this.
+    // The conditions leave the property model (no property set, a value that is not finite, no
+    // refrigerating effect, a capacity that is not a positive Single): nothing is rated and the
+    // conditions are all zero. The worksheets' input checks keep every calculation away from this.
     OutsideModel,
 };
 
