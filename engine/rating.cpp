@@ -3,6 +3,8 @@
 #include "engine/number_text.h"
 #include "engine/refconts.h"
 
+#include <algorithm>
+#include <charconv>
 #include <cmath>
 
 namespace korveld {
@@ -40,55 +42,48 @@ constexpr std::array<LabelRule, kSeriesCount> kLabelRules{
 
 constexpr std::string_view kDistributorLetter = "E";
 
-void appendDecimal(std::string& text, std::int16_t value) {
-    char digits[8];
-    int count = 0;
-    int rest = value < 0 ? -static_cast<int>(value) : value;
-    do {
-        digits[count++] = static_cast<char>('0' + rest % 10);
-        rest /= 10;
-    } while (rest > 0);
-    if (value < 0) {
-        text += '-';
-    }
-    while (count > 0) {
-        text += digits[--count];
-    }
+LabelRule labelRuleOf(std::int16_t SeriesNo) {
+    return kLabelRules[static_cast<std::size_t>(SeriesNo - 1)];
 }
 
-void buildLabel(std::string& label, std::int16_t SeriesNo, std::string_view DistSuffix, std::int16_t SizeNo,
-                std::string_view ValName) {
+// SizeNo as decimal text, into a buffer large enough for any 16-bit number.
+std::string_view decimalText(std::int16_t value, std::array<char, 8>& buffer) {
+    const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value);
+    return {buffer.data(), static_cast<std::size_t>(result.ptr - buffer.data())};
+}
+
+void buildLabel(std::string& label, LabelRule rule, std::string_view code, std::string_view DistSuffix,
+                std::int16_t SizeNo, std::string_view ValName) {
+    std::array<char, 8> digits{};
     label.clear();
-    const SeriesInfo& series = Series(SeriesNo);
-    if (series.SeriesNo == 0) {
-        return;
-    }
-    switch (kLabelRules[static_cast<std::size_t>(SeriesNo - 1)]) {
+    switch (rule) {
     case LabelRule::CodeSuffixSizeNo:
-        label += series.code;
-        label += DistSuffix;
-        label += ' ';
-        appendDecimal(label, SizeNo);
+        label.append(code).append(DistSuffix).append(" ").append(decimalText(SizeNo, digits));
         break;
     case LabelRule::CodeSuffixName:
-        label += series.code;
-        label += DistSuffix;
-        label += ' ';
-        label += ValName;
+        label.append(code).append(DistSuffix).append(" ").append(ValName);
         break;
     case LabelRule::CodeName:
-        label += series.code;
-        label += ' ';
-        label += ValName;
+        label.append(code).append(" ").append(ValName);
         break;
     case LabelRule::NameAlone:
-        label += ValName;
+        label.append(ValName);
         break;
     }
 }
 
 bool finite(float value) {
     return std::isfinite(value);
+}
+
+// A double stored as a Single, unless it is no number or beyond a Single's range. Kept here, inline,
+// because it runs several times for every row.
+inline bool storeSingle(double value, float& single) {
+    if (!(std::fabs(value) <= kSingleLimit)) {
+        return false;
+    }
+    single = static_cast<float>(value);
+    return true;
 }
 
 // The properties, drop and pressure difference are all finite numbers.
@@ -143,11 +138,9 @@ RatingOutcome workOutConditions(const RatingInputs& inputs, RatingConditions& c)
 
     c.Enthalpy = static_cast<float>(static_cast<double>(c.HVap) - c.HLiq);
     // No refrigerating effect: no mass flow per ton (the quotient is infinite).
-    const std::optional<float> massFlow = ToSingle(kBtuPerMinutePerTon / c.Enthalpy);
-    if (!massFlow) {
+    if (!storeSingle(kBtuPerMinutePerTon / c.Enthalpy, c.MassFlow)) {
         return RatingOutcome::OutsideModel;
     }
-    c.MassFlow = *massFlow;
 
     c.Sensit = Series(inputs.SeriesNo).usesSensitivity ? Sensitivity(c.EvapTemp, inputs.RefIndex) : 1.0f;
     return RatingOutcome::Rated;
@@ -156,34 +149,40 @@ RatingOutcome workOutConditions(const RatingInputs& inputs, RatingConditions& c)
 // One row per size that the series offers for the refrigerant, in catalog order and without gaps.
 RatingOutcome rateSizes(const RatingInputs& inputs, Rating& rating) {
     const RatingConditions& c = rating.conditions;
-    const std::int16_t sizeCount = Series(inputs.SeriesNo).sizeCount;
-    for (std::int16_t SizeNo = 1; SizeNo <= sizeCount && rating.RowCount < kMaxSizes; ++SizeNo) {
+    const SeriesInfo& series = Series(inputs.SeriesNo);
+    const CatalogProcedure catalog = ValveDataProcedure(inputs.SeriesNo);
+    if (catalog == nullptr) {
+        return RatingOutcome::Rated; // a series with no sizes
+    }
+    const LabelRule rule = labelRuleOf(inputs.SeriesNo);
+    // The same for every size: flow through a size is its constant times this root.
+    const double root = std::sqrt(static_cast<double>(c.LiqDensity) * c.DeltaP);
+    for (std::int16_t SizeNo = 1; SizeNo <= series.sizeCount && rating.RowCount < kMaxSizes; ++SizeNo) {
         RatingRow& row = rating.rows[static_cast<std::size_t>(rating.RowCount)];
-        ValveData(inputs.SeriesNo, SizeNo, inputs.RefIndex, row.ValConstant, row.ValName);
+        catalog(SizeNo, inputs.RefIndex, row.ValConstant, row.ValName);
         if (row.ValName.empty()) {
             continue;
         }
         // Flow through the valve (lb/min) over the mass flow per ton (lb/min per ton) gives tons.
-        const double root = std::sqrt(static_cast<double>(c.LiqDensity) * c.DeltaP);
-        const std::optional<float> q =
-            ToSingle(static_cast<double>(row.ValConstant) * root / c.MassFlow * kBtuPerHourPerTon * c.Sensit);
-        const std::optional<float> RowCapacity =
-            q ? ToSingle(static_cast<double>(c.UnitMultiplier) * *q) : std::nullopt;
-        if (!RowCapacity || !(*RowCapacity > 0.0f)) {
+        float q = 0.0f;
+        float RowCapacity = 0.0f;
+        if (!storeSingle(static_cast<double>(row.ValConstant) * root / c.MassFlow * kBtuPerHourPerTon * c.Sensit, q) ||
+            !storeSingle(static_cast<double>(c.UnitMultiplier) * q, RowCapacity) || !(RowCapacity > 0.0f)) {
             // A negative refrigerating effect or density, a factor of zero or an overflow: no size
             // carries an infinite, vanishing or negative capacity (and the loading divides by it).
             return RatingOutcome::OutsideModel;
         }
         row.SizeNo = SizeNo;
-        row.RowCapacity = *RowCapacity;
+        row.RowCapacity = RowCapacity;
         row.loading.reset();
         if (inputs.systemCapacity) {
-            row.loading = ToSingle(*inputs.systemCapacity / row.RowCapacity * 100.0);
-            if (!row.loading) {
+            float loading = 0.0f;
+            if (!storeSingle(*inputs.systemCapacity / RowCapacity * 100.0, loading)) {
                 return RatingOutcome::SystemCapacityOutOfRange;
             }
+            row.loading = loading;
         }
-        buildLabel(row.label, inputs.SeriesNo, c.DistSuffix, SizeNo, row.ValName);
+        buildLabel(row.label, rule, series.code, c.DistSuffix, SizeNo, row.ValName);
         ++rating.RowCount;
     }
     return RatingOutcome::Rated;
@@ -208,7 +207,9 @@ std::optional<RatingUnitFactors> RatingFactors(CapacityUnit unit) {
 std::string RowLabel(std::int16_t SeriesNo, std::string_view DistSuffix, std::int16_t SizeNo,
                      std::string_view ValName) {
     std::string label;
-    buildLabel(label, SeriesNo, DistSuffix, SizeNo, ValName);
+    if (SeriesNo >= 1 && SeriesNo <= kSeriesCount) {
+        buildLabel(label, labelRuleOf(SeriesNo), Series(SeriesNo).code, DistSuffix, SizeNo, ValName);
+    }
     return label;
 }
 

@@ -1,4 +1,5 @@
 #include "engine/rating.h"
+#include "engine/refconts.h"
 
 #include <bit>
 #include <cmath>
@@ -427,6 +428,44 @@ INSTANTIATE_TEST_SUITE_P(Inputs, Guards, testing::Values(
               RatingOutcome::Rated}),
     nameOf<GuardCase>);
 // clang-format on
+
+// Conditions whose refrigerating effect is exactly zero: a liquid temperature, found by bisection and
+// then a walk over neighbouring Singles, at which HLiq equals HVap.
+std::optional<RatingInputs> zeroRefrigeratingEffect(std::int16_t RefIndex, std::int16_t SeriesNo) {
+    for (float evap = 40.0f; evap <= 60.0f; evap += 0.5f) {
+        const RatingInputs base = inputs(RefIndex, SeriesNo, evap, 150.0f, 0.0f, Distributor::UserDefined, -1000.0f);
+        auto effect = [&](float liq) {
+            float PEvap, HVap, PCond, HLiq, LiqDensity;
+            RefProperties(RefIndex, evap, base.CondTemp, liq, PEvap, HVap, PCond, HLiq, LiqDensity);
+            return static_cast<double>(HVap) - HLiq;
+        };
+        float lo = 100.0f, hi = 400.0f;
+        if (!(effect(lo) > 0 && effect(hi) < 0)) {
+            continue;
+        }
+        for (float mid = lo + (hi - lo) / 2; mid > lo && mid < hi; mid = lo + (hi - lo) / 2) {
+            (effect(mid) > 0 ? lo : hi) = mid;
+        }
+        float liq = std::nextafter(lo, 0.0f);
+        for (int step = 0; step < 64; ++step, liq = std::nextafter(liq, 1000.0f)) {
+            if (effect(liq) == 0.0) {
+                RatingInputs found = base;
+                found.LiqTemp = liq;
+                return found;
+            }
+        }
+    }
+    return std::nullopt;
+}
+
+TEST(Guards, NoRefrigeratingEffectGivesNoMassFlow) {
+    // R-407C with QZ offers no size: only the mass flow itself can catch the division by zero.
+    const std::optional<RatingInputs> in = zeroRefrigeratingEffect(9, kQZ);
+    ASSERT_TRUE(in.has_value());
+    const Rating rating = RateCapacity(*in);
+    EXPECT_EQ(rating.outcome, RatingOutcome::OutsideModel);
+    EXPECT_TRUE(allFinite(rating));
+}
 
 TEST(Guards, OutsideTheModelLeavesTheVariablesAlone) {
     Universal_Variables variables;
