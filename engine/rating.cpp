@@ -3,7 +3,6 @@
 #include "engine/number_text.h"
 #include "engine/refconts.h"
 
-#include <algorithm>
 #include <charconv>
 #include <cmath>
 
@@ -143,7 +142,9 @@ RatingOutcome workOutConditions(const RatingInputs& inputs, RatingConditions& c)
     }
 
     c.Sensit = Series(inputs.SeriesNo).usesSensitivity ? Sensitivity(c.EvapTemp, inputs.RefIndex) : 1.0f;
-    return RatingOutcome::Rated;
+    // Finite pressures can still differ by more than a Single holds; the rows would catch it, a
+    // series without rows would not.
+    return finite(c.Sensit) ? RatingOutcome::Rated : RatingOutcome::OutsideModel;
 }
 
 // One row per size that the series offers for the refrigerant, in catalog order and without gaps.
