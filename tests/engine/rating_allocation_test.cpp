@@ -1,13 +1,15 @@
 // A rating allocates nothing: every row text fits the strings' own buffer.
 #include "allocation_counter.h"
 #include "engine/rating.h"
+#include "named_rows.h"
 
 #include <gtest/gtest.h>
 #include <memory>
-#include <ostream>
 
 namespace korveld {
 namespace {
+
+using testing_support::PrintTo;
 
 struct AllocationCase {
     const char* name;
@@ -15,9 +17,6 @@ struct AllocationCase {
     std::int16_t SeriesNo;
     Distributor distributor;
 };
-void PrintTo(const AllocationCase& c, std::ostream* os) {
-    *os << c.name;
-}
 
 // Without this the test below would pass vacuously wherever the counter is not in use.
 TEST(AllocationCounter, SeesAnAllocation) {
@@ -49,7 +48,7 @@ INSTANTIATE_TEST_SUITE_P(Series, RatingAllocations,
                                          AllocationCase{"KOT", 7, 4, Distributor::Orifice},
                                          AllocationCase{"DQQ", 2, 9, Distributor::None},
                                          AllocationCase{"VMP", 2, 13, Distributor::Orifice}),
-                         [](const testing::TestParamInfo<AllocationCase>& info) { return info.param.name; });
+                         testing_support::RowName{});
 
 } // namespace
 } // namespace korveld
