@@ -89,12 +89,18 @@ std::optional<float> ThroughText(double value) {
 
 std::optional<ConvertedEntry> ConvertCapacityEntry(double x, CapacityUnit from, CapacityUnit to, Worksheet sheet,
                                                    const NumberLocale& locale) {
+    if (!FitsSingle(x)) {
+        return std::nullopt;
+    }
     const CapacityEntryConversion conversion = CapacityConversion(from, to, sheet);
     return shown(ThroughText(conversion.Apply(x)), conversion.pattern, locale);
 }
 
 std::optional<ConvertedEntry> ConvertPressureDropEntry(double drop, PressureUnit from, PressureUnit to,
                                                        const NumberLocale& locale) {
+    if (!FitsSingle(drop)) {
+        return std::nullopt;
+    }
     double converted = drop;
     if (from == PressureUnit::Psi && to == PressureUnit::Bars) {
         converted = BarsFromPsi(drop);
@@ -105,16 +111,25 @@ std::optional<ConvertedEntry> ConvertPressureDropEntry(double drop, PressureUnit
 }
 
 std::optional<ConvertedEntry> ConvertTemperatureEntry(double temperature, UnitSystem to, const NumberLocale& locale) {
+    if (!FitsSingle(temperature)) {
+        return std::nullopt;
+    }
     const double converted =
         to == UnitSystem::Metric ? CelsiusFromFahrenheit(temperature) : FahrenheitFromCelsius(temperature);
     return shown(ToSingle(converted), kOneDecimalPattern, locale);
 }
 
 std::optional<float> RatingTemperature(double entry, UnitSystem system) {
+    if (!FitsSingle(entry)) {
+        return std::nullopt;
+    }
     return ToSingle(system == UnitSystem::Metric ? FahrenheitFromCelsius(entry) : entry);
 }
 
 std::optional<float> RatingPressureDrop(double entry, UnitSystem system) {
+    if (!FitsSingle(entry)) {
+        return std::nullopt;
+    }
     return ToSingle(system == UnitSystem::Metric ? PsiFromBars(entry) : entry);
 }
 

@@ -52,20 +52,22 @@ struct ConvertedEntry {
 // value does not fit a Single (the entry that caused it is then "not a true number").
 std::optional<float> ThroughText(double value);
 
-// The capacity entry x (already a number) converted for a unit switch; nullopt beyond a Single.
+// Each conversion below gives nullopt when the value typed or the value converted is beyond a Single:
+// such an entry never reaches a calculation and is treated as not a number.
+
+// The capacity entry x (already a number) converted for a unit switch.
 std::optional<ConvertedEntry> ConvertCapacityEntry(double x, CapacityUnit from, CapacityUnit to, Worksheet sheet,
                                                    const NumberLocale& locale = {});
 // The distributor pressure drop converted between psi and bars, shown with "####.0".
 std::optional<ConvertedEntry> ConvertPressureDropEntry(double drop, PressureUnit from, PressureUnit to,
                                                        const NumberLocale& locale = {});
 // A temperature entry converted into the system `to` (°F to °C or °C to °F), stored as a Single and
-// shown with "###.0"; nullopt beyond a Single.
+// shown with "###.0".
 std::optional<ConvertedEntry> ConvertTemperatureEntry(double temperature, UnitSystem to,
                                                       const NumberLocale& locale = {});
 
 // The entries as the rating takes them: a temperature in °F (°C entries converted) and the
-// user-defined distributor drop in psi (bar entries × 14.5), each stored as a Single; nullopt
-// beyond a Single.
+// user-defined distributor drop in psi (bar entries × 14.5), each stored as a Single.
 std::optional<float> RatingTemperature(double entry, UnitSystem system);
 std::optional<float> RatingPressureDrop(double entry, UnitSystem system);
 

@@ -134,7 +134,12 @@ INSTANTIATE_TEST_SUITE_P(Examples, EntryConversion, testing::Values(
     RowName{});
 // clang-format on
 
+// Typed beyond a Single, or converted beyond it.
 TEST(EntryConversion, BeyondASingleIsNoNumber) {
+    EXPECT_FALSE(ConvertCapacityEntry(1e39, U::BtuH, U::KCal, kCap).has_value());
+    EXPECT_FALSE(ConvertPressureDropEntry(5e38, PressureUnit::Psi, PressureUnit::Bars).has_value());
+    EXPECT_FALSE(ConvertTemperatureEntry(4e38, UnitSystem::Metric).has_value());
+    EXPECT_FALSE(RatingPressureDrop(5e38, UnitSystem::English).has_value());
     EXPECT_FALSE(ConvertTemperatureEntry(5e38, UnitSystem::English).has_value());
     EXPECT_FALSE(ConvertPressureDropEntry(3e38, PressureUnit::Bars, PressureUnit::Psi).has_value());
     EXPECT_FALSE(RatingTemperature(2e38, UnitSystem::Metric).has_value());
