@@ -136,8 +136,8 @@ RatingOutcome workOutConditions(const RatingInputs& inputs, RatingConditions& c)
     }
 
     c.Enthalpy = static_cast<float>(static_cast<double>(c.HVap) - c.HLiq);
-    // No refrigerating effect: no mass flow per ton (the quotient is infinite).
-    if (!storeSingle(kBtuPerMinutePerTon / c.Enthalpy, c.MassFlow)) {
+    // No refrigerating effect, or one so small the mass flow per ton overflows: nothing flows per ton.
+    if (c.Enthalpy == 0.0f || !storeSingle(kBtuPerMinutePerTon / c.Enthalpy, c.MassFlow)) {
         return RatingOutcome::OutsideModel;
     }
 
