@@ -400,9 +400,9 @@ TEST(Guards, NoRefrigeratingEffectGivesNoMassFlow) {
 
 TEST(Guards, WildInputsNeverGiveInfinityOrNaN) {
     std::mt19937 random(20240611);
-    const std::vector<float> special{0.0f, -0.0f, kInf, -kInf, kNaN, 1e-45f, 3.4e38f, -3.4e38f, 1e10f, -1e10f};
+    const std::vector<float> extremes{0.0f, -0.0f, kInf, -kInf, kNaN, 1e-45f, 3.4e38f, -3.4e38f, 1e10f, -1e10f};
     auto anyFloat = [&](float lo, float hi) {
-        return random() % 5 == 0 ? special[random() % special.size()]
+        return random() % 5 == 0 ? extremes[random() % extremes.size()]
                                  : std::uniform_real_distribution<float>(lo, hi)(random);
     };
     Rating rating;
