@@ -108,7 +108,7 @@ INSTANTIATE_TEST_SUITE_P(Distributors, WorkedExample, testing::Values(
     RowName{});
 // clang-format on
 
-// Bit-exact Singles, worked out independently with a float32 emulation. The later rows were picked
+// Bit-exact Singles, worked out independently by reference/float32_rating.py. The later rows were picked
 // because they change when a step is rounded differently: the drop subtracted in Singles, MassFlow
 // from an unrounded Enthalpy, the root taken in Singles, q kept in double, the loading from q.
 struct ExactCase {
