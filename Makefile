@@ -3,6 +3,7 @@ BUILD_DIR ?= build
 BUILD_TYPE ?= RelWithDebInfo
 CMAKE_FLAGS ?=
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
+BENCH_ARGS ?=
 
 .PHONY: all deps configure build test run bench format clean
 
@@ -24,7 +25,7 @@ run: build
 	@$(BUILD_DIR)/app/korveld
 
 bench: build
-	@$(BUILD_DIR)/bench/korveld_bench
+	@$(BUILD_DIR)/bench/korveld_bench $(BENCH_ARGS)
 
 format:
 	@git ls-files '*.cpp' '*.h' | xargs clang-format -i

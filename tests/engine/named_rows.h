@@ -1,0 +1,26 @@
+// Table rows that carry their own name: it names the generated test and is what GoogleTest prints
+// for the row. A test file brings PrintTo into its own namespace with a using-declaration.
+#pragma once
+
+#include <gtest/gtest.h>
+#include <ostream>
+#include <string>
+
+namespace korveld::testing_support {
+
+template <typename Row>
+requires requires(const Row& row) {
+    row.name;
+}
+void PrintTo(const Row& row, std::ostream* os) {
+    *os << row.name;
+}
+
+struct RowName {
+    template <typename Row>
+    std::string operator()(const testing::TestParamInfo<Row>& info) const {
+        return info.param.name;
+    }
+};
+
+} // namespace korveld::testing_support
