@@ -5,7 +5,7 @@ CMAKE_FLAGS ?=
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 BENCH_ARGS ?=
 
-.PHONY: all deps configure build test run bench format clean
+.PHONY: all deps configure build test run bench format clean deps-sanitize test-sanitize
 
 all: build
 
@@ -26,6 +26,22 @@ run: build
 
 bench: build
 	@$(BUILD_DIR)/bench/korveld_bench $(BENCH_ARGS)
+
+# The whole suite built with clang under AddressSanitizer and UndefinedBehaviorSanitizer, with the
+# fuzz targets fuzzing from their seeds. Suppressions, each with its reason, are in tests/sanitizers/.
+SANITIZE_DIR ?= build-sanitize
+SANITIZER_ENV = ASAN_OPTIONS=detect_leaks=1:abort_on_error=1:strict_string_checks=1 \
+	UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+	LSAN_OPTIONS=suppressions=$(CURDIR)/tests/sanitizers/lsan.supp:print_suppressions=0
+
+deps-sanitize:
+	@KORVELD_EXTRA_PACKAGES="clang libclang-rt-14-dev" scripts/install-deps.sh
+
+test-sanitize: deps-sanitize
+	@CXX=clang++ cmake -S . -B $(SANITIZE_DIR) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DKORVELD_SANITIZE=ON \
+		-DKORVELD_FUZZ=ON -DKORVELD_BUILD_BENCH=OFF >/dev/null
+	@cmake --build $(SANITIZE_DIR) -j $(JOBS)
+	@cd $(SANITIZE_DIR) && $(SANITIZER_ENV) ctest --output-on-failure -j $(JOBS)
 
 format:
 	@git ls-files '*.cpp' '*.h' | xargs clang-format -i

@@ -10,3 +10,21 @@ function(korveld_set_warnings target)
         target_compile_options(${target} PRIVATE -Werror)
     endif()
 endfunction()
+
+# AddressSanitizer and UndefinedBehaviorSanitizer over everything we compile; any report stops the
+# program. Float division by zero and out-of-range float conversions count as faults here.
+if(KORVELD_SANITIZE)
+    set(KORVELD_SANITIZER_FLAGS -fsanitize=address,undefined,float-divide-by-zero,float-cast-overflow
+                                -fno-sanitize-recover=all -fno-omit-frame-pointer)
+    add_compile_options(${KORVELD_SANITIZER_FLAGS})
+    add_link_options(${KORVELD_SANITIZER_FLAGS})
+endif()
+
+# Coverage-guided fuzzing with libFuzzer needs clang: the libraries get the coverage
+# instrumentation, the fuzz targets link the fuzzer's own main.
+if(KORVELD_FUZZ)
+    if(NOT CMAKE_CXX_COMPILER_ID MATCHES "Clang")
+        message(FATAL_ERROR "KORVELD_FUZZ needs clang (configure with CXX=clang++)")
+    endif()
+    add_compile_options(-fsanitize=fuzzer-no-link)
+endif()
