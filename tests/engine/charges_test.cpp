@@ -1,5 +1,5 @@
 #include "engine/charges.h"
-#include "row_names.h"
+#include "named_rows.h"
 
 #include <gtest/gtest.h>
 #include <string>
@@ -7,7 +7,7 @@
 namespace korveld {
 namespace {
 
-KORVELD_PRINT_ROWS_AS_NAMES
+using testing_support::PrintTo;
 
 constexpr std::int16_t kKO = 2, kKOD = 3, kVA = 11, kNYF = 1, kOBN = 7, kDQQ = 9, kVMP = 13;
 

@@ -1,6 +1,6 @@
 #include "engine/choice_rules.h"
 #include "engine/valconts.h"
-#include "row_names.h"
+#include "named_rows.h"
 
 #include <cctype>
 #include <gtest/gtest.h>
@@ -10,7 +10,7 @@
 namespace korveld {
 namespace {
 
-KORVELD_PRINT_ROWS_AS_NAMES
+using testing_support::PrintTo;
 
 // ---- Refusals of both worksheets ----
 

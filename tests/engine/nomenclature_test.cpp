@@ -1,5 +1,5 @@
 #include "engine/nomenclature.h"
-#include "row_names.h"
+#include "named_rows.h"
 
 #include <gtest/gtest.h>
 #include <string>
@@ -7,7 +7,7 @@
 namespace korveld {
 namespace {
 
-KORVELD_PRINT_ROWS_AS_NAMES
+using testing_support::PrintTo;
 
 // ---- Letters read from the options, with the per-series overrides ----
 

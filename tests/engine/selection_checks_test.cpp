@@ -1,5 +1,5 @@
 #include "engine/selection_checks.h"
-#include "row_names.h"
+#include "named_rows.h"
 
 #include <gtest/gtest.h>
 #include <string>
@@ -7,7 +7,7 @@
 namespace korveld {
 namespace {
 
-KORVELD_PRINT_ROWS_AS_NAMES
+using testing_support::PrintTo;
 
 using E = SelectionEntry;
 

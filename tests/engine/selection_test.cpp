@@ -1,6 +1,6 @@
 #include "engine/selection.h"
 #include "engine/valconts.h"
-#include "row_names.h"
+#include "named_rows.h"
 
 #include <cstdio>
 #include <functional>
@@ -10,7 +10,7 @@
 namespace korveld {
 namespace {
 
-KORVELD_PRINT_ROWS_AS_NAMES
+using testing_support::PrintTo;
 
 // R-22 at 40 / 100 / 90 °F with an orifice distributor and the KO series, as a user leaves the
 // worksheet after picking them: external equalizer, sweat, charge W35, Btu/h.

@@ -1,5 +1,5 @@
 #include "engine/size_search.h"
-#include "row_names.h"
+#include "named_rows.h"
 
 #include <gtest/gtest.h>
 #include <string>
@@ -8,7 +8,7 @@
 namespace korveld {
 namespace {
 
-KORVELD_PRINT_ROWS_AS_NAMES
+using testing_support::PrintTo;
 
 using Sizes = std::vector<std::optional<float>>;
 constexpr std::optional<float> kNotOffered;
