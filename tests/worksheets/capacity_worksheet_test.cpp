@@ -321,6 +321,8 @@ TEST(CapacityWorksheet, LoadsCollapsedAndSwitchesTheDistributorAndLoadingLayouts
     EXPECT_TRUE(f.fmeValveLoading.visible() && !f.fmeLoading.visible() && f.optNO.value());
     EXPECT_FALSE(f.optYES.value() || f.optDone.value());
     EXPECT_EQ(f.txtSystemCapacity.text(), "");
+    f.cmdClose.userClick();
+    EXPECT_EQ(f.height(), 6475);
 }
 
 TEST(CapacityWorksheet, CloseEmptiesTheEntriesAndChoicesButKeepsUnitsAndDistributor) {
@@ -335,7 +337,7 @@ TEST(CapacityWorksheet, CloseEmptiesTheEntriesAndChoicesButKeepsUnitsAndDistribu
               "");
     EXPECT_FALSE(f.mnuRefR22.checked() || f.mnuKO.checked());
     EXPECT_TRUE(f.optNO.value() && f.fmeValveLoading.visible() && !f.fmeLoading.visible());
-    EXPECT_EQ(f.height(), 6475);
+    EXPECT_EQ(f.height(), 6700); // not 6475, which cut the user-defined layout's PRINT button off
     EXPECT_EQ(f.txtPressureDrop.text(), "2");
     EXPECT_EQ(f.txtSystemCapacity.text(), "3");
     EXPECT_TRUE(f.optUserDefined.value());
