@@ -1,0 +1,124 @@
+#include "cli/command_registry.h"
+#include "cli/json_output.h"
+#include "cli/option_parser.h"
+#include "tests/engine/named_rows.h"
+
+#include <gtest/gtest.h>
+#include <memory>
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace korveld::cli {
+namespace {
+
+using testing_support::PrintTo;
+
+// A command with one option and one flag that prints what it parsed.
+class EchoCommand : public Command {
+public:
+    EchoCommand() : m_parser("echo", "Prints its options") {
+        m_parser.app().add_option("--name", m_name, "A name");
+        m_parser.app().add_flag("--loud", m_loud, "Upper case");
+    }
+    std::string_view name() const override { return "echo"; }
+    std::string_view summary() const override { return "Prints its options"; }
+    int execute(std::span<const std::string> args, std::ostream& out, std::ostream& err) override {
+        m_name = "-";
+        m_loud = false;
+        if (const auto status = m_parser.parse(args, out, err)) {
+            return *status;
+        }
+        out << m_name << (m_loud ? "!" : "") << '\n';
+        return kExitSuccess;
+    }
+
+private:
+    OptionParser m_parser;
+    std::string m_name;
+    bool m_loud = false;
+};
+
+struct LineCase {
+    const char* name;
+    std::vector<std::string> args;
+    int status;
+    std::string out;    // the whole output, or "" when `outHas` is used
+    const char* outHas; // a part of the output
+    const char* errHas; // a part of the error output; "" for none at all
+};
+
+class CommandLines : public ::testing::TestWithParam<LineCase> {};
+
+TEST_P(CommandLines, GiveTheirOutputAndExitStatus) {
+    CommandRegistry registry;
+    registry.add(std::make_unique<EchoCommand>());
+    std::ostringstream out;
+    std::ostringstream err;
+    EXPECT_EQ(RunCli(registry, GetParam().args, out, err), GetParam().status);
+    if (GetParam().outHas[0] == '\0') {
+        EXPECT_EQ(out.str(), GetParam().out);
+    } else {
+        EXPECT_NE(out.str().find(GetParam().outHas), std::string::npos) << out.str();
+    }
+    if (GetParam().errHas[0] == '\0') {
+        EXPECT_EQ(err.str(), "");
+    } else {
+        EXPECT_NE(err.str().find(GetParam().errHas), std::string::npos) << err.str();
+    }
+}
+
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(RunCli, CommandLines, ::testing::Values(
+    LineCase{"Version",            {"--version"},                    0,  "korveld-cli " KORVELD_VERSION "\n", "", ""},
+    LineCase{"HelpListsCommands",  {"--help"},                       0,  "", "echo   Prints its options", ""},
+    LineCase{"NoCommand",          {},                               64, "", "", "Usage: korveld-cli <command>"},
+    LineCase{"UnknownCommand",     {"frobnicate"},                   64, "", "", "unknown command 'frobnicate'"},
+    LineCase{"CommandRuns",        {"echo", "--name", "KO"},         0,  "KO\n", "", ""},
+    LineCase{"CommandHelp",        {"echo", "--help"},               0,  "", "--name", ""},
+    LineCase{"UnknownOption",      {"echo", "--bogus"},              64, "", "", "Usage: korveld-cli echo [OPTIONS]"},
+    LineCase{"StrayWord",          {"echo", "KO"},                   64, "", "", "Usage: korveld-cli echo"}
+), testing_support::RowName{});
+// clang-format on
+
+TEST(OptionParser, ParsesAgainWithoutTheLastLinesValues) {
+    EchoCommand command;
+    std::ostringstream out;
+    std::ostringstream err;
+    const std::vector<std::string> first{"--name", "KO", "--loud"};
+    const std::vector<std::string> second{};
+    EXPECT_EQ(command.execute(first, out, err), 0);
+    EXPECT_EQ(command.execute(std::vector<std::string>{"--bogus"}, out, err), 64);
+    EXPECT_EQ(command.execute(second, out, err), 0);
+    EXPECT_EQ(out.str(), "KO!\n-\n");
+}
+
+struct SingleCase {
+    const char* name;
+    float value;
+    const char* json;
+};
+
+class SinglesInJson : public ::testing::TestWithParam<SingleCase> {};
+
+TEST_P(SinglesInJson, PrintTheShortestDecimalThatReadsBack) {
+    const std::string text = SingleJson(GetParam().value).dump();
+    EXPECT_EQ(text, GetParam().json);
+    // A reader takes the number as a double and stores it as a float.
+    EXPECT_EQ(static_cast<float>(std::stod(text)), GetParam().value);
+}
+
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Json, SinglesInJson, ::testing::Values(
+    SingleCase{"OneTenth",        0.1f,            "0.1"},
+    SingleCase{"Integer",         12000.0f,        "12000.0"},
+    SingleCase{"Capacity",        14840.123f,      "14840.123"},
+    SingleCase{"ThirdOfTwelve",   1.0f / 12000.0f, "8.333333e-05"},
+    SingleCase{"Negative",        -40.0f,          "-40.0"},
+    SingleCase{"LargestSingle",   3.4028235e38f,   "3.4028235e+38"},
+    SingleCase{"SmallestSingle",  1e-45f,          "1e-45"}
+), testing_support::RowName{});
+// clang-format on
+
+} // namespace
+} // namespace korveld::cli
