@@ -119,6 +119,7 @@ TEST(StartScreen, ExitAndCloseButtonEndTheProgram) {
 TEST(StartScreen, WorksheetButtonsOnlyKeepTheScreenUntilWorksheetsExist) {
     RecordingPlatform platform;
     Program program(platform);
+    program.registerForm(FormId::frmkorveld, nullptr);
     program.start();
     frmSelection& screen = program.selectionScreen();
     program.dispatch([&] { screen.cmdValveCap.userClick(); });
