@@ -25,7 +25,7 @@ struct SystemEntries {
 };
 
 class SelectionSheetTest : public ::testing::Test {
-protected:
+public:
     SelectionSheetTest();
 
     void act(const std::function<void()>& step) { program.dispatch(step); }
