@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Photographs the program on a virtual display: the start screen of the real binary, then the help
-# topic, pop-up, contents, search and the missing-file message through a small driver.
+# topic, pop-up, contents, search and the missing-file message through a small driver, and the
+# selection worksheet with its results and bleed dialogs through another.
 # Usage: scripts/screenshots.sh [OUTPUT_FOLDER]   (default /tmp/korveld-shots)
 # Needs xvfb and imagemagick: KORVELD_EXTRA_PACKAGES="xvfb imagemagick" scripts/install-deps.sh
 set -euo pipefail
@@ -8,7 +9,7 @@ cd "$(dirname "$0")/.."
 out=$(realpath -m "${1:-/tmp/korveld-shots}")
 mkdir -p "$out"
 cmake -S . -B build -G Ninja >/dev/null
-cmake --build build --target korveld korveld_screenshots >/dev/null
+cmake --build build --target korveld korveld_screenshots korveld_selection_screenshots >/dev/null
 
 xvfb-run -a -s "-screen 0 1280x1024x24" bash -c '
     set -euo pipefail
@@ -21,4 +22,5 @@ xvfb-run -a -s "-screen 0 1280x1024x24" bash -c '
     kill "$pid"
     wait "$pid" 2>/dev/null || true
     build/tests/app/korveld_screenshots "$out" "$PWD/build/app"
+    build/tests/app/korveld_selection_screenshots "$out" "$PWD/build/app"
 ' _ "$out"

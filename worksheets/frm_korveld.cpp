@@ -15,7 +15,7 @@ namespace {
 constexpr FormDesign kDesign{.name = "frmkorveld",
                              .caption = "Orvik Expansion Valve Selection WorkSheet",
                              .width = 7600,
-                             .height = 6600,
+                             .height = 6800,
                              .borderStyle = BorderStyle::FixedSingle,
                              .helpContextId = HelpId::ValveSelection};
 

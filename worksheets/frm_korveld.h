@@ -102,43 +102,53 @@ public:
     } units;
 
     // clang-format off
-    Label lblTempInputs{*this, {.name = "lblTempInputs", .rect = {150, 120, 2250, 285}, .caption = "Temperature Inputs",
-                                .font = Font{"MS Sans Serif", 9.75f, true}}};
-    Label lblEvapTemp{*this, {.name = "lblEvapTemp", .rect = {165, 480, 2085, 195}, .caption = "Evaporator Temperature"}};
-    Label lblEvapRange{*this, {.name = "lblEvapRange", .rect = {345, 720, 1635, 195}, .caption = "Range: -40 to 60 F"}};
-    TextBox txtEvapTemp{*this, {.name = "txtEvapTemp", .rect = {720, 960, 855, 375}, .toolTip = "Evaporator Temperature"}};
-    Label lblConTemp{*this, {.name = "lblConTemp", .rect = {165, 1440, 2145, 195}, .caption = "Condensing Temperature"}};
-    Label lblCondRange{*this, {.name = "lblCondRange", .rect = {345, 1680, 1695, 195}, .caption = "Range: 50 to 150 F"}};
-    TextBox txtCondTemp{*this, {.name = "txtCondTemp", .rect = {720, 1920, 855, 375}, .toolTip = "Condensing Temperature."}};
+    Label lblTempInputs{*this, {.name = "lblTempInputs", .rect = {150, 120, 2250, 285},
+                                .caption = "Temperature Inputs", .font = Font{"MS Sans Serif", 9.75f, true}}};
+    Label lblEvapTemp{*this, {.name = "lblEvapTemp", .rect = {165, 480, 2085, 195},
+                              .caption = "Evaporator Temperature"}};
+    Label lblEvapRange{*this, {.name = "lblEvapRange", .rect = {345, 720, 1635, 195},
+                               .caption = "Range: -40 to 60 F", .autoSize = true}};
+    TextBox txtEvapTemp{*this, {.name = "txtEvapTemp", .rect = {720, 960, 855, 375},
+                                .toolTip = "Evaporator Temperature"}};
+    Label lblConTemp{*this, {.name = "lblConTemp", .rect = {165, 1440, 2145, 195},
+                             .caption = "Condensing Temperature"}};
+    Label lblCondRange{*this, {.name = "lblCondRange", .rect = {345, 1680, 1695, 195},
+                               .caption = "Range: 50 to 150 F", .autoSize = true}};
+    TextBox txtCondTemp{*this, {.name = "txtCondTemp", .rect = {720, 1920, 855, 375},
+                                .toolTip = "Condensing Temperature."}};
     Label lblLiqTemp{*this, {.name = "lblLiqTemp", .rect = {450, 2400, 1665, 195}, .caption = "Liquid Temperature"}};
-    Label lblLiqTempRange{*this, {.name = "lblLiqTempRange", .rect = {450, 2640, 1575, 195}, .caption = "Range: 0 to 150 F"}};
+    Label lblLiqTempRange{*this, {.name = "lblLiqTempRange", .rect = {450, 2640, 1575, 195},
+                                  .caption = "Range: 0 to 150 F", .autoSize = true}};
     TextBox txtLiqTemp{*this, {.name = "txtLiqTemp", .rect = {720, 2880, 855, 375}, .toolTip = "Liquid Temperature."}};
     Label lblReqCap{*this, {.name = "lblReqCap", .rect = {540, 3360, 1575, 225}, .caption = "Required Capacity"}};
     Label lblInputUnits{*this, {.name = "lblInputUnits", .rect = {1005, 3600, 465, 225}, .caption = "Btu/h"}};
     TextBox txtInputCap{*this, {.name = "txtInputCap", .rect = {600, 3840, 1215, 405}, .toolTip = "Desired Capacity"}};
-    Label lblRefrigType{*this, {.name = "lblRefrigType", .rect = {2760, 240, 1425, 225}, .caption = "Refrigerant Type"}};
-    TextBox txtSelRefrig{*this, {.name = "txtSelRefrig", .rect = {2880, 480, 1215, 405}, .toolTip = "Refrigerant Selection.",
-                                 .locked = true}};
-    Label lblValHeading{*this, {.name = "lblValHeading", .rect = {4995, 120, 1980, 285}, .caption = "Valve Parameters",
-                                .font = Font{"MS Sans Serif", 9.75f, true}}};
+    Label lblRefrigType{*this, {.name = "lblRefrigType", .rect = {2760, 240, 1425, 225},
+                                .caption = "Refrigerant Type"}};
+    TextBox txtSelRefrig{*this, {.name = "txtSelRefrig", .rect = {2880, 480, 1215, 405},
+                                 .toolTip = "Refrigerant Selection.", .locked = true}};
+    Label lblValHeading{*this, {.name = "lblValHeading", .rect = {4995, 120, 1980, 285},
+                                .caption = "Valve Parameters", .font = Font{"MS Sans Serif", 9.75f, true}}};
     Label lblValveHeading{*this, {.name = "lblValveHeading", .rect = {4800, 600, 1095, 255}, .caption = "Valve Type"}};
     TextBox txtSelValve{*this, {.name = "txtSelValve", .rect = {6000, 480, 1215, 405}, .toolTip = "Valve Selection.",
                                 .locked = true}};
 
-    Frame fmeDistributor{*this, {.name = "fmeDistributor", .rect = {2640, 1080, 1695, 1575}, .caption = "Distributor Type",
-                                 .toolTip = "Distributor Types"}};
+    Frame fmeDistributor{*this, {.name = "fmeDistributor", .rect = {2640, 1080, 1695, 1575},
+                                 .caption = "Distributor Type", .toolTip = "Distributor Types"}};
     OptionButton optDistNone{*this, {.name = "optDistNone", .rect = {240, 240, 1200, 255}, .caption = "None",
                                      .toolTip = "No Distributor", .container = &fmeDistributor}};
-    OptionButton optDistOrifice{*this, {.name = "optDistOrifice", .rect = {240, 480, 1200, 255}, .caption = "Orifice",
-                                        .toolTip = "Orifice Type Distributor", .container = &fmeDistributor, .value = 1}};
-    OptionButton optDistVenturi{*this, {.name = "optDistVenturi", .rect = {240, 720, 1200, 255}, .caption = "Venturi",
-                                        .toolTip = "Venturi Type Distributor", .container = &fmeDistributor}};
-    OptionButton optUserDefined{*this, {.name = "optUserDefined", .rect = {240, 960, 1400, 240}, .caption = "User Defined",
+    OptionButton optDistOrifice{*this, {.name = "optDistOrifice", .rect = {240, 480, 1200, 255},
+                                        .caption = "Orifice", .toolTip = "Orifice Type Distributor",
+                                        .container = &fmeDistributor, .value = 1}};
+    OptionButton optDistVenturi{*this, {.name = "optDistVenturi", .rect = {240, 720, 1200, 255},
+                                        .caption = "Venturi", .toolTip = "Venturi Type Distributor",
                                         .container = &fmeDistributor}};
-    Label lblPressureDrop{*this, {.name = "lblPressureDrop", .rect = {210, 960, 1215, 225}, .caption = "Pressure Drop",
-                                  .container = &fmeDistributor, .visible = false}};
-    TextBox txtPressureDrop{*this, {.name = "txtPressureDrop", .rect = {240, 1200, 700, 330}, .container = &fmeDistributor,
-                                    .visible = false}};
+    OptionButton optUserDefined{*this, {.name = "optUserDefined", .rect = {240, 960, 1400, 240},
+                                        .caption = "User Defined", .container = &fmeDistributor}};
+    Label lblPressureDrop{*this, {.name = "lblPressureDrop", .rect = {210, 960, 1215, 225},
+                                  .caption = "Pressure Drop", .container = &fmeDistributor, .visible = false}};
+    TextBox txtPressureDrop{*this, {.name = "txtPressureDrop", .rect = {240, 1200, 700, 330},
+                                    .container = &fmeDistributor, .visible = false}};
     Label lblPressureUnits{*this, {.name = "lblPressureUnits", .rect = {960, 1230, 270, 240}, .caption = "psi",
                                    .container = &fmeDistributor, .visible = false}};
 
@@ -147,30 +157,35 @@ public:
 
     Frame frmeFlow{*this, {.name = "frmeFlow", .rect = {2520, 4080, 2055, 1695}, .caption = "Valve Characteristics",
                            .toolTip = "Flow Characteristics."}};
-    Label lblFlow{*this, {.name = "lblFlow", .rect = {240, 240, 1455, 255}, .caption = "Information Only", .container = &frmeFlow}};
+    Label lblFlow{*this, {.name = "lblFlow", .rect = {240, 240, 1455, 255}, .caption = "Information Only",
+                          .container = &frmeFlow}};
     CheckBox chkStandard{*this, {.name = "chkStandard", .rect = {200, 500, 1575, 210}, .caption = "Standard Flow",
                                  .toolTip = "Standard Valves", .container = &frmeFlow}};
     CheckBox chkByflow{*this, {.name = "chkByflow", .rect = {200, 700, 1575, 255}, .caption = "Bi-Flow",
                                .toolTip = "Byflow Valves", .container = &frmeFlow}};
     CheckBox chkCheck{*this, {.name = "chkCheck", .rect = {200, 950, 1575, 255}, .caption = "Internal Check ",
                               .toolTip = "Valves With a Check", .container = &frmeFlow}};
-    CheckBox chkBalPorted{*this, {.name = "chkBalPorted", .rect = {200, 1175, 1800, 255}, .caption = "Balanced Ported",
-                                  .toolTip = "Balanced Ported Valves.", .container = &frmeFlow}};
+    CheckBox chkBalPorted{*this, {.name = "chkBalPorted", .rect = {200, 1175, 1800, 255},
+                                  .caption = "Balanced Ported", .toolTip = "Balanced Ported Valves.",
+                                  .container = &frmeFlow}};
 
-    Frame fmeQZStrainer{*this, {.name = "fmeQZStrainer", .rect = {4800, 1440, 2415, 735}, .caption = "QZ Strainer Option",
-                                .visible = false}};
-    OptionButton optQZYes{*this, {.name = "optQZYes", .rect = {120, 360, 975, 255}, .caption = "Yes", .container = &fmeQZStrainer}};
-    OptionButton optQZNo{*this, {.name = "optQZNo", .rect = {1080, 360, 855, 255}, .caption = "No", .container = &fmeQZStrainer}};
+    Frame fmeQZStrainer{*this, {.name = "fmeQZStrainer", .rect = {4800, 1440, 2415, 735},
+                                .caption = "QZ Strainer Option", .visible = false}};
+    OptionButton optQZYes{*this, {.name = "optQZYes", .rect = {120, 360, 975, 255}, .caption = "Yes",
+                                  .container = &fmeQZStrainer}};
+    OptionButton optQZNo{*this, {.name = "optQZNo", .rect = {1080, 360, 855, 255}, .caption = "No",
+                                 .container = &fmeQZStrainer}};
 
-    Frame fmeBleedOption{*this, {.name = "fmeBleedOption", .rect = {4560, 1080, 2895, 1095}, .caption = "Bleed Option",
-                                 .visible = false}};
+    Frame fmeBleedOption{*this, {.name = "fmeBleedOption", .rect = {4560, 1080, 2895, 1095},
+                                 .caption = "Bleed Option", .visible = false}};
     OptionButton optYES{*this, {.name = "optYES", .rect = {120, 240, 1215, 255}, .caption = "New Bleed",
                                 .container = &fmeBleedOption}};
     OptionButton optNO{*this, {.name = "optNO", .rect = {1440, 240, 1335, 255}, .caption = "Clear Bleed",
                                .container = &fmeBleedOption}};
-    Label lblBleed{*this, {.name = "lblBleed", .rect = {200, 645, 975, 255}, .caption = "% Bleed", .container = &fmeBleedOption}};
-    TextBox txtBleedPerCent{*this, {.name = "txtBleedPerCent", .rect = {1200, 600, 735, 330}, .container = &fmeBleedOption,
-                                    .locked = true}};
+    Label lblBleed{*this, {.name = "lblBleed", .rect = {200, 645, 975, 255}, .caption = "% Bleed",
+                           .container = &fmeBleedOption}};
+    TextBox txtBleedPerCent{*this, {.name = "txtBleedPerCent", .rect = {1200, 600, 735, 330},
+                                    .container = &fmeBleedOption, .locked = true}};
 
     Frame fmeLineConn{*this, {.name = "fmeLineConn", .rect = {5040, 2280, 1935, 855}, .caption = "Line Connections",
                               .toolTip = "Line Connection Types."}};

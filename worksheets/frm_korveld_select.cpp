@@ -4,6 +4,8 @@
 #include "worksheets/frm_results.h"
 #include "worksheets/platform.h"
 
+#include <tuple>
+
 namespace korveld {
 
 CapacityUnit frmkorveld::capacityUnitShown() const {
@@ -172,12 +174,15 @@ void frmkorveld::ShowResults(const SelectedValve& valve, std::int16_t AdviceClea
     results.txtValCapacity.setText(valve.capacityText);
 
     const Assemblies& assemblies = valve.assemblies;
-    results.txtPowAssby.setText(assemblies.power);
-    results.txtPowAssby.setEnabled(assemblies.shown);
-    results.lblPowAssby.setVisible(assemblies.shown);
-    results.txtCageAssby.setText(assemblies.cage);
-    results.txtCageAssby.setEnabled(assemblies.shown);
-    results.lblCageAssby.setVisible(assemblies.shown);
+    // Empty assembly boxes are hidden as well, so that none peeks out beside the buttons that take
+    // their place in the shorter layouts.
+    for (auto [box, label, text] : {std::tuple{&results.txtPowAssby, &results.lblPowAssby, &assemblies.power},
+                                    std::tuple{&results.txtCageAssby, &results.lblCageAssby, &assemblies.cage}}) {
+        box->setText(*text);
+        box->setEnabled(assemblies.shown);
+        box->setVisible(assemblies.shown);
+        label->setVisible(assemblies.shown);
+    }
 
     results.txtMessage.setVisible(valve.advice.messageVisible);
     if (valve.advice.messageVisible) {

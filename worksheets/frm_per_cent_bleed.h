@@ -33,8 +33,9 @@ public:
     std::array<OptionButton*, 7> percentageOptions();
 
     // clang-format off
-    Label Label1{*this, {.name = "Label1", .rect = {120, 240, 3855, 375}, .caption = "Select the desired Per Cent Bleed",
-                         .font = Font{"MS Sans Serif", 9.75f, true}, .alignment = Alignment::Center}};
+    Label Label1{*this, {.name = "Label1", .rect = {120, 240, 3855, 375},
+                         .caption = "Select the desired Per Cent Bleed", .font = Font{"MS Sans Serif", 9.75f, true},
+                         .alignment = Alignment::Center}};
     OptionButton opt10{*this, {.name = "opt10", .rect = {600, 720, 1215, 300}, .caption = "10%"}};
     OptionButton opt15{*this, {.name = "opt15", .rect = {600, 1200, 1215, 300}, .caption = "15 %"}};
     OptionButton opt20{*this, {.name = "opt20", .rect = {600, 1680, 1215, 300}, .caption = "20 %"}};
