@@ -342,9 +342,13 @@ void FormWindow::renderControl(ControlBinding& binding) {
                 label.setAlignment(alignment);
             }
             if (model.autoSize()) {
-                // An empty self-sizing label keeps 60 twips.
-                const int width = label.fontMetrics().horizontalAdvance(label.text());
-                geometry.setWidth(model.caption().empty() ? twipsToPixels(60) : width + 2);
+                // An empty self-sizing label keeps 60 twips; a right-aligned one keeps its right edge.
+                const int width = model.caption().empty() ? twipsToPixels(60)
+                                                          : label.fontMetrics().horizontalAdvance(label.text()) + 2;
+                if (model.alignment() == Alignment::Right) {
+                    geometry.setLeft(geometry.left() + geometry.width() - width);
+                }
+                geometry.setWidth(width);
             }
         });
         break;

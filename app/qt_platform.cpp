@@ -86,6 +86,11 @@ std::string QtPlatform::TimeText() {
     return QLocale::system().toString(QTime::currentTime(), QLocale::ShortFormat).toStdString();
 }
 
+NumberLocale QtPlatform::UserNumberLocale() {
+    const QLocale locale = QLocale::system();
+    return {locale.decimalPoint().toStdString(), locale.groupSeparator().toStdString()};
+}
+
 void QtPlatform::EndProgram() {
     m_ended = true;
     if (m_adapter != nullptr) {

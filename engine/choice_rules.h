@@ -3,6 +3,8 @@
 // numbers the pick sets and the option groups each series offers.
 #pragma once
 
+#include "engine/worksheet.h"
+
 #include <array>
 #include <cstdint>
 #include <optional>
@@ -46,7 +48,6 @@ std::string_view SeriesText(std::int16_t SeriesNo);
 // The series a txtSelValve text names ("KUBS" included); 0 for any other text.
 std::int16_t SeriesNoOfText(std::string_view text);
 
-enum class Worksheet { Capacity, Selection };
 enum class ChoiceBox { SeriesText, RefrigerantText }; // txtSelValve; txtSelectRefrig or txtSelRefrig
 
 // A refused pick: the box to empty, then a message box with this title and prompt. The check mark

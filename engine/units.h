@@ -5,6 +5,7 @@
 
 #include "engine/conditions.h"
 #include "engine/number_text.h"
+#include "engine/worksheet.h"
 
 #include <cstdint>
 #include <optional>
@@ -12,9 +13,6 @@
 #include <string_view>
 
 namespace korveld {
-
-// The two worksheets differ in a few patterns and captions.
-enum class Worksheet { Capacity, Selection }; // frmtxvCapacity, frmkorveld
 
 enum class UnitSystem : std::int16_t { English = 0, Metric = 1 }; // the values of UnitsMetric
 

@@ -1,8 +1,10 @@
 // Everything a window model asks of the machine it runs on: modal message boxes, keyboard focus,
 // bringing a window to the front, the help viewer, the program's folder, the printer, the date
-// and time, and ending the program. The Qt adapter implements it for real windows;
+// and time, the user's number format, and ending the program. The Qt adapter implements it for real windows;
 // RecordingPlatform implements it for tests and scripted runs.
 #pragma once
+
+#include "engine/number_text.h"
 
 #include <cstdint>
 #include <string>
@@ -49,6 +51,8 @@ public:
     // The current date and time in the system's short formats.
     virtual std::string DateText() = 0;
     virtual std::string TimeText() = 0;
+    // The decimal and grouping characters of the user's locale, for entries and shown numbers.
+    virtual NumberLocale UserNumberLocale() { return {}; }
     // Ends the program at once: every window closes, nothing is saved.
     virtual void EndProgram() = 0;
 };

@@ -37,11 +37,13 @@ public:
     bool PrintDocument(const korveld::PrintDocument& document) override;
     std::string DateText() override;
     std::string TimeText() override;
+    NumberLocale UserNumberLocale() override { return m_locale; }
     void EndProgram() override;
 
     void setApplicationFolder(std::string folder) { m_folder = std::move(folder); }
     void setPrinterWorks(bool works) { m_printerWorks = works; }
     void setDateTime(std::string date, std::string time);
+    void setNumberLocale(NumberLocale locale) { m_locale = std::move(locale); }
     // Forgets everything recorded so far (the settings stay).
     void clear();
 
@@ -62,6 +64,7 @@ private:
     std::string m_date = "12/6/2026";
     std::string m_time = "9:30 AM";
     bool m_printerWorks = true;
+    NumberLocale m_locale;
 
     std::vector<std::string> m_log;
     std::vector<Message> m_messages;

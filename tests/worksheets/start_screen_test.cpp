@@ -116,9 +116,10 @@ TEST(StartScreen, ExitAndCloseButtonEndTheProgram) {
     }
 }
 
-TEST(StartScreen, WorksheetButtonsOnlyKeepTheScreenUntilWorksheetsExist) {
+TEST(StartScreen, WorksheetButtonsOnlyKeepTheScreenWhileWorksheetsAreMissing) {
     RecordingPlatform platform;
     Program program(platform);
+    program.registerForm(FormId::frmtxvCapacity, nullptr);
     program.registerForm(FormId::frmkorveld, nullptr);
     program.start();
     frmSelection& screen = program.selectionScreen();

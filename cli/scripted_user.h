@@ -1,0 +1,60 @@
+// A user at the worksheets without a screen: a program with a recording platform, driven through
+// the same user actions as the real windows (menu picks that open each parent menu first, clicks,
+// typing). Every step stops the run when a message box was raised, or when the step's control is
+// out of the user's reach (hidden or disabled), with a message of our own naming the option.
+#pragma once
+
+#include "cli/date_time.h"
+#include "worksheets/program.h"
+#include "worksheets/recording_platform.h"
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace korveld {
+class Control;
+class MenuEntry;
+class TextBox;
+} // namespace korveld
+
+namespace korveld::cli {
+
+// The title of the messages the command line gives of its own.
+inline constexpr std::string_view kOwnMessageTitle = "korveld-cli";
+
+struct StopMessage {
+    std::string title;
+    std::string text;
+};
+
+class ScriptedUser {
+public:
+    explicit ScriptedUser(const DateTimeTexts& now);
+    ScriptedUser(const ScriptedUser&) = delete;
+    ScriptedUser& operator=(const ScriptedUser&) = delete;
+
+    Program& program() { return m_program; }
+    RecordingPlatform& platform() { return m_platform; }
+
+    // The start screen, then one of its buttons; false when the run stopped.
+    bool openFromStartScreen(Control& button);
+
+    // Each step returns false when the run has stopped (then or before); `option` names the
+    // command-line option the step serves, for the message when the control is out of reach.
+    bool pick(MenuEntry& entry, std::string_view option);
+    bool click(Control& control, std::string_view option);
+    bool type(TextBox& box, std::string text, std::string_view option);
+
+    bool stopped() const { return m_stop.has_value(); }
+    const std::optional<StopMessage>& stopMessage() const { return m_stop; }
+
+private:
+    bool afterStep(bool reached, std::string_view option, std::string_view control, std::string_view why);
+
+    RecordingPlatform m_platform;
+    Program m_program;
+    std::optional<StopMessage> m_stop;
+};
+
+} // namespace korveld::cli

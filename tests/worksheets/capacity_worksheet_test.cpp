@@ -1,0 +1,502 @@
+// The Valve Capacity Worksheet driven as a user drives it: menus, options, typing, Calculate.
+#include "tests/engine/named_rows.h"
+#include "worksheets/frm_selection.h"
+#include "worksheets/frm_txv_capacity.h"
+#include "worksheets/recording_platform.h"
+
+#include <functional>
+#include <gtest/gtest.h>
+
+namespace korveld::testing {
+namespace {
+
+enum Dist { kOrifice, kNone, kVenturi, kUser };
+
+// One run of the worksheet; an entry left nullptr is not typed.
+struct Setup {
+    CapacityUnit unit = CapacityUnit::BtuH;
+    const char* ref = "R-22";
+    const char* valve = "KO/KE"; // menu caption
+    Dist dist = kOrifice;
+    const char* cap = nullptr; // turns loading on
+    const char* evap = "40";
+    const char* cond = "100";
+    const char* liq = "90";
+    const char* drop = nullptr;
+};
+
+struct Sheet {
+    RecordingPlatform platform;
+    Program program{platform};
+    frmtxvCapacity* f = nullptr;
+
+    explicit Sheet(const Setup& s) {
+        program.start();
+        program.selectionScreen().cmdValveCap.userClick();
+        f = &program.form<frmtxvCapacity>();
+        const std::array<MenuEntry*, 4> units{&f->mnuBtuHr, &f->mnuTons, &f->mnuKiloWatts, &f->mnuKiloCal};
+        units[static_cast<std::size_t>(s.unit) - 1]->userPick();
+        pick(s.ref);
+        pick(s.valve);
+        std::array<OptionButton*, 4>{&f->optDistOrifice, &f->optDistNone, &f->optDistVenturi,
+                                     &f->optUserDefined}[s.dist]
+            ->userClick();
+        if (s.cap != nullptr) {
+            f->optYES.userClick();
+            f->txtSystemCapacity.userType(s.cap);
+        }
+        f->txtEvapTemp.userType(s.evap ? s.evap : "");
+        f->txtCondTemp.userType(s.cond ? s.cond : "");
+        f->txtLiqTemp.userType(s.liq ? s.liq : "");
+        if (s.drop != nullptr) {
+            f->txtPressureDrop.userType(s.drop);
+        }
+        platform.clear();
+    }
+    // Picks a refrigerant or a series by its menu caption; an empty one is not picked.
+    void pick(std::string_view caption) {
+        for (MenuEntry* menu : {&f->mnuRefrig, &f->mnuValTypes, &f->mnuKSer, &f->mnuVSer}) {
+            for (MenuEntry* entry = menu->firstChild(); entry != nullptr; entry = entry->nextSibling()) {
+                if (entry->caption() == caption) {
+                    entry->userPick();
+                }
+            }
+        }
+    }
+    std::string title() const { return platform.messages().empty() ? "" : platform.messages().front().title; }
+};
+
+using testing_support::PrintTo;
+constexpr testing_support::RowName kRowName;
+
+using U = CapacityUnit;
+
+struct CheckCase {
+    const char* name;
+    Setup setup;
+    const char* title;
+    const char* textStart;
+    const char* focused; // also emptied unless it is a choice box
+};
+
+class CalculateChecks : public ::testing::TestWithParam<CheckCase> {};
+
+TEST_P(CalculateChecks, FirstFailingCheckShowsItsMessage) {
+    Sheet sheet(GetParam().setup);
+    sheet.f->cmdCalculate.userClick();
+    ASSERT_EQ(sheet.platform.messages().size(), 1u);
+    EXPECT_EQ(sheet.title(), GetParam().title);
+    EXPECT_EQ(sheet.platform.messages()[0].prompt.rfind(GetParam().textStart, 0), 0u)
+        << sheet.platform.messages()[0].prompt;
+    EXPECT_EQ(sheet.platform.messages()[0].style, 48);
+    const std::string focused = GetParam().focused;
+    EXPECT_EQ(sheet.platform.focusHistory(),
+              focused.empty() ? std::vector<std::string>{} : std::vector<std::string>{focused});
+    if (!focused.empty() && focused.find("txtSel") != 0) {
+        EXPECT_EQ(static_cast<TextBox*>(sheet.f->findControl(focused))->text(), "");
+    }
+    EXPECT_FALSE(sheet.f->cmdPrint.visible());
+}
+
+constexpr const char* kEvapErr = "EVAPORATOR TEMPERATURE ERROR";
+constexpr const char* kCondErr = "CONDENSING TEMPERATURE INPUT ERROR";
+constexpr const char* kRange = "You have entered a value outside the allowed Range.";
+
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(CapacityWorksheet, CalculateChecks, ::testing::Values(
+    CheckCase{"EveryEntryEmptyIsCheck6",     {.evap = "", .cond = "", .liq = ""},           kEvapErr, "You have not entered a value for the Evap", "txtEvapTemp"},
+    CheckCase{"EvapNotANumberBeforeEmpty",   {.evap = "4O", .cond = ""},                    "Evaporator Temperature Input Error", "You have entered an invalid value", "txtEvapTemp"},
+    CheckCase{"CondNotANumber",              {.cond = "1OO"},                               "INCORRECT CONDENSOR TEMPERATURE ENTRY", "You have entered an invalid Condensor", "txtCondTemp"},
+    CheckCase{"LiqNotANumber",               {.evap = "", .liq = "9 0"},                    "INCORRECT LIQUID TEMPERATURE ENTRY", "You have entered an invalid Liquid", "txtLiqTemp"},
+    CheckCase{"LoadingWithoutCapacity",      {.cap = "", .evap = ""},                       "NO SYSTEM CAPACITY ENTRY", "You have NOT entered", "txtSystemCapacity"},
+    CheckCase{"CapacityNotANumber",          {.cap = "12,000"},                             "INCORRECT SYSTEM CAPACITY ENTRY", "You have entered an invalid System Capacity entry; the value is", "txtSystemCapacity"},
+    CheckCase{"CapacityBeyondASingle",       {.cap = "1e39"},                               "INCORRECT SYSTEM CAPACITY ENTRY", "You have entered an invalid System", "txtSystemCapacity"},
+    CheckCase{"DropNotANumberBeforeEvap",    {.dist = kUser, .evap = "", .drop = "x5"},     "INVALID DISTRIBUTOR PRESSURE DROP ENTRY", "You have entered an invalid number for a pressure drop.  x5 is not a number", "txtPressureDrop"},
+    CheckCase{"DropBeyondASingle",           {.dist = kUser, .drop = "4e38"},               "INVALID DISTRIBUTOR PRESSURE DROP ENTRY", "You have entered an invalid number", "txtPressureDrop"},
+    CheckCase{"MetricDropOverflowsInPsi",    {.unit = U::KW, .dist = kUser, .evap = "4", .cond = "38", .liq = "32", .drop = "3e38"}, "INVALID DISTRIBUTOR PRESSURE DROP ENTRY", "You have entered an invalid number", "txtPressureDrop"},
+    CheckCase{"EvapBelowRange",              {.evap = "-40.01"},                            kEvapErr, kRange, "txtEvapTemp"},
+    CheckCase{"EvapBeyondASingleIsRange",    {.evap = "1e39"},                              kEvapErr, kRange, "txtEvapTemp"},
+    CheckCase{"MetricEvapAbove16",           {.unit = U::KCal, .evap = "16.1", .cond = "38", .liq = "32"}, kEvapErr, kRange, "txtEvapTemp"},
+    CheckCase{"CondEmpty",                   {.cond = ""},                                  kCondErr, "You have you have not enter a value", "txtCondTemp"},
+    CheckCase{"MetricCondAbove66",           {.unit = U::KW, .evap = "4", .cond = "66.1", .liq = "32"}, kCondErr, kRange, "txtCondTemp"},
+    CheckCase{"LiqEmpty",                    {.liq = ""},                                   "LIQUID TEMPERATURE INPUT ERROR", "You have not entered a value for Liquid", "txtLiqTemp"},
+    CheckCase{"LiqBelowZero",                {.liq = "-0.5"},                               "Liquid Temperature Input Error", kRange, "txtLiqTemp"},
+    CheckCase{"MetricLiqBelowMinus18",       {.unit = U::KW, .evap = "4", .cond = "38", .liq = "-18.5"}, "Liquid Temperature Input Error", kRange, "txtLiqTemp"},
+    CheckCase{"DropEmpty",                   {.dist = kUser},                               "NO DISTRIBUTOR PRESSURE DROP ENTRY", "You have not entered a distributor", "txtPressureDrop"},
+    CheckCase{"DropNegative",                {.dist = kUser, .drop = "-1"},                 "NEGATIVE DISTRIBUTOR PRESSURE DROP", "You have entered a negative", "txtPressureDrop"},
+    CheckCase{"NoRefrigerant",               {.ref = ""},                                   "REFRIGERATION SELECTION", "You have not made a refrigerant", "txtSelectRefrig"},
+    CheckCase{"NoValve",                     {.valve = ""},                                 "VALVE SELECTION", "You have not made a Valve", "txtSelValve"},
+    CheckCase{"LiquidEqualToCondensing",     {.liq = "100"},                                "INCORRECT SYSEM CAPACITY ENTRY", "You have entered a liquid temperature higher", "txtLiqTemp"},
+    CheckCase{"LiquidUpperBoundIsCheck12",   {.cond = "150", .liq = "150"},                 "INCORRECT SYSEM CAPACITY ENTRY", "You have entered a liquid", "txtLiqTemp"},
+    CheckCase{"MetricLiquid66IsCheck12",     {.unit = U::KW, .evap = "4", .cond = "66", .liq = "66"}, "INCORRECT SYSEM CAPACITY ENTRY", "You have entered a liquid", "txtLiqTemp"},
+    CheckCase{"DeltaPBelow20",               {.evap = "50", .cond = "80", .liq = "70"},     "PRESSURE DROP ACROSS VALVE TO SMALL", "The pressure drop across is two small.", ""},
+    CheckCase{"LoadingOverflowsASingle",     {.unit = U::Tons, .cap = "3e38"},              "INCORRECT SYSTEM CAPACITY ENTRY", "You have entered an invalid System", "txtSystemCapacity"}
+), kRowName);
+// clang-format on
+
+struct RatedCase {
+    const char* name;
+    Setup setup;
+    std::int16_t rows;
+    std::int16_t row;
+    const char* label;
+    const char* capacity;
+    const char* loading; // "" with loading off
+};
+
+class RatedRows : public ::testing::TestWithParam<RatedCase> {};
+
+TEST_P(RatedRows, ShowOneRowPerOfferedSize) {
+    Sheet sheet(GetParam().setup);
+    sheet.f->cmdCalculate.userClick();
+    EXPECT_EQ(sheet.title(), "");
+    const frmtxvCapacity& f = *sheet.f;
+    ASSERT_EQ(f.RowCount, GetParam().rows);
+    EXPECT_EQ(f.lblValName(GetParam().row).caption(), GetParam().label);
+    EXPECT_EQ(f.txtValCap(GetParam().row).text(), GetParam().capacity);
+    EXPECT_EQ(f.txtFlowCap(GetParam().row).text(), GetParam().loading);
+    const bool loading = GetParam().setup.cap != nullptr;
+    EXPECT_EQ(f.width(), loading ? 8610 : 7185);
+    EXPECT_EQ(f.txtFlowCap(f.RowCount).visible(), loading);
+    EXPECT_EQ(f.lblFlowHeading.visible(), loading);
+    EXPECT_EQ(f.lblRefrigHeading.left(), loading ? 5760 : 4800);
+    EXPECT_TRUE(f.cmdPrint.visible() && f.lblCapUnits.visible() && f.txtValCap(f.RowCount).visible());
+    if (f.RowCount < 12) {
+        EXPECT_FALSE(f.txtValCap(static_cast<std::int16_t>(f.RowCount + 1)).visible());
+    }
+}
+
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(CapacityWorksheet, RatedRows, ::testing::Values(
+    RatedCase{"WorkedExampleOrifice",      {},                                   9,  4, "KOE 1-1/2", "14,840.07", ""},
+    RatedCase{"WorkedExampleVenturi",      {.dist = kVenturi},                   9,  4, "KOE 1-1/2", "16,648.02", ""},
+    RatedCase{"WorkedExampleNone",         {.dist = kNone},                      9,  4, "KO 1-1/2",  "17,884.44", ""},
+    RatedCase{"UserDropZeroIsNone",        {.dist = kUser, .drop = "0"},         9,  4, "KO 1-1/2",  "17,884.44", ""},
+    RatedCase{"WorkedExampleLoading",      {.cap = "12000"},                     9,  4, "KOE 1-1/2", "14,840.07", "80.9"},
+    RatedCase{"LoadingOfZeroShowsPointZero", {.cap = "0"},                       9,  9, "KOE 5",     "61,034.54", ".0"},
+    RatedCase{"Tons",                      {.unit = U::Tons},                    9,  1, "KOE 1/4",   ".31",       ""},
+    RatedCase{"MetricKW",                  {.unit = U::KW, .evap = "4.4", .cond = "37.8", .liq = "32.2"}, 9, 1, "KOE 1/4", "1.08", ""},
+    RatedCase{"MetricUserDropInBars",      {.unit = U::KW, .dist = kUser, .cap = "35.20", .evap = "4.4", .cond = "37.8", .liq = "32.2", .drop = "2.1"}, 9, 4, "KOE 1-1/2", "4.48", "785.5"},
+    RatedCase{"BoundaryLowEvapAndCond",    {.dist = kNone, .evap = "-40", .cond = "50", .liq = "0"}, 9, 1, "KO 1/4", "2,108.73", ""},
+    RatedCase{"BoundaryHighEvapAndCond",   {.evap = "60", .cond = "150", .liq = "149"},  9, 1, "KOE 1/4", "4,413.92", ""},
+    RatedCase{"MetricBoundaries",          {.unit = U::KCal, .dist = kNone, .evap = "-40", .cond = "10", .liq = "-18"}, 9, 1, "KO 1/4", "532.16", ""},
+    RatedCase{"VANHasOneRow",              {.valve = "VAN"},                     1,  1, "VAN 55",    "613,682.19", ""},
+    RatedCase{"QZHasTwelveRows",           {.valve = "QZ"},                      12, 12, "QZE 20",    "225,277.03", ""},
+    RatedCase{"VULKCarriesNoDistributor",  {.valve = "VULK"},                    8,  1, "VULK 10",   "131,664.84", ""},
+    RatedCase{"DQQNamesItsOwnRows",        {.valve = "DQQ/DQ"},                  8,  8, "DQ 6",      "29,791.59", ""}
+), kRowName);
+// clang-format on
+
+TEST(CapacityWorksheet, R507RatesExactlyAsR502) {
+    Sheet r502({.ref = "R-502", .valve = "KO/KE", .cap = "10000"});
+    Sheet r507({.ref = "R-507", .valve = "KO/KE", .cap = "10000"});
+    r502.f->cmdCalculate.userClick();
+    r507.f->cmdCalculate.userClick();
+    ASSERT_EQ(r502.f->RowCount, r507.f->RowCount);
+    EXPECT_GT(r502.f->RowCount, 0);
+    EXPECT_EQ(r507.f->RefIndex, 8);
+    for (std::size_t i = 0; i < static_cast<std::size_t>(r502.f->RowCount); ++i) {
+        const RatingRow& a = r502.f->lastRating().rows[i];
+        const RatingRow& b = r507.f->lastRating().rows[i];
+        EXPECT_EQ(a.label, b.label);
+        EXPECT_EQ(a.RowCapacity, b.RowCapacity);
+        EXPECT_EQ(a.loading, b.loading);
+    }
+}
+
+struct PickCase {
+    const char* name;
+    const char* first;
+    const char* second;
+    const char* valveText;
+    const char* refrigerantText;
+    const char* title;  // "" when the pick is accepted
+    const char* prompt; // "" when the pick is accepted
+};
+
+class MenuPicks : public ::testing::TestWithParam<PickCase> {};
+
+TEST_P(MenuPicks, RefuseWhatTheCatalogDoesNotOffer) {
+    Sheet sheet({.ref = "", .valve = ""});
+    sheet.pick(GetParam().first);
+    sheet.platform.clear();
+    sheet.pick(GetParam().second);
+    EXPECT_EQ(sheet.f->txtSelValve.text(), GetParam().valveText);
+    EXPECT_EQ(sheet.f->txtSelectRefrig.text(), GetParam().refrigerantText);
+    EXPECT_EQ(sheet.title(), GetParam().title);
+    EXPECT_EQ(sheet.platform.messages().empty() ? "" : sheet.platform.messages()[0].prompt, GetParam().prompt);
+    // The picked entry keeps its check mark, refused or not; no other entry of its menu has one.
+    int checked = 0;
+    for (MenuEntry* menu : {&sheet.f->mnuRefrig, &sheet.f->mnuValTypes, &sheet.f->mnuKSer, &sheet.f->mnuVSer}) {
+        for (MenuEntry* entry = menu->firstChild(); entry != nullptr; entry = entry->nextSibling()) {
+            EXPECT_EQ(entry->checked(), entry->caption() == GetParam().second || entry->caption() == GetParam().first)
+                << entry->fullName();
+            checked += entry->checked() ? 1 : 0;
+        }
+    }
+    EXPECT_EQ(checked, 2);
+}
+
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(CapacityWorksheet, MenuPicks, ::testing::Values(
+    PickCase{"VMPAfterR407C",   "R-407C", "VMP",      "",     "R-407C", "Refrigerant Selection", "The VMP valve is not set up for R-407C.  Please select another refrigerant or another valve."},
+    PickCase{"KODAfterR12",     "R-12",   "KOD/KEWS", "",     "R-12",   "Refrigerant Selection", "The KOD is only available for R-22.  Please select either R-22 or another valve."},
+    PickCase{"R407CAfterKOT",   "KOT",    "R-407C",   "KOT",  "",       "Valve Selection", "The KOT is not available for this refrigerant.  You must chose either another valve or the correct refrigerant."},
+    PickCase{"R407CAfterVULK",  "VULK",   "R-407C",   "",     "R-407C", "Valve Selection", "The VULK is not available for this refrigerant. You must chose either another valve or the correct refrigerant."},
+    PickCase{"R12AfterKOD",     "KOD/KEWS", "R-12",   "KOD",  "",       "Valve Selection", "The KOD is not available for this refrigerant.  The KOD is only available for R-22 and R-407C.  You must chose either another valve or the correct refrigerant."},
+    PickCase{"R407CAfterKOD",   "KOD/KEWS", "R-407C", "KOD",  "R-407C", "", ""},
+    PickCase{"R407CAfterVRD",   "VRD",    "R-407C",   "VRD",  "R-407C", "", ""},
+    PickCase{"DQQAfterR407C",   "R-407C", "DQQ/DQ",   "DQQ/DQ", "R-407C", "", ""}
+), kRowName);
+// clang-format on
+
+struct StaleCase {
+    const char* name;
+    std::function<void(frmtxvCapacity&)> act;
+};
+
+class StaleResults : public ::testing::TestWithParam<StaleCase> {};
+
+TEST_P(StaleResults, AnyChangeCollapsesTheWindowAndHidesPrint) {
+    Sheet sheet({.cap = "12000"});
+    sheet.f->cmdCalculate.userClick();
+    ASSERT_TRUE(sheet.f->cmdPrint.visible());
+    GetParam().act(*sheet.f);
+    EXPECT_EQ(sheet.f->width(), 4800);
+    EXPECT_FALSE(sheet.f->cmdPrint.visible());
+    EXPECT_FALSE(sheet.f->txtValCap(1).visible());
+    EXPECT_EQ(sheet.f->lblValName(1).caption(), "");
+    EXPECT_FALSE(sheet.f->lblCapHeading.visible());
+}
+
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(CapacityWorksheet, StaleResults, ::testing::Values(
+    StaleCase{"TypingEvaporator",    [](frmtxvCapacity& f) { f.txtEvapTemp.userType("41"); }},
+    StaleCase{"TypingLiquid",        [](frmtxvCapacity& f) { f.txtLiqTemp.userType("9"); }},
+    StaleCase{"TypingCapacity",      [](frmtxvCapacity& f) { f.txtSystemCapacity.userType("1"); }},
+    StaleCase{"OpeningRefrigerants", [](frmtxvCapacity& f) { f.mnuRefrig.userPick(); }},
+    StaleCase{"OpeningValveTypes",   [](frmtxvCapacity& f) { f.mnuValTypes.userPick(); }},
+    StaleCase{"OpeningEnglishUnits", [](frmtxvCapacity& f) { f.mnuEnglish.userPick(); }},
+    StaleCase{"ClickingEvapLabel",   [](frmtxvCapacity& f) { f.lblEvapTemp.userClick(); }},
+    StaleCase{"ChoosingVenturi",     [](frmtxvCapacity& f) { f.optDistVenturi.userClick(); }},
+    StaleCase{"NoLoading",           [](frmtxvCapacity& f) { f.optDone.userClick(); }}
+), kRowName);
+// clang-format on
+
+TEST(CapacityWorksheet, TonsPickedDirectlyKeepsTheRowsUnderTheNewCaption) {
+    Sheet sheet({});
+    sheet.f->cmdCalculate.userClick();
+    sheet.f->mnuTons_Click();
+    EXPECT_EQ(sheet.f->txtValCap(4).text(), "14,840.07");
+    EXPECT_EQ(sheet.f->lblCapUnits.caption(), "Tons");
+    EXPECT_TRUE(sheet.f->cmdPrint.visible());
+}
+
+TEST(CapacityWorksheet, LoadsCollapsedAndSwitchesTheDistributorAndLoadingLayouts) {
+    Sheet sheet({.ref = "", .valve = "", .evap = "", .cond = "", .liq = ""});
+    frmtxvCapacity& f = *sheet.f;
+    EXPECT_EQ(f.caption(), "ORVIK's Expansion Valve Capacity Worksheet");
+    EXPECT_EQ(f.width(), 4800);
+    EXPECT_FALSE(f.mnuBtuHr.enabled());
+    EXPECT_TRUE(f.fmeValveLoading.visible() && !f.fmeLoading.visible() && f.optNO.value());
+    f.optUserDefined.userClick();
+    EXPECT_EQ(std::vector<Twips>(
+                  {f.height(), f.fmeDistributor.height(), f.cmdCalculate.top(), f.cmdClose.top(), f.cmdPrint.top()}),
+              std::vector<Twips>({6700, 1575, 2565, 4500, 5550}));
+    EXPECT_FALSE(f.optUserDefined.visible());
+    EXPECT_TRUE(f.txtPressureDrop.visible() && f.lblPressureUnits.visible());
+    EXPECT_EQ(sheet.platform.focusHistory().back(), "txtPressureDrop");
+    f.txtPressureDrop.userType("30");
+    f.optDistNone.userClick();
+    EXPECT_EQ(std::vector<Twips>(
+                  {f.height(), f.fmeDistributor.height(), f.cmdCalculate.top(), f.cmdClose.top(), f.cmdPrint.top()}),
+              std::vector<Twips>({6400, 1275, 2280, 4200, 5250}));
+    EXPECT_EQ(f.txtPressureDrop.text(), "");
+    EXPECT_TRUE(f.optUserDefined.visible() && !f.txtPressureDrop.visible());
+    f.optYES.userClick();
+    EXPECT_TRUE(f.fmeLoading.visible() && !f.fmeValveLoading.visible());
+    EXPECT_EQ(sheet.platform.focusHistory().back(), "txtSystemCapacity");
+    f.txtSystemCapacity.userType("5");
+    f.optDone.userClick();
+    EXPECT_TRUE(f.fmeValveLoading.visible() && !f.fmeLoading.visible() && f.optNO.value());
+    EXPECT_FALSE(f.optYES.value() || f.optDone.value());
+    EXPECT_EQ(f.txtSystemCapacity.text(), "");
+}
+
+TEST(CapacityWorksheet, CloseEmptiesTheEntriesAndChoicesButKeepsUnitsAndDistributor) {
+    Sheet sheet({.unit = U::KW, .dist = kUser, .cap = "3", .evap = "4", .cond = "38", .liq = "32", .drop = "2"});
+    frmtxvCapacity& f = *sheet.f;
+    f.cmdCalculate.userClick();
+    f.cmdClose.userClick();
+    EXPECT_FALSE(f.visible());
+    EXPECT_TRUE(sheet.program.selectionScreen().visible());
+    EXPECT_EQ(f.txtEvapTemp.text() + f.txtCondTemp.text() + f.txtLiqTemp.text() + f.txtSelValve.text() +
+                  f.txtSelectRefrig.text(),
+              "");
+    EXPECT_FALSE(f.mnuRefR22.checked() || f.mnuKO.checked());
+    EXPECT_TRUE(f.optNO.value() && f.fmeValveLoading.visible() && !f.fmeLoading.visible());
+    EXPECT_EQ(f.height(), 6475);
+    EXPECT_EQ(f.txtPressureDrop.text(), "2");
+    EXPECT_EQ(f.txtSystemCapacity.text(), "3");
+    EXPECT_TRUE(f.optUserDefined.value());
+    EXPECT_EQ(f.units().CapacityUnit, U::KW);
+    sheet.program.selectionScreen().cmdValveCap.userClick();
+    EXPECT_EQ(&sheet.program.form<frmtxvCapacity>(), &f);
+    EXPECT_TRUE(f.visible());
+}
+
+TEST(CapacityWorksheet, TonsToKilowattsConvertsTheEntriesOnScreen) {
+    Sheet sheet({.unit = U::Tons, .dist = kUser, .cap = "10", .drop = "30"});
+    frmtxvCapacity& f = *sheet.f;
+    f.mnuMetric.userPick();
+    f.mnuKiloWatts.userPick();
+    EXPECT_EQ(f.txtEvapTemp.text() + " " + f.txtCondTemp.text() + " " + f.txtLiqTemp.text(), "4.4 37.8 32.2");
+    EXPECT_EQ(f.txtPressureDrop.text(), "2.1");
+    EXPECT_EQ(f.txtSystemCapacity.text(), "35.20");
+    EXPECT_EQ(f.lblPressureUnits.caption() + " " + f.lblUnits.caption() + " " + f.lblEvapRange.caption(),
+              "bars kW Range:-40 to 16 deg C.");
+    f.optDone.userClick();
+    f.txtSystemCapacity.setText("24000");
+    f.mnuKiloCal.userPick(); // loading off: the capacity keeps its text
+    EXPECT_EQ(f.txtSystemCapacity.text(), "24000");
+    f.mnuBtuHr.userPick();
+    EXPECT_EQ(f.txtEvapTemp.text(), "39.9");
+}
+
+struct HelpCase {
+    const char* name;
+    std::function<void(frmtxvCapacity&)> act;
+    HelpCommand command;
+    std::uint32_t id;
+};
+
+class CapacityHelp : public ::testing::TestWithParam<HelpCase> {};
+
+TEST_P(CapacityHelp, OpensItsTopic) {
+    Sheet sheet({});
+    GetParam().act(*sheet.f);
+    ASSERT_EQ(sheet.platform.helpCalls().size(), 1u);
+    EXPECT_EQ(sheet.platform.helpCalls()[0].command, GetParam().command);
+    EXPECT_EQ(sheet.platform.helpCalls()[0].contextId, GetParam().id);
+}
+
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(CapacityWorksheet, CapacityHelp, ::testing::Values(
+    HelpCase{"EvapDblClick",   [](frmtxvCapacity& f) { f.txtEvapTemp.userDblClick(); },    HelpCommand::ContextPopup, 360},
+    HelpCase{"CondDblClick",   [](frmtxvCapacity& f) { f.txtCondTemp.userDblClick(); },    HelpCommand::ContextPopup, 370},
+    HelpCase{"LiqDblClick",    [](frmtxvCapacity& f) { f.txtLiqTemp.userDblClick(); },     HelpCommand::ContextPopup, 380},
+    HelpCase{"FrameDblClick",  [](frmtxvCapacity& f) { f.fmeDistributor.userDblClick(); }, HelpCommand::ContextPopup, 390},
+    HelpCase{"Contents",       [](frmtxvCapacity& f) { f.mnucontents2.userPick(); },       HelpCommand::Index,        0},
+    HelpCase{"Search",         [](frmtxvCapacity& f) { f.mnuSearch.userPick(); },          HelpCommand::PartialKey,   0},
+    HelpCase{"About",          [](frmtxvCapacity& f) { f.mnuValveCapacity.userPick(); },   HelpCommand::Context,      12},
+    HelpCase{"HowToUse",       [](frmtxvCapacity& f) { f.mnuHowToUse.userPick(); },        HelpCommand::Context,      160},
+    HelpCase{"TechSupport",    [](frmtxvCapacity& f) { f.mnuTechSup.userPick(); },         HelpCommand::Context,      140}
+), kRowName);
+// clang-format on
+
+struct ReportCase {
+    const char* name;
+    Setup setup;
+    std::vector<std::string> lines;
+};
+
+class ReportPages : public ::testing::TestWithParam<ReportCase> {};
+
+TEST_P(ReportPages, PrintTheInputsAndRowsAtTheirColumns) {
+    Sheet sheet(GetParam().setup);
+    sheet.f->cmdCalculate.userClick();
+    sheet.f->cmdPrint.userClick();
+    ASSERT_EQ(sheet.platform.printed().size(), 1u);
+    EXPECT_EQ(renderPlainText(sheet.platform.printed()[0]), GetParam().lines);
+}
+
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(CapacityWorksheet, ReportPages, ::testing::Values(
+    ReportCase{"EnglishWithLoading", {.valve = "VRK", .cap = "12000"}, {
+        "",
+        "         12/6/2026           9:30 AM",
+        "",
+        "",
+        "   *************************** INPUTS ***************************",
+        "   REFRIGERANT TYPE                    R-22",
+        "   VALVE TYPE                          VRK",
+        "   EVAPORATOR TEMPERATURE :            40  F",
+        "   CONDENSING TEMPERATURE :            100  F",
+        "   LIQUID TEMPERATURE:                 90  F",
+        "   DISTRIBUTOR PRESSURE DROP           35.0  psi",
+        "   EVAPORATOR CAPACITY :               12000  Btu/h",
+        "",
+        "   *************************** OUTPUTS ***************************",
+        "   VALVE PRESSURE DROP :               77.4 psi",
+        "",
+        "         VALVE NAME          VALVE CAPACITY      VALVE LOADING",
+        "                                 (Btu/h)",
+        "          VRKE 11             121,622.00          9.9 %",
+        "          VRKE 14             155,093.81          7.7 %"}},
+    ReportCase{"MetricWithoutLoading", {.unit = U::KCal, .valve = "VRK", .dist = kVenturi, .evap = "4.4", .cond = "37.8", .liq = "32.2"}, {
+        "",
+        "         12/6/2026           9:30 AM",
+        "",
+        "",
+        "   *************************** INPUTS ***************************",
+        "   REFRIGERANT TYPE                    R-22",
+        "   VALVE TYPE                          VRK",
+        "   EVAPORATOR TEMPERATURE :            4.4  C",
+        "   CONDENSING TEMPERATURE :            37.8  C",
+        "   LIQUID TEMPERATURE:                 32.2  C",
+        "   DISTRIBUTOR PRESSURE DROP           1.0  bars",
+        "   EVAPORATOR CAPACITY :                 KiloCal",
+        "",
+        "   *************************** OUTPUTS ***************************",
+        "   VALVE PRESSURE DROP :               6.7 bars",
+        "",
+        "         VALVE NAME          VALVE CAPACITY",
+        "                                  KiloCal",
+        "          VRKE 11             34,427.65",
+        "          VRKE 14             43,902.54"}}
+), kRowName);
+// clang-format on
+
+struct DropLineCase {
+    const char* name;
+    Setup setup;
+    const char* line;
+};
+
+class DistributorLine : public ::testing::TestWithParam<DropLineCase> {};
+
+TEST_P(DistributorLine, PrintsTheDropWithOneDecimal) {
+    Sheet sheet(GetParam().setup);
+    sheet.f->cmdCalculate.userClick();
+    EXPECT_EQ(renderPlainText(sheet.f->Report())[10],
+              std::string("   DISTRIBUTOR PRESSURE DROP           ") + GetParam().line);
+}
+
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(CapacityWorksheet, DistributorLine, ::testing::Values(
+    DropLineCase{"Orifice",        {},                                                                 "35.0  psi"},
+    DropLineCase{"Venturi",        {.dist = kVenturi},                                                 "15.0  psi"},
+    DropLineCase{"None",           {.dist = kNone},                                                    ".0  psi"},
+    DropLineCase{"UserZero",       {.dist = kUser, .drop = "0"},                                       ".0  psi"},
+    DropLineCase{"UserAsTyped",    {.dist = kUser, .drop = "12.25"},                                   "12.3  psi"},
+    DropLineCase{"MetricOrifice",  {.unit = U::KW, .evap = "4", .cond = "38", .liq = "32"},            "2.4  bars"},
+    DropLineCase{"MetricUser",     {.unit = U::KW, .dist = kUser, .evap = "4", .cond = "38", .liq = "32", .drop = "2"}, "2.0  bars"}
+), kRowName);
+// clang-format on
+
+TEST(CapacityWorksheet, PrinterFailureShowsThePrinterErrorAndCarriesOn) {
+    Sheet sheet({});
+    sheet.platform.setPrinterWorks(false);
+    sheet.f->cmdCalculate.userClick();
+    sheet.f->cmdPrint.userClick();
+    ASSERT_EQ(sheet.platform.messages().size(), 1u);
+    EXPECT_EQ(sheet.platform.messages()[0],
+              (RecordingPlatform::Message{"A printer error as occured!  Check to see if you printer is connected or "
+                                          "that the correct printer driver has been installed.",
+                                          0, "KORVELD"}));
+    EXPECT_TRUE(sheet.f->cmdPrint.visible());
+    EXPECT_EQ(sheet.f->txtValCap(1).text(), "3,682.16");
+}
+
+} // namespace
+} // namespace korveld::testing

@@ -1,0 +1,20 @@
+// How both worksheets print a report: the document goes to the platform's default printer, and
+// any failure there is reported with one fixed message, after which the worksheet carries on.
+#pragma once
+
+#include <string_view>
+
+namespace korveld {
+
+class Platform;
+struct PrintDocument;
+
+inline constexpr std::string_view kPrinterErrorText =
+    "A printer error as occured!  Check to see if you printer is connected or that the correct printer driver "
+    "has been installed.";
+
+// Prints the document; when it cannot, shows kPrinterErrorText with an OK button, no icon and the
+// application's title. Returns whether the document was printed.
+bool PrintReport(Platform& platform, const PrintDocument& document);
+
+} // namespace korveld
