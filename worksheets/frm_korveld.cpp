@@ -1,8 +1,10 @@
 #include "worksheets/frm_korveld.h"
 
+#include "engine/units.h"
 #include "worksheets/frm_per_cent_bleed.h"
 #include "worksheets/frm_results.h"
 #include "worksheets/frm_selection.h"
+#include "worksheets/messages.h"
 #include "worksheets/platform.h"
 
 #include <array>
@@ -41,7 +43,23 @@ bool isOneOf(std::string_view text, std::span<const std::string_view> texts) {
 
 } // namespace
 
-frmkorveld::frmkorveld(Program& program) : Form(program, kDesign) {
+frmkorveld::frmkorveld(Program& program)
+    : Form(program, kDesign), m_unitSwitch(*this, {.sheet = Worksheet::Selection,
+                                                   .units = m_units,
+                                                   .unitMenus = {&mnuBtu, &mnuTons, &mnuKWatts, &mnuKiloCal},
+                                                   .menusCarryCheckMarks = true,
+                                                   .capacityCaptions = {&lblInputUnits, nullptr},
+                                                   .lblPressureUnits = lblPressureUnits,
+                                                   .pressureCaptionOnEveryClick = true,
+                                                   .lblEvapRange = lblEvapRange,
+                                                   .lblCondRange = lblCondRange,
+                                                   .lblLiqTempRange = lblLiqTempRange,
+                                                   .narrowEvapRange = [this] { return optMOPCA.value(); },
+                                                   .txtEvapTemp = txtEvapTemp,
+                                                   .txtCondTemp = txtCondTemp,
+                                                   .txtLiqTemp = txtLiqTemp,
+                                                   .txtPressureDrop = txtPressureDrop,
+                                                   .capacityEntry = txtInputCap}) {
     cmdSelect.onClick = [this] { cmdSelect_Click(); };
     cmdClose.onClick = [this] { cmdClose_Click(); };
     optDistNone.onClick = [this] { optDistNone_Click(); };
@@ -133,12 +151,12 @@ void frmkorveld::Form_Load() {
     optSweat.setValue(true);
     optSweat.setEnabled(true);
 
-    units.CapacityUnit = 1;
-    units.UnitsMetric = 0;
+    m_units.CapacityUnit = CapacityUnit::BtuH;
+    m_units.UnitsMetric = UnitSystem::English;
     RefIndex = 0;
     R507Flag = 0;
     SeriesNo = 0;
-    units.DistUserDefined = 0;
+    m_units.DistUserDefined = 0;
 
     setWidth(7600);
     lblValveHeading.Move(5350, 480);
@@ -210,7 +228,7 @@ void frmkorveld::cmdClose_Click() {
 // ---- Distributor ----
 
 void frmkorveld::FixedDistributorLayout() {
-    units.DistUserDefined = 0;
+    m_units.DistUserDefined = 0;
     fmeDistributor.setTop(kFixedDistributorTop);
     fmeDistributor.setHeight(kFixedDistributorHeight);
     lblPressureDrop.setVisible(false);
@@ -260,12 +278,8 @@ void frmkorveld::optUserDefined_Click() {
     if (!optUserDefined.value()) {
         return;
     }
-    units.DistUserDefined = 1;
-    if (units.PressureUnit == 1) {
-        lblPressureUnits.setCaption("psi");
-    } else if (units.PressureUnit == 2) {
-        lblPressureUnits.setCaption("bars");
-    }
+    m_units.DistUserDefined = 1;
+    lblPressureUnits.setCaption(std::string(PressureUnitCaption(m_units.PressureUnit)));
     optUserDefined.setVisible(false);
     fmeDistributor.setTop(kUserDefinedDistributorTop);
     fmeDistributor.setHeight(kUserDefinedDistributorHeight);
@@ -352,14 +366,7 @@ void frmkorveld::Timer1_Timer() {
         results->cmdOK.setEnabled(true);
     }
     Timer1.setEnabled(false);
-    ShowMessage(uv().ReplaceAdvice, kPowerHeadReplacementTitle);
-}
-
-void frmkorveld::ShowMessage(std::string text, std::string_view title) {
-    uv().MsgText = std::move(text);
-    uv().MsgTitle = title;
-    uv().MsgStyle = kMsgExclamation;
-    platform().MsgBox(uv().MsgText, uv().MsgStyle, uv().MsgTitle);
+    ShowMessage(*this, uv().ReplaceAdvice, kPowerHeadReplacementTitle);
 }
 
 void frmkorveld::mnuContents3_Click() {

@@ -10,6 +10,7 @@
 #include "worksheets/controls.h"
 #include "worksheets/form.h"
 #include "worksheets/program.h"
+#include "worksheets/unit_switch.h"
 
 #include <cstdint>
 #include <memory>
@@ -52,10 +53,10 @@ public:
     void optNO_Click();
     void txtEvapTemp_Change();
     void Timer1_Timer();
-    void mnuBtu_Click();
-    void mnuTons_Click();
-    void mnuKWatts_Click();
-    void mnuKiloCal_Click();
+    void mnuBtu_Click() { m_unitSwitch.SwitchTo(CapacityUnit::BtuH); }
+    void mnuTons_Click() { m_unitSwitch.SwitchTo(CapacityUnit::Tons); }
+    void mnuKWatts_Click() { m_unitSwitch.SwitchTo(CapacityUnit::KW); }
+    void mnuKiloCal_Click() { m_unitSwitch.SwitchTo(CapacityUnit::KCal); }
     void mnuContents3_Click();
     void mnuSearch_Click();
     void mnuValveSelection_Click();
@@ -93,13 +94,8 @@ public:
     std::string RefLetter;
     std::int16_t SizeNo = 0;
 
-    // This worksheet's own unit and distributor state (the capacity worksheet keeps its own).
-    struct UnitState {
-        std::int16_t UnitsMetric = 0;
-        std::int16_t CapacityUnit = 1;
-        std::int16_t PressureUnit = 1;
-        std::int16_t DistUserDefined = 0;
-    } units;
+    // This worksheet's own unit state and distributor flag (the capacity worksheet keeps its own).
+    const WorksheetUnits& units() const { return m_units; }
 
     // clang-format off
     Label lblTempInputs{*this, {.name = "lblTempInputs", .rect = {150, 120, 2250, 285},
@@ -260,15 +256,14 @@ private:
     void ShowResults(const SelectedValve& valve, std::int16_t AdviceClear);
     TextBox* entryBox(SelectionEntry entry);
 
-    // Message boxes through the program-wide message variables.
-    void ShowMessage(std::string text, std::string_view title);
-
     std::vector<std::unique_ptr<MenuEntry>> m_pickMenus; // refrigerant and series entries, group entries
     std::vector<std::pair<MenuEntry*, std::string_view>> m_refrigerantMenus;
     std::vector<std::pair<MenuEntry*, std::int16_t>> m_seriesMenus;
     MenuEntry* mnuKSer = nullptr;
     MenuEntry* mnuVSer = nullptr;
     SelectionConditions m_selectionConditions;
+    WorksheetUnits m_units;
+    UnitSwitch m_unitSwitch;
 };
 
 } // namespace korveld

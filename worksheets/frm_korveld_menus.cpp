@@ -3,7 +3,7 @@
 #include "engine/choice_rules.h"
 #include "engine/number_text.h"
 #include "worksheets/frm_korveld.h"
-#include "worksheets/platform.h"
+#include "worksheets/messages.h"
 
 namespace korveld {
 
@@ -100,7 +100,7 @@ void frmkorveld::RefrigerantPick(MenuEntry& entry, const RefrigerantInfo& refrig
     if (const std::optional<Refusal> refusal =
             RefrigerantPickRefusal(Worksheet::Selection, refrigerant.name, txtSelValve.text())) {
         (refusal->emptied == ChoiceBox::RefrigerantText ? txtSelRefrig : txtSelValve).setText("");
-        ShowMessage(refusal->prompt, refusal->title);
+        ShowMessage(*this, refusal->prompt, refusal->title);
     }
     uv().EvapTempEntry = ToSingleSaturated(LeadingNumber(txtEvapTemp.text()));
     UpdateChargeOptions(uv().EvapTempEntry);
@@ -128,7 +128,7 @@ void frmkorveld::SeriesPick(MenuEntry& entry, std::int16_t pickedSeries) {
     if (const std::optional<Refusal> refusal =
             SeriesPickRefusal(Worksheet::Selection, pickedSeries, txtSelRefrig.text())) {
         (refusal->emptied == ChoiceBox::RefrigerantText ? txtSelRefrig : txtSelValve).setText("");
-        ShowMessage(refusal->prompt, refusal->title);
+        ShowMessage(*this, refusal->prompt, refusal->title);
         if (refusal->endsPick) {
             return;
         }

@@ -2,6 +2,7 @@
 // answer comes back through the controls, the program-wide variables and the results dialog.
 #include "worksheets/frm_korveld.h"
 #include "worksheets/frm_results.h"
+#include "worksheets/messages.h"
 #include "worksheets/platform.h"
 
 #include <tuple>
@@ -40,7 +41,7 @@ SelectionRequest frmkorveld::ReadSelectionRequest() {
         request.distributor = Distributor::None;
     } else if (optDistVenturi.value()) {
         request.distributor = Distributor::Venturi;
-    } else if (optDistOrifice.value() || units.DistUserDefined != 1) {
+    } else if (optDistOrifice.value() || m_units.DistUserDefined != 1) {
         request.distributor = Distributor::Orifice;
     } else {
         request.distributor = Distributor::UserDefined;
@@ -92,7 +93,7 @@ TextBox* frmkorveld::entryBox(SelectionEntry entry) {
 }
 
 void frmkorveld::ShowEntryFailure(const EntryFailure& failure) {
-    ShowMessage(failure.text, failure.title);
+    ShowMessage(*this, failure.text, failure.title);
     if (TextBox* cleared = entryBox(failure.cleared)) {
         cleared->setText("");
     }
@@ -129,7 +130,7 @@ void frmkorveld::cmdSelect_Click() {
     v.BleedPart.clear();
     v.AdviceClear = 0;
 
-    const SelectionAnswer answer = SelectValve(ReadSelectionRequest());
+    const SelectionAnswer answer = SelectValve(ReadSelectionRequest(), platform().UserNumberLocale());
     v.EqualizerCode = answer.EqualizerCode;
     v.ChargeCode = answer.ChargeCode;
     v.BleedPart = answer.BleedPart;
@@ -156,7 +157,7 @@ void frmkorveld::cmdSelect_Click() {
     v.UnitMultiplier = c.UnitMultiplier;
     ApplyForcedOptions(answer.forced);
     if (answer.message) {
-        ShowMessage(answer.message->text, answer.message->title);
+        ShowMessage(*this, answer.message->text, answer.message->title);
         return;
     }
 

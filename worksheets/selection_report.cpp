@@ -4,9 +4,10 @@
 #include "worksheets/frm_korveld.h"
 #include "worksheets/frm_results.h"
 #include "worksheets/platform.h"
+#include "worksheets/report_printing.h"
 
-#include <cstdio>
-#include <cstdlib>
+#include <array>
+#include <charconv>
 #include <string>
 
 namespace korveld {
@@ -19,18 +20,23 @@ constexpr int kTimeColumn = 20;
 constexpr std::string_view kBanner = "***************************";
 constexpr std::string_view kUnitGap = "  ";
 
-// A number turned into decimal text the way the run time writes it (7 significant digits for a
-// Single, 15 for a double), then read back and shown with "###.0".
-std::string OneDecimalThroughText(double value, int significantDigits) {
-    char text[40];
-    std::snprintf(text, sizeof text, "%.*g", significantDigits, value);
-    return FormatNumber(std::strtod(text, nullptr), kOneDecimalPattern);
+// A pressure as the page prints it: turned into decimal text first (a Single with its shortest
+// digits, the metric quotient, a double, with 15 significant digits), read back, then shown
+// with "###.0", as the capacity report does.
+std::string OneDecimalThroughText(float psi, bool metric, const NumberLocale& locale) {
+    std::array<char, 40> digits{};
+    const auto written = metric ? std::to_chars(digits.data(), digits.data() + digits.size(),
+                                                static_cast<double>(psi) / kPsiPerBar, std::chars_format::general, 15)
+                                : std::to_chars(digits.data(), digits.data() + digits.size(), psi);
+    double read = 0.0;
+    std::from_chars(digits.data(), written.ptr, read);
+    return FormatNumber(read, kOneDecimalPattern, locale);
 }
 
 // A typed entry shown with "###.0"; an entry that is no number prints as typed.
-std::string OneDecimalOfText(std::string_view typed) {
-    const std::optional<double> value = ParseNumber(typed);
-    return value ? FormatNumber(*value, kOneDecimalPattern) : std::string(typed);
+std::string OneDecimalOfText(std::string_view typed, const NumberLocale& locale) {
+    const std::optional<double> value = ParseNumber(typed, locale);
+    return value ? FormatNumber(*value, kOneDecimalPattern, locale) : std::string(typed);
 }
 
 void labelled(PrintDocument& document, std::string_view label, std::string_view value) {
@@ -48,22 +54,14 @@ std::string banner(std::string_view title) {
 } // namespace
 
 PrintDocument SelectionReport(const frmkorveld& worksheet, const frmResults& results, std::string_view date,
-                              std::string_view time) {
+                              std::string_view time, const NumberLocale& locale) {
     const bool metric = worksheet.metricShown();
     const std::string_view letter = metric ? "C" : "F";
     const SelectionConditions& conditions = worksheet.selectionConditions();
-    std::string distributorDrop;
-    std::string valveDrop;
-    if (metric) {
-        distributorDrop = OneDecimalThroughText(conditions.DistPressDrop / kPsiPerBar, 15);
-        valveDrop = OneDecimalThroughText(conditions.DeltaP / kPsiPerBar, 15);
-    } else {
-        distributorDrop = OneDecimalThroughText(conditions.DistPressDrop, 7);
-        valveDrop = OneDecimalThroughText(conditions.DeltaP, 7);
-    }
-    if (worksheet.units.DistUserDefined == 1) {
-        distributorDrop = OneDecimalOfText(worksheet.txtPressureDrop.text());
-    }
+    const std::string distributorDrop = worksheet.units().DistUserDefined == 1
+                                            ? OneDecimalOfText(worksheet.txtPressureDrop.text(), locale)
+                                            : OneDecimalThroughText(conditions.DistPressDrop, metric, locale);
+    const std::string valveDrop = OneDecimalThroughText(conditions.DeltaP, metric, locale);
     const std::string& pressureUnit = worksheet.lblPressureUnits.caption();
 
     PrintDocument document;
@@ -98,12 +96,8 @@ PrintDocument SelectionReport(const frmkorveld& worksheet, const frmResults& res
 
 void PrintSelectionReport(frmkorveld& worksheet, frmResults& results) {
     Platform& platform = results.platform();
-    const PrintDocument document = SelectionReport(worksheet, results, platform.DateText(), platform.TimeText());
-    if (!platform.PrintDocument(document)) {
-        platform.MsgBox("A printer error as occured!  Check to see if you printer is connected or that the correct "
-                        "printer driver has been installed.",
-                        kMsgOkOnly, "");
-    }
+    PrintReport(platform, SelectionReport(worksheet, results, platform.DateText(), platform.TimeText(),
+                                          platform.UserNumberLocale()));
 }
 
 } // namespace korveld

@@ -1,5 +1,6 @@
 #include "engine/series_numbers.h"
 #include "selection_sheet_fixture.h"
+#include "worksheets/application.h"
 #include "worksheets/selection_report.h"
 
 namespace korveld::testing {
@@ -97,6 +98,7 @@ TEST_F(SelectionReportTest, PrinterFailureShowsThePrinterMessageAndKeepsTheDialo
               "A printer error as occured!  Check to see if you printer is connected or that the correct printer "
               "driver has been installed.");
     EXPECT_EQ(platform.messages().front().style, kMsgOkOnly);
+    EXPECT_EQ(platform.messages().front().title, kApplicationTitle);
     EXPECT_NE(results(), nullptr);
     EXPECT_FALSE(sheet->enabled());
 }

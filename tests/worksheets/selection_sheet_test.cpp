@@ -91,7 +91,7 @@ TEST_F(SelectionSheetTest, UserDefinedHidesItselfUntilAFixedDistributorIsChosen)
     click(sheet->optUserDefined);
     EXPECT_FALSE(sheet->optUserDefined.visible());
     EXPECT_TRUE(sheet->optUserDefined.value());
-    EXPECT_EQ(sheet->units.DistUserDefined, 1);
+    EXPECT_EQ(sheet->units().DistUserDefined, 1);
     EXPECT_EQ(sheet->fmeDistributor.rect(), (TwipRect{2640, 960, 1695, 1575}));
     EXPECT_TRUE(sheet->txtPressureDrop.visible());
     EXPECT_EQ(sheet->lblPressureUnits.caption(), "psi");
@@ -103,7 +103,7 @@ TEST_F(SelectionSheetTest, UserDefinedHidesItselfUntilAFixedDistributorIsChosen)
     click(sheet->optDistVenturi);
     EXPECT_TRUE(sheet->optUserDefined.visible());
     EXPECT_FALSE(sheet->optUserDefined.value());
-    EXPECT_EQ(sheet->units.DistUserDefined, 0);
+    EXPECT_EQ(sheet->units().DistUserDefined, 0);
     EXPECT_EQ(sheet->txtPressureDrop.text(), "");
     EXPECT_FALSE(sheet->txtPressureDrop.visible());
     EXPECT_EQ(sheet->fmeDistributor.top(), 1080);
@@ -315,7 +315,7 @@ TEST_F(SelectionSheetTest, CloseEmptiesEntriesAndMarksAndReopensWithoutLoading) 
     EXPECT_FALSE(sheet->seriesMenu(VMP)->checked());
     EXPECT_TRUE(sheet->optDistOrifice.value());
     EXPECT_TRUE(sheet->optUserDefined.visible());
-    EXPECT_EQ(sheet->units.DistUserDefined, 0);
+    EXPECT_EQ(sheet->units().DistUserDefined, 0);
     EXPECT_TRUE(sheet->optExternal.value());
     EXPECT_FALSE(sheet->optInternal.enabled());
     EXPECT_EQ(sheet->optMOP1.caption(), "");
