@@ -14,6 +14,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -84,8 +85,10 @@ public:
     MenuEntry* refrigerantMenu(std::string_view name) const;
     MenuEntry* seriesMenu(std::int16_t series) const;
 
-    // The conditions of the last selection that opened the results dialog; the report prints them.
+    // The conditions and the valve of the last selection that opened the results dialog; the
+    // report prints these pressures even if the capacity worksheet has rated since.
     const SelectionConditions& selectionConditions() const { return m_selectionConditions; }
+    const std::optional<SelectedValve>& selectedValve() const { return m_selectedValve; }
 
     // Members set by the menu picks and the selection.
     std::int16_t SeriesNo = 0;
@@ -262,6 +265,7 @@ private:
     MenuEntry* mnuKSer = nullptr;
     MenuEntry* mnuVSer = nullptr;
     SelectionConditions m_selectionConditions;
+    std::optional<SelectedValve> m_selectedValve;
     WorksheetUnits m_units;
     UnitSwitch m_unitSwitch;
 };

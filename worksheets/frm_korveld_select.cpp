@@ -165,6 +165,7 @@ void frmkorveld::cmdSelect_Click() {
     SizeNo = valve.SizeNo;
     v.ValName = valve.ValName;
     m_selectionConditions = c;
+    m_selectedValve = valve;
     ShowResults(valve, answer.AdviceClear);
 }
 
