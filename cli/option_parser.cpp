@@ -10,6 +10,8 @@ namespace korveld::cli {
 OptionParser::OptionParser(std::string_view command, std::string_view description)
     : m_command(command), m_app(std::string(description), std::string(kProgramName) + " " + std::string(command)) {
     m_app.set_help_flag("-h,--help", "Print this help and exit");
+    // An option given twice takes its last value, as a later word overrides an earlier one.
+    m_app.option_defaults()->multi_option_policy(CLI::MultiOptionPolicy::TakeLast);
 }
 
 std::optional<int> OptionParser::parse(std::span<const std::string> args, std::ostream& out, std::ostream& err) {

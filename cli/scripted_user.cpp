@@ -34,9 +34,9 @@ ScriptedUser::ScriptedUser(const DateTimeTexts& now) : m_program(m_platform) {
     m_platform.setDateTime(now.date, now.time);
 }
 
-bool ScriptedUser::openFromStartScreen(Control& button) {
+bool ScriptedUser::openFromStartScreen(CommandButton frmSelection::*button) {
     m_program.dispatch([this] { m_program.start(); });
-    return click(button, "");
+    return click(m_program.selectionScreen().*button, "");
 }
 
 bool ScriptedUser::pick(MenuEntry& entry, std::string_view option) {

@@ -13,7 +13,9 @@
 #include <string_view>
 
 namespace korveld {
+class CommandButton;
 class Control;
+class frmSelection;
 class MenuEntry;
 class TextBox;
 } // namespace korveld
@@ -37,8 +39,8 @@ public:
     Program& program() { return m_program; }
     RecordingPlatform& platform() { return m_platform; }
 
-    // The start screen, then one of its buttons; false when the run stopped.
-    bool openFromStartScreen(Control& button);
+    // Starts the program and presses one of the start screen's buttons; false when the run stopped.
+    bool openFromStartScreen(CommandButton frmSelection::*button);
 
     // Each step returns false when the run has stopped (then or before); `option` names the
     // command-line option the step serves, for the message when the control is out of reach.

@@ -55,7 +55,7 @@ std::optional<PickOptions::Picks> PickOptions::resolve(const OptionParser& parse
 }
 
 frmkorveld& OpenSelectionWorksheet(ScriptedUser& user, const PickOptions::Picks& picks) {
-    user.openFromStartScreen(user.program().selectionScreen().cmdValveSelect);
+    user.openFromStartScreen(&frmSelection::cmdValveSelect);
     auto& sheet = static_cast<frmkorveld&>(*user.program().load(FormId::frmkorveld));
     if (sheet.capacityUnitShown() != picks.unit) {
         user.pick(unitEntry(sheet, picks.unit), "--unit");

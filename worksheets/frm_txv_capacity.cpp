@@ -6,6 +6,8 @@
 #include "worksheets/platform.h"
 #include "worksheets/report_printing.h"
 
+#include <algorithm>
+
 namespace korveld {
 
 namespace {
@@ -190,7 +192,8 @@ void frmtxvCapacity::cmdClose_Click() {
     fmeLoading.setVisible(false);
     fmeValveLoading.setVisible(true);
     optNO.setValue(true);
-    setHeight(kHeightOnClose);
+    // Never shorter than the distributor layout needs: the user-defined one keeps PRINT whole.
+    setHeight(std::max(kHeightOnClose, m_units.DistUserDefined == 1 ? kUserDefinedLayout.windowHeight : 0));
     optDone.setValue(false);
     for (MenuEntry* group : {&mnuRefrig, &mnuKSer, &mnuValTypes, &mnuVSer}) {
         for (MenuEntry* entry = group->firstChild(); entry != nullptr; entry = entry->nextSibling()) {

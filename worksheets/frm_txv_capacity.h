@@ -78,13 +78,17 @@ public:
                                 .locked = true}};
     Label lblTempInputs{*this, {.name = "lblTempInputs", .rect = {240, 840, 2055, 240}, .caption = "Temperature Inputs"}};
     Label lblEvapTemp{*this, {.name = "lblEvapTemp", .rect = {165, 1200, 2085, 195}, .caption = "Evaporator Temperature"}};
-    Label lblEvapRange{*this, {.name = "lblEvapRange", .rect = {345, 1440, 1635, 195}, .caption = "Range: -40 to 60 F"}};
+    // The range hints size themselves: the metric ones are longer than their design width.
+    Label lblEvapRange{*this, {.name = "lblEvapRange", .rect = {345, 1440, 1635, 195}, .caption = "Range: -40 to 60 F",
+                               .autoSize = true}};
     TextBox txtEvapTemp{*this, {.name = "txtEvapTemp", .rect = {720, 1680, 855, 375}, .toolTip = "Evaporator Temperature"}};
     Label lblConTemp{*this, {.name = "lblConTemp", .rect = {165, 2160, 2145, 195}, .caption = "Condensing Temperature"}};
-    Label lblCondRange{*this, {.name = "lblCondRange", .rect = {345, 2400, 1695, 195}, .caption = "Range: 50 to 150 F"}};
+    Label lblCondRange{*this, {.name = "lblCondRange", .rect = {345, 2400, 1695, 195}, .caption = "Range: 50 to 150 F",
+                               .autoSize = true}};
     TextBox txtCondTemp{*this, {.name = "txtCondTemp", .rect = {720, 2640, 855, 375}, .toolTip = "Condensing Temperature."}};
     Label lblLiqTemp{*this, {.name = "lblLiqTemp", .rect = {450, 3120, 1665, 195}, .caption = "Liquid Temperature"}};
-    Label lblLiqTempRange{*this, {.name = "lblLiqTempRange", .rect = {450, 3360, 1575, 195}, .caption = "Range: 0 to 150 F"}};
+    Label lblLiqTempRange{*this, {.name = "lblLiqTempRange", .rect = {450, 3360, 1575, 195},
+                                  .caption = "Range: 0 to 150 F", .autoSize = true}};
     TextBox txtLiqTemp{*this, {.name = "txtLiqTemp", .rect = {720, 3600, 855, 375}, .toolTip = "Liquid Temperature"}};
 
     Frame fmeDistributor{*this, {.name = "fmeDistributor", .rect = {2520, 840, 1935, 1250}, .caption = "Distributor Type"}};
@@ -101,7 +105,7 @@ public:
     TextBox txtPressureDrop{*this, {.name = "txtPressureDrop", .rect = {240, 1200, 855, 350},
                                     .container = &fmeDistributor, .visible = false}};
     Label lblPressureUnits{*this, {.name = "lblPressureUnits", .rect = {1200, 1250, 240, 250}, .caption = "psi",
-                                   .container = &fmeDistributor, .visible = false}};
+                                   .container = &fmeDistributor, .visible = false, .autoSize = true}};
 
     Frame fmeValveLoading{*this, {.name = "fmeValveLoading", .rect = {240, 4080, 1815, 1095}, .caption = "Valve Loading?"}};
     OptionButton optYES{*this, {.name = "optYES", .rect = {120, 240, 1095, 285}, .caption = "YES",

@@ -1,10 +1,7 @@
 #include "cli/command_registry.h"
 #include "cli/json_output.h"
 #include "cli/option_parser.h"
-#include "cli/scripted_user.h"
-#include "worksheets/controls.h"
-#include "worksheets/form.h"
-#include "worksheets/messages.h"
+#include "tests/engine/named_rows.h"
 
 #include <gtest/gtest.h>
 #include <memory>
@@ -14,6 +11,8 @@
 
 namespace korveld::cli {
 namespace {
+
+using testing_support::PrintTo;
 
 // A command with one option and one flag that prints what it parsed.
 class EchoCommand : public Command {
@@ -49,10 +48,6 @@ struct LineCase {
     const char* errHas; // a part of the error output; "" for none at all
 };
 
-void PrintTo(const LineCase& row, std::ostream* os) {
-    *os << row.name;
-}
-
 class CommandLines : public ::testing::TestWithParam<LineCase> {};
 
 TEST_P(CommandLines, GiveTheirOutputAndExitStatus) {
@@ -80,12 +75,10 @@ INSTANTIATE_TEST_SUITE_P(RunCli, CommandLines, ::testing::Values(
     LineCase{"NoCommand",          {},                               64, "", "", "Usage: korveld-cli <command>"},
     LineCase{"UnknownCommand",     {"frobnicate"},                   64, "", "", "unknown command 'frobnicate'"},
     LineCase{"CommandRuns",        {"echo", "--name", "KO"},         0,  "KO\n", "", ""},
-    LineCase{"OptionEqualsValue",  {"echo", "--name=VA", "--loud"},  0,  "VA!\n", "", ""},
     LineCase{"CommandHelp",        {"echo", "--help"},               0,  "", "--name", ""},
     LineCase{"UnknownOption",      {"echo", "--bogus"},              64, "", "", "Usage: korveld-cli echo [OPTIONS]"},
-    LineCase{"MissingValue",       {"echo", "--name"},               64, "", "", "korveld-cli echo: "},
     LineCase{"StrayWord",          {"echo", "KO"},                   64, "", "", "Usage: korveld-cli echo"}
-), [](const auto& info) { return std::string(info.param.name); });
+), testing_support::RowName{});
 // clang-format on
 
 TEST(OptionParser, ParsesAgainWithoutTheLastLinesValues) {
@@ -100,44 +93,11 @@ TEST(OptionParser, ParsesAgainWithoutTheLastLinesValues) {
     EXPECT_EQ(out.str(), "KO!\n-\n");
 }
 
-struct ChoiceCase {
-    const char* name;
-    const char* value;
-    std::optional<int> found;
-};
-
-void PrintTo(const ChoiceCase& row, std::ostream* os) {
-    *os << row.name;
-}
-
-class ChoiceLookup : public ::testing::TestWithParam<ChoiceCase> {};
-
-constexpr std::pair<std::string_view, int> kChoices[] = {{"btuh", 1}, {"tons", 2}, {"KOD/KEWS", 3}};
-
-TEST_P(ChoiceLookup, IgnoresCaseOnly) {
-    EXPECT_EQ(FindChoice<int>(kChoices, GetParam().value), GetParam().found);
-}
-
-// clang-format off
-INSTANTIATE_TEST_SUITE_P(FindChoice, ChoiceLookup, ::testing::Values(
-    ChoiceCase{"Exact",       "tons",     2},
-    ChoiceCase{"UpperCase",   "BTUH",     1},
-    ChoiceCase{"MixedSlash",  "kod/kews", 3},
-    ChoiceCase{"Prefix",      "ton",      std::nullopt},
-    ChoiceCase{"Longer",      "tonss",    std::nullopt},
-    ChoiceCase{"Empty",       "",         std::nullopt}
-), [](const auto& info) { return std::string(info.param.name); });
-// clang-format on
-
 struct SingleCase {
     const char* name;
     float value;
     const char* json;
 };
-
-void PrintTo(const SingleCase& row, std::ostream* os) {
-    *os << row.name;
-}
 
 class SinglesInJson : public ::testing::TestWithParam<SingleCase> {};
 
@@ -157,91 +117,8 @@ INSTANTIATE_TEST_SUITE_P(Json, SinglesInJson, ::testing::Values(
     SingleCase{"Negative",        -40.0f,          "-40.0"},
     SingleCase{"LargestSingle",   3.4028235e38f,   "3.4028235e+38"},
     SingleCase{"SmallestSingle",  1e-45f,          "1e-45"}
-), [](const auto& info) { return std::string(info.param.name); });
+), testing_support::RowName{});
 // clang-format on
-
-TEST(Json, MessageObject) {
-    EXPECT_EQ(MessageJson("VALVE SELECTION", "You have not made a Valve selection!").dump(),
-              R"({"message":{"title":"VALVE SELECTION","text":"You have not made a Valve selection!"}})");
-}
-
-// A window for the scripted user: a button that raises a message, a hidden entry, a locked one,
-// and a menu with a disabled entry.
-class ScriptForm : public Form {
-public:
-    static constexpr FormId kFormId = FormId::frmResults;
-    explicit ScriptForm(Program& program) : Form(program, {.name = "ScriptForm", .width = 3000, .height = 3000}) {
-        cmdWarn.onClick = [this] { ShowMessage(*this, "Careful!", "WARNING"); };
-        mnuGo.onClick = [this] { log.push_back("mnuGo"); };
-        mnuTop.onClick = [this] { log.push_back("mnuTop"); };
-        mnuSub.onClick = [this] { log.push_back("mnuSub"); };
-    }
-    std::vector<std::string> log;
-    CommandButton cmdWarn{*this, {.name = "cmdWarn", .caption = "Warn"}};
-    Frame fmeHidden{*this, {.name = "fmeHidden", .visible = false}};
-    TextBox txtInHidden{*this, {.name = "txtInHidden", .container = &fmeHidden}};
-    TextBox txtLocked{*this, {.name = "txtLocked", .locked = true}};
-    TextBox txtOff{*this, {.name = "txtOff", .enabled = false}};
-    MenuEntry mnuTop{*this, {.name = "mnuTop", .caption = "Top"}};
-    MenuEntry mnuSub{mnuTop, {.name = "mnuSub", .caption = "Sub"}};
-    MenuEntry mnuGo{mnuSub, {.name = "mnuGo", .caption = "Go"}};
-    MenuEntry mnuOff{mnuSub, {.name = "mnuOff", .caption = "Off", .enabled = false}};
-};
-
-struct StepCase {
-    const char* name;
-    std::function<bool(ScriptedUser&, ScriptForm&)> step;
-    bool goesOn;
-    std::string title;
-    std::string text;
-    std::vector<std::string> handlers;
-};
-
-void PrintTo(const StepCase& row, std::ostream* os) {
-    *os << row.name;
-}
-
-class ScriptedSteps : public ::testing::TestWithParam<StepCase> {};
-
-TEST_P(ScriptedSteps, StopAtAMessageOrAnOptionOutOfReach) {
-    ScriptedUser user({"1/2/2026", "8:00 AM"});
-    user.program().registerForm<ScriptForm>();
-    auto& form = user.program().form<ScriptForm>();
-    form.Show();
-    EXPECT_EQ(GetParam().step(user, form), GetParam().goesOn);
-    EXPECT_EQ(user.stopped(), !GetParam().goesOn);
-    if (user.stopped()) {
-        EXPECT_EQ(user.stopMessage()->title, GetParam().title);
-        EXPECT_EQ(user.stopMessage()->text, GetParam().text);
-        // Once stopped, no further step runs.
-        EXPECT_FALSE(user.pick(form.mnuGo, "--go"));
-    }
-    EXPECT_EQ(form.log, GetParam().handlers);
-}
-
-using S = ScriptedUser;
-using F = ScriptForm;
-
-// clang-format off
-INSTANTIATE_TEST_SUITE_P(ScriptedUser, ScriptedSteps, ::testing::Values(
-    StepCase{"PickOpensEachMenuFirst", [](S& u, F& f) { return u.pick(f.mnuGo, "--go"); },               true,  "", "", {"mnuTop", "mnuSub", "mnuGo"}},
-    StepCase{"MessageStopsTheRun",     [](S& u, F& f) { return u.click(f.cmdWarn, "--warn"); },          false, "WARNING", "Careful!", {}},
-    StepCase{"DisabledMenuEntry",      [](S& u, F& f) { return u.pick(f.mnuOff, "--off"); },             false, "korveld-cli",
-             "The option --off cannot be applied: mnuOff is disabled at this step.", {"mnuTop", "mnuSub"}},
-    StepCase{"EntryInAHiddenFrame",    [](S& u, F& f) { return u.type(f.txtInHidden, "5", "--five"); },  false, "korveld-cli",
-             "The option --five cannot be applied: txtInHidden is hidden at this step.", {}},
-    StepCase{"DisabledEntry",          [](S& u, F& f) { return u.type(f.txtOff, "5", "--five"); },       false, "korveld-cli",
-             "The option --five cannot be applied: txtOff is disabled at this step.", {}},
-    StepCase{"LockedEntry",            [](S& u, F& f) { return u.type(f.txtLocked, "5", "--five"); },    false, "korveld-cli",
-             "The option --five cannot be applied: txtLocked is locked at this step.", {}}
-), [](const auto& info) { return std::string(info.param.name); });
-// clang-format on
-
-TEST(ScriptedUser, PrintedPagesCarryTheGivenDateAndTime) {
-    ScriptedUser user({"1/2/2026", "8:00 AM"});
-    EXPECT_EQ(user.platform().DateText(), "1/2/2026");
-    EXPECT_EQ(user.platform().TimeText(), "8:00 AM");
-}
 
 } // namespace
 } // namespace korveld::cli

@@ -2,6 +2,7 @@
 #include "cli/charges_command.h"
 #include "cli/command_line_words.h"
 #include "cli/json_output.h"
+#include "cli/rate_command.h"
 #include "cli/select_command.h"
 
 #include <cstdio>
@@ -259,6 +260,7 @@ INSTANTIATE_TEST_SUITE_P(Batch, SplitLines, ::testing::Values(
 
 BatchCommand makeBatch() {
     std::vector<std::unique_ptr<Command>> commands;
+    commands.push_back(std::make_unique<RateCommand>(fixedNow));
     commands.push_back(std::make_unique<SelectCommand>(fixedNow));
     return BatchCommand(std::move(commands));
 }
@@ -273,17 +275,18 @@ TEST(Batch, OneObjectPerLineAndEveryLineAFreshRun) {
         "select --refrigerant R-22 --valve KO --evap 40 --cond 100 --liquid 90 --capacity 14840\n"
         "select --refrigerant R-22 --valve KO --capacity 100 --evap 40 --cond 100 --liquid 90 --json\n"
         "select --bogus\n"
-        "rate --valve KO\n"
+        "rate --refrigerant R-22 --valve KO --evap 40 --cond 100 --liquid 90\n"
+        "charges --valve KO\n"
         "select --charge \"AD 10\n"
         "select --help\n");
     std::ostringstream out;
-    EXPECT_EQ(batch.runLines(in, out), 7);
+    EXPECT_EQ(batch.runLines(in, out), 8);
     std::vector<Json> objects;
     std::istringstream lines(out.str());
     for (std::string line; std::getline(lines, line);) {
         objects.push_back(Json::parse(line));
     }
-    ASSERT_EQ(objects.size(), 7u) << out.str();
+    ASSERT_EQ(objects.size(), 8u) << out.str();
     EXPECT_EQ(objects[0]["line"], 2);
     EXPECT_EQ(objects[0]["capacity_text"], "5.45  kW");
     EXPECT_EQ(objects[0]["valve"], "KOE - 1-1/2 - HC K25D");
@@ -295,10 +298,13 @@ TEST(Batch, OneObjectPerLineAndEveryLineAFreshRun) {
     EXPECT_EQ(objects[2]["message"]["title"], "INPUT CAPACITY TO SMALL");
     EXPECT_EQ(objects[3]["line"], 6);
     EXPECT_EQ(objects[3]["usage_error"], "korveld-cli select: The following argument was not expected: --bogus");
-    EXPECT_EQ(objects[4]["usage_error"].get<std::string>().rfind("unknown command 'rate'", 0), 0u);
-    EXPECT_EQ(objects[5]["usage_error"], "unterminated \" quote");
-    EXPECT_EQ(objects[6]["line"], 9);
-    EXPECT_TRUE(objects[6].contains("usage_error"));
+    EXPECT_EQ(objects[4]["line"], 7);
+    EXPECT_EQ(objects[4]["valve"], "KO");
+    EXPECT_EQ(objects[4]["rows"].size(), 9u);
+    EXPECT_EQ(objects[5]["usage_error"].get<std::string>().rfind("unknown command 'charges'", 0), 0u);
+    EXPECT_EQ(objects[6]["usage_error"], "unterminated \" quote");
+    EXPECT_EQ(objects[7]["line"], 10);
+    EXPECT_TRUE(objects[7].contains("usage_error"));
 }
 
 TEST(Batch, UnreadableInputIsTheOnlyFailure) {

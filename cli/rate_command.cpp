@@ -1,0 +1,226 @@
+#include "cli/rate_command.h"
+
+#include "cli/json_output.h"
+#include "cli/scripted_user.h"
+#include "engine/choice_rules.h"
+#include "engine/valconts.h"
+#include "worksheets/frm_selection.h"
+#include "worksheets/frm_txv_capacity.h"
+#include "worksheets/print_document.h"
+
+#include <array>
+
+namespace korveld::cli {
+
+namespace {
+
+enum class DistributorChoice { None, Orifice, Venturi, User };
+
+constexpr std::pair<std::string_view, CapacityUnit> kUnits[] = {
+    {"btuh", CapacityUnit::BtuH}, {"tons", CapacityUnit::Tons}, {"kw", CapacityUnit::KW}, {"kcal", CapacityUnit::KCal}};
+constexpr std::pair<std::string_view, DistributorChoice> kDistributors[] = {{"none", DistributorChoice::None},
+                                                                            {"orifice", DistributorChoice::Orifice},
+                                                                            {"venturi", DistributorChoice::Venturi},
+                                                                            {"user", DistributorChoice::User}};
+
+const RefrigerantInfo* findRefrigerant(std::string_view name) {
+    for (const RefrigerantInfo& refrigerant : Refrigerants()) {
+        if (EqualIgnoringCase(refrigerant.name, name)) {
+            return &refrigerant;
+        }
+    }
+    return nullptr;
+}
+
+// A series by the text its menu entry writes (GL, DQQ/DQ), its menu caption (G/GY, KO/KE) or its code.
+const SeriesMenuEntry* findSeries(std::string_view name) {
+    for (const SeriesMenuEntry& entry : SeriesMenu()) {
+        if (EqualIgnoringCase(entry.text, name) || EqualIgnoringCase(entry.caption, name) ||
+            EqualIgnoringCase(Series(entry.SeriesNo).code, name)) {
+            return &entry;
+        }
+    }
+    return nullptr;
+}
+
+MenuEntry& unitEntry(frmtxvCapacity& sheet, CapacityUnit unit) {
+    const std::array<MenuEntry*, 4> entries{&sheet.mnuBtuHr, &sheet.mnuTons, &sheet.mnuKiloWatts, &sheet.mnuKiloCal};
+    return *entries[static_cast<std::size_t>(static_cast<std::int16_t>(unit) - 1)];
+}
+
+OptionButton& distributorOption(frmtxvCapacity& sheet, DistributorChoice choice) {
+    switch (choice) {
+    case DistributorChoice::None:
+        return sheet.optDistNone;
+    case DistributorChoice::Venturi:
+        return sheet.optDistVenturi;
+    case DistributorChoice::User:
+        return sheet.optUserDefined;
+    case DistributorChoice::Orifice:
+        break;
+    }
+    return sheet.optDistOrifice;
+}
+
+Json conditionsJson(const Universal_Variables& uv) {
+    Json conditions = Json::object();
+    conditions["EvapTemp"] = SingleJson(uv.EvapTemp);
+    conditions["CondTemp"] = SingleJson(uv.CondTemp);
+    conditions["LiqTemp"] = SingleJson(uv.LiqTemp);
+    conditions["PEvap"] = SingleJson(uv.PEvap);
+    conditions["PCond"] = SingleJson(uv.PCond);
+    conditions["HVap"] = SingleJson(uv.HVap);
+    conditions["HLiq"] = SingleJson(uv.HLiq);
+    conditions["LiqDensity"] = SingleJson(uv.LiqDensity);
+    conditions["DistPressDrop"] = SingleJson(uv.DistPressDrop);
+    conditions["DeltaP"] = SingleJson(uv.DeltaP);
+    conditions["MassFlow"] = SingleJson(uv.MassFlow);
+    conditions["Sensit"] = SingleJson(uv.Sensit);
+    return conditions;
+}
+
+Json resultJson(frmtxvCapacity& sheet, std::string_view unit, const Universal_Variables& uv) {
+    Json result = Json::object();
+    result["refrigerant"] = sheet.txtSelectRefrig.text();
+    result["valve"] = sheet.txtSelValve.text();
+    result["unit"] = unit;
+    result["conditions"] = conditionsJson(uv);
+    Json rows = Json::array();
+    std::int16_t K = 0;
+    for (const RatingRow& rated : sheet.lastRating().Rows()) {
+        ++K;
+        Json row = Json::object();
+        row["size"] = rated.SizeNo;
+        row["label"] = sheet.lblValName(K).caption();
+        row["capacity"] = SingleJson(rated.RowCapacity);
+        row["capacity_text"] = sheet.txtValCap(K).text();
+        if (sheet.optYES.value() && rated.loading) {
+            row["loading"] = SingleJson(*rated.loading);
+            row["loading_text"] = sheet.txtFlowCap(K).text();
+        }
+        rows.push_back(std::move(row));
+    }
+    result["rows"] = std::move(rows);
+    return result;
+}
+
+} // namespace
+
+RateCommand::RateCommand(DateTimeSource dateTime)
+    : m_dateTime(std::move(dateTime)),
+      m_parser("rate", "Rates every size of a valve series at the given conditions, as the Valve Capacity "
+                       "Worksheet does, and prints its report (or JSON).") {
+    CLI::App& app = m_parser.app();
+    m_given.refrigerant = app.add_option("--refrigerant", m_options.refrigerant, "R-12, R-22, R-502, R-134a, ...");
+    m_given.valve = app.add_option("--valve", m_options.valve,
+                                   "Series as the Valve Types menu names it: KO, KO/KE, GL, "
+                                   "G/GY, DQQ/DQ, VMP, ...");
+    m_given.evap = app.add_option("--evap", m_options.evap, "Evaporator temperature, as typed");
+    m_given.cond = app.add_option("--cond", m_options.cond, "Condensing temperature, as typed");
+    m_given.liq = app.add_option("--liq,--liquid", m_options.liq, "Liquid temperature, as typed");
+    app.add_option("--unit", m_options.unit, "btuh (default), tons, kw or kcal; kw and kcal mean °C and bars");
+    app.add_option("--distributor", m_options.distributor, "none, orifice (default), venturi or user");
+    m_given.pressureDrop =
+        app.add_option("--pressure-drop", m_options.pressureDrop, "User-defined distributor pressure drop, as typed");
+    m_given.systemCapacity = app.add_option("--system-capacity", m_options.systemCapacity,
+                                            "System capacity in the chosen unit; turns the loading column on");
+    app.add_flag("--json", m_options.json, "Print the conditions and rows as one JSON object");
+}
+
+std::string_view RateCommand::summary() const {
+    return "Rate every size of a valve series (the capacity worksheet)";
+}
+
+int RateCommand::execute(std::span<const std::string> args, std::ostream& out, std::ostream& err) {
+    m_options = Options{};
+    if (const std::optional<int> status = m_parser.parse(args, out, err)) {
+        return *status;
+    }
+    return run(out, err);
+}
+
+int RateCommand::run(std::ostream& out, std::ostream& err) {
+    const auto unit = FindChoice<CapacityUnit>(kUnits, m_options.unit);
+    if (!unit) {
+        return m_parser.usageError("--unit must be one of btuh, tons, kw, kcal", err);
+    }
+    const auto distributor = FindChoice<DistributorChoice>(kDistributors, m_options.distributor);
+    if (!distributor) {
+        return m_parser.usageError("--distributor must be one of none, orifice, venturi, user", err);
+    }
+    const RefrigerantInfo* refrigerant = nullptr;
+    if (m_given.refrigerant->count() > 0 && (refrigerant = findRefrigerant(m_options.refrigerant)) == nullptr) {
+        std::string names;
+        for (const RefrigerantInfo& info : Refrigerants()) {
+            names.append(names.empty() ? "" : ", ").append(info.name);
+        }
+        return m_parser.usageError("--refrigerant must be one of " + names, err);
+    }
+    const SeriesMenuEntry* series = nullptr;
+    if (m_given.valve->count() > 0 && (series = findSeries(m_options.valve)) == nullptr) {
+        std::string names;
+        for (const SeriesMenuEntry& entry : SeriesMenu()) {
+            names.append(names.empty() ? "" : ", ").append(entry.text);
+        }
+        return m_parser.usageError("--valve must be one of " + names + " (or a menu caption such as G/GY)", err);
+    }
+
+    ScriptedUser user(m_dateTime());
+    user.openFromStartScreen(&frmSelection::cmdValveCap);
+    auto& sheet = static_cast<frmtxvCapacity&>(*user.program().load(FormId::frmtxvCapacity));
+    if (sheet.units().CapacityUnit != *unit) {
+        user.pick(unitEntry(sheet, *unit), "--unit");
+    }
+    if (refrigerant != nullptr) {
+        user.pick(*sheet.findMenu(refrigerant->menuControl), "--refrigerant");
+    }
+    if (series != nullptr) {
+        user.pick(*sheet.findMenu(series->menuControl), "--valve");
+    }
+    if (OptionButton& option = distributorOption(sheet, *distributor); !option.value()) {
+        user.click(option, "--distributor");
+    }
+    if (m_given.systemCapacity->count() > 0) {
+        if (!sheet.optYES.value()) {
+            user.click(sheet.optYES, "--system-capacity");
+        }
+        user.type(sheet.txtSystemCapacity, m_options.systemCapacity, "--system-capacity");
+    }
+    if (m_given.evap->count() > 0) {
+        user.type(sheet.txtEvapTemp, m_options.evap, "--evap");
+    }
+    if (m_given.cond->count() > 0) {
+        user.type(sheet.txtCondTemp, m_options.cond, "--cond");
+    }
+    if (m_given.liq->count() > 0) {
+        user.type(sheet.txtLiqTemp, m_options.liq, "--liquid");
+    }
+    if (m_given.pressureDrop->count() > 0) {
+        user.type(sheet.txtPressureDrop, m_options.pressureDrop, "--pressure-drop");
+    }
+    user.click(sheet.cmdCalculate, "");
+    if (!m_options.json) {
+        user.click(sheet.cmdPrint, "");
+    }
+
+    if (const std::optional<StopMessage>& stop = user.stopMessage()) {
+        if (m_options.json) {
+            WriteJson(MessageJson(stop->title, stop->text), out);
+        } else {
+            err << stop->title << '\n' << stop->text << '\n';
+        }
+        return kExitMessage;
+    }
+    if (m_options.json) {
+        WriteJson(resultJson(sheet, kUnits[static_cast<std::size_t>(static_cast<std::int16_t>(*unit) - 1)].first,
+                             user.program().uv()),
+                  out);
+    } else {
+        for (const std::string& line : renderPlainText(user.platform().printed().back())) {
+            out << line << '\n';
+        }
+    }
+    return kExitSuccess;
+}
+
+} // namespace korveld::cli
