@@ -13,7 +13,7 @@
 #include "worksheets/unit_switch.h"
 
 #include <cstdint>
-#include <memory>
+#include <deque>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -259,7 +259,7 @@ private:
     void ShowResults(const SelectedValve& valve, std::int16_t AdviceClear);
     TextBox* entryBox(SelectionEntry entry);
 
-    std::vector<std::unique_ptr<MenuEntry>> m_pickMenus; // refrigerant and series entries, group entries
+    std::deque<MenuEntry> m_pickMenus; // refrigerant and series entries, group entries; never moved
     std::vector<std::pair<MenuEntry*, std::string_view>> m_refrigerantMenus;
     std::vector<std::pair<MenuEntry*, std::int16_t>> m_seriesMenus;
     MenuEntry* mnuKSer = nullptr;

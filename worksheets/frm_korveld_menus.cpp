@@ -31,14 +31,17 @@ void applyFlowBox(CheckBox& box, CheckBoxState state) {
 
 void frmkorveld::buildPickMenus() {
     const auto add = [this](MenuEntry& parent, std::string_view name, std::string_view caption) -> MenuEntry& {
-        return *m_pickMenus.emplace_back(
-            std::make_unique<MenuEntry>(parent, MenuDesign{.name = name, .caption = caption}));
+        return m_pickMenus.emplace_back(parent, MenuDesign{.name = name, .caption = caption});
     };
-    for (const RefrigerantInfo& refrigerant : Refrigerants()) {
-        MenuEntry& entry = add(mnuRefrig, refrigerant.menuControl, refrigerant.name);
-        entry.onClick = [this, &entry, &refrigerant] { RefrigerantPick(entry, refrigerant); };
-        m_refrigerantMenus.emplace_back(&entry, refrigerant.name);
+    const std::span<const RefrigerantInfo> refrigerants = Refrigerants();
+    m_refrigerantMenus.reserve(refrigerants.size());
+    for (std::size_t i = 0; i < refrigerants.size(); ++i) {
+        MenuEntry& entry = add(mnuRefrig, refrigerants[i].menuControl, refrigerants[i].name);
+        // Small captures keep the handlers free of allocations.
+        entry.onClick = [this, i] { RefrigerantPick(*m_refrigerantMenus[i].first, Refrigerants()[i]); };
+        m_refrigerantMenus.emplace_back(&entry, refrigerants[i].name);
     }
+    m_seriesMenus.reserve(SeriesMenu().size());
     for (const SeriesMenuEntry& series : SeriesMenu()) {
         MenuEntry* parent = &mnuValTypes;
         if (series.group == SeriesMenuGroup::KSeries) {
@@ -53,9 +56,9 @@ void frmkorveld::buildPickMenus() {
             parent = mnuVSer;
         }
         MenuEntry& entry = add(*parent, series.menuControl, series.caption);
-        const std::int16_t number = series.SeriesNo;
-        entry.onClick = [this, &entry, number] { SeriesPick(entry, number); };
-        m_seriesMenus.emplace_back(&entry, number);
+        const std::size_t index = m_seriesMenus.size();
+        entry.onClick = [this, index] { SeriesPick(*m_seriesMenus[index].first, m_seriesMenus[index].second); };
+        m_seriesMenus.emplace_back(&entry, series.SeriesNo);
     }
 }
 
@@ -78,8 +81,8 @@ MenuEntry* frmkorveld::seriesMenu(std::int16_t series) const {
 }
 
 void frmkorveld::clearPickMarks() {
-    for (const auto& entry : m_pickMenus) {
-        entry->setChecked(false);
+    for (MenuEntry& entry : m_pickMenus) {
+        entry.setChecked(false);
     }
 }
 
