@@ -1,6 +1,7 @@
 #include "engine/series_numbers.h"
 #include "selection_sheet_fixture.h"
 #include "worksheets/application.h"
+#include "worksheets/frm_txv_capacity.h"
 #include "worksheets/selection_report.h"
 
 namespace korveld::testing {
@@ -101,6 +102,35 @@ TEST_F(SelectionReportTest, PrinterFailureShowsThePrinterMessageAndKeepsTheDialo
     EXPECT_EQ(platform.messages().front().title, kApplicationTitle);
     EXPECT_NE(results(), nullptr);
     EXPECT_FALSE(sheet->enabled());
+}
+
+} // namespace
+} // namespace korveld::testing
+
+namespace korveld::testing {
+namespace {
+
+// The capacity worksheet stays usable while the results dialog holds the selection worksheet
+// disabled; a rating there must not change the pressures the selection report prints.
+TEST_F(SelectionReportTest, PrintsItsOwnSelectionsPressuresAfterARatingOnTheCapacityWorksheet) {
+    enter({"R-22", series::KO, "40", "100", "90", "14840"});
+    select();
+    act([&] { program.selectionScreen().cmdValveCap.userClick(); });
+    auto& capacity = static_cast<frmtxvCapacity&>(*program.loaded(FormId::frmtxvCapacity));
+    pickMenu(*capacity.findMenu("mnuRefR22"));
+    pickMenu(*capacity.findMenu("mnuQZ"));
+    click(capacity.optDistNone);
+    type(capacity.txtEvapTemp, "20");
+    type(capacity.txtCondTemp, "110");
+    type(capacity.txtLiqTemp, "100");
+    click(capacity.cmdCalculate);
+    ASSERT_TRUE(capacity.cmdPrint.visible()) << (platform.messages().empty() ? "" : platform.messages().front().title);
+    EXPECT_EQ(program.uv().DistPressDrop, 0.0f);
+
+    const Lines page = printed();
+    ASSERT_EQ(page.size(), 19u);
+    EXPECT_EQ(page[10], "  DISTRIBUTOR PRESSURE DROP :                    35.0  psi");
+    EXPECT_EQ(page[18], "  VALVE PRESSURE DROP :                          77.4  psi");
 }
 
 } // namespace
