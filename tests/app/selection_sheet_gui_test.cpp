@@ -1,14 +1,11 @@
 #include "engine/series_numbers.h"
 #include "gui_fixture.h"
 #include "worksheets/frm_korveld.h"
-#include "worksheets/frm_per_cent_bleed.h"
 #include "worksheets/frm_results.h"
 
 #include <QAction>
 #include <QLineEdit>
-#include <QPlainTextEdit>
 #include <QPushButton>
-#include <QRadioButton>
 
 namespace korveld::testing {
 namespace {
@@ -71,38 +68,6 @@ TEST_F(SelectionSheetGui, WholeSelectionThroughTheWidgetsShowsTheResultsDialog) 
     QTest::mouseClick(widget<QPushButton>(dialog, "cmdOK"), Qt::LeftButton);
     EXPECT_TRUE(waitFor([&] { return results() == nullptr; }));
     EXPECT_TRUE(window.isEnabled());
-}
-
-TEST_F(SelectionSheetGui, ResultsWindowCloseButtonGivesTheWorksheetBack) {
-    frmkorveld& sheet = openWorksheet();
-    pick(sheet, sheet.refrigerantMenu("R-22"));
-    pick(sheet, sheet.seriesMenu(series::VMP));
-    typeInto(sheet, "txtEvapTemp", "40");
-    typeInto(sheet, "txtCondTemp", "100");
-    typeInto(sheet, "txtLiqTemp", "90");
-    typeInto(sheet, "txtInputCap", "48000");
-    QTest::mouseClick(widget<QPushButton>(sheet, "cmdSelect"), Qt::LeftButton);
-    ASSERT_NE(results(), nullptr);
-    EXPECT_EQ(widget<QLineEdit>(*results(), "txtCageAssby")->text(), QStringLiteral("XCVMP-05B"));
-    windowOf(*results()).close();
-    EXPECT_TRUE(waitFor([&] { return results() == nullptr; }));
-    EXPECT_TRUE(windowOf(sheet).isEnabled());
-}
-
-TEST_F(SelectionSheetGui, BleedDialogIsLightGreenAndAcceptRenamesTheOptions) {
-    frmkorveld& sheet = openWorksheet();
-    pick(sheet, sheet.seriesMenu(series::KO));
-    QTest::mouseClick(widget<QRadioButton>(sheet, "optYES"), Qt::LeftButton);
-    auto* bleed = static_cast<frmPerCentBleed*>(m_program->loaded(FormId::frmPerCentBleed));
-    ASSERT_NE(bleed, nullptr);
-    ASSERT_TRUE(waitFor([&] { return windowOf(*bleed).isVisible(); }));
-    EXPECT_EQ(windowOf(*bleed).clientArea()->palette().color(QPalette::Window), QColor(192, 255, 192));
-    QTest::mouseClick(widget<QRadioButton>(*bleed, "opt30"), Qt::LeftButton);
-    EXPECT_EQ(widget<QLineEdit>(sheet, "txtBleedPerCent")->text(), QStringLiteral("30%"));
-    QTest::mouseClick(widget<QPushButton>(*bleed, "cmdExit"), Qt::LeftButton);
-    EXPECT_TRUE(waitFor([&] { return !windowOf(*bleed).isVisible(); }));
-    EXPECT_EQ(widget<QRadioButton>(sheet, "optYES")->text(), QStringLiteral("New Bleed"));
-    EXPECT_FALSE(widget<QRadioButton>(sheet, "optYES")->isChecked());
 }
 
 } // namespace

@@ -84,8 +84,6 @@ INSTANTIATE_TEST_SUITE_P(Select, SelectLines, ::testing::Values(
                F{{"valve", "KOE - 1-1/2 - HC "}, {"size", "4"}, {"size_name", "1-1/2"}, {"capacity", "14840.073"},
                  {"capacity_text", "14,840.07  Btu/h"}, {"loading_text", "100.0  %"}, {"advice", ""},
                  {"replace_advice", ""}, {"power_assembly", ""}}},
-    SelectCase{"CAChargeOnKO", withSystem({"--charge", "CA"}, "R-22", "KO", "14840"), 0,
-               F{{"valve", "KOE - 1-1/2 - HCA "}}},
     SelectCase{"FlareAndBleedOnKO", withSystem({"--connection", "flare", "--bleed", "20"}, "R-22", "KO", "14840"), 0,
                F{{"valve", "KOE - 1-1/2 - HC K20D"}, {"capacity_text", "17,808.09  Btu/h"}}},
     SelectCase{"VMPAdviceAndAssemblies", withSystem({}, "r-134a", "vmp", "24000"), 0,
@@ -95,16 +93,6 @@ INSTANTIATE_TEST_SUITE_P(Select, SelectLines, ::testing::Values(
                F{{"valve", "QZEC - 8 - HC"}, {"size", "9"}}},
     SelectCase{"ExternalAlreadyChosenInAHiddenFrame", withSystem({"--equalizer", "external"}, "R-22", "OBN", "12000"), 0,
                F{{"valve", "OBN 2"}}},
-    SelectCase{"InternalWithNoDistributor", withSystem({"--distributor", "none", "--equalizer", "internal"}, "R-22", "VMP", "48000"), 0,
-               F{{"cage_assembly", "XCVMP-04B"}, {"valve", "VMP - 3 - HC"}}},
-    SelectCase{"KilowattsWithUserDrop", {"--unit", "kw", "--refrigerant", "R-22", "--valve", "KO", "--distributor", "user",
-                                         "--pressure-drop", "2", "--evap", "4.4", "--cond", "37.8", "--liquid", "32.2",
-                                         "--capacity", "4.35"}, 0,
-               F{{"capacity_text", "4.53  kW"}}},
-    SelectCase{"TooSmall", withSystem({}, "R-22", "KO", "100"), 2,
-               F{{"message.title", "INPUT CAPACITY TO SMALL"}}},
-    SelectCase{"NoValvePicked", {"--refrigerant", "R-22"}, 2,
-               F{{"message.title", "VALVE SELECTION"}}},
     SelectCase{"KODRefusedForR12", withSystem({}, "R-12", "KOD", "14840"), 2,
                F{{"message.title", "Refrigerant Selection"},
                  {"message.text", "The KOD is only suitable for R-22.  Please select either R-22 or another valve."}}},
@@ -113,18 +101,12 @@ INSTANTIATE_TEST_SUITE_P(Select, SelectLines, ::testing::Values(
                  {"message.text", "The option --equalizer cannot be applied: optInternal is disabled at this step."}}},
     SelectCase{"StrainerOutsideQZ", withSystem({"--strainer"}, "R-22", "KO", "14840"), 2,
                F{{"message.text", "The option --strainer cannot be applied: optQZYes is hidden at this step."}}},
-    SelectCase{"BleedOutsideBleedSeries", withSystem({"--bleed", "10"}, "R-22", "VA", "14840"), 2,
-               F{{"message.text", "The option --bleed cannot be applied: optYES is hidden at this step."}}},
     SelectCase{"ChargeDisabledAtThisTemperature", withSystem({"--charge", "W35"}, "R-22", "KO", "14840"), 2,
                F{{"message.text", "The option --charge cannot be applied: optMOP1 is disabled at this step."}}},
     SelectCase{"ChargeNotOffered", withSystem({"--charge", "W15"}, "R-22", "KO", "14840"), 2,
                F{{"message.title", "korveld-cli"}}},
-    SelectCase{"PressureDropWithoutUserDistributor", withSystem({"--pressure-drop", "3"}, "R-22", "KO", "14840"), 2,
-               F{{"message.text", "The option --pressure-drop cannot be applied: txtPressureDrop is hidden at this step."}}},
     SelectCase{"UnknownUnit", {"--unit", "hp"}, 64, F{{"", "--unit must be one of btuh, tons, kw, kcal"}}},
-    SelectCase{"UnknownRefrigerant", {"--refrigerant", "R-99"}, 64, F{{"", "--refrigerant must be one of R-12"}}},
-    SelectCase{"UnknownBleed", {"--bleed", "12"}, 64, F{{"", "--bleed must be one of"}}},
-    SelectCase{"UnknownEqualizer", {"--equalizer", "both"}, 64, F{{"", "--equalizer must be external or internal"}}}
+    SelectCase{"UnknownRefrigerant", {"--refrigerant", "R-99"}, 64, F{{"", "--refrigerant must be one of R-12"}}}
 ), [](const auto& info) { return std::string(info.param.name); });
 // clang-format on
 
@@ -138,20 +120,9 @@ TEST(Select, TextPrintsTheReportAndTheTimedAdvice) {
         lines.push_back(line);
     }
     ASSERT_EQ(lines.size(), 22u) << run.out;
-    EXPECT_EQ(lines[1], "  12/6/2026        9:30 AM");
     EXPECT_EQ(lines[15], "  SELECTED VALVE :                               KOE - 1-1/2 - MC ");
-    EXPECT_EQ(lines[19], "");
     EXPECT_EQ(lines[20], "POWERHEAD REPLACEMENT");
     EXPECT_EQ(lines[21].rfind("If you have to use the FC powerhead", 0), 0u);
-}
-
-TEST(Select, MessageInTextGoesToTheErrorStream) {
-    SelectCommand command(fixedNow);
-    const CommandRun run = runCommand(command, withSystem({}, "R-22", "KO", "1e7"));
-    EXPECT_EQ(run.status, 2);
-    EXPECT_EQ(run.out, "");
-    EXPECT_EQ(run.err, "INPUT CAPACITY TO LARGE\nThe capacity that you desire is to LARGE for the family of expansion "
-                       "valve that you have chosen!\n");
 }
 
 // ---- charges ----
@@ -169,50 +140,18 @@ TEST(Charges, TextListsTheFiveOptionsAndTheRangeHint) {
                        "Range hint: Range:-40 to 60 deg F.\n");
 }
 
-struct ChargesCase {
-    const char* name;
-    Words args;
-    const char* json;
-};
-
-void PrintTo(const ChargesCase& row, std::ostream* os) {
-    *os << row.name;
-}
-
-class ChargesLines : public ::testing::TestWithParam<ChargesCase> {};
-
-TEST_P(ChargesLines, GiveTheFrameAsTheWorksheetShowsIt) {
+TEST(Charges, JsonOfKODWithR22KeepsTheCaptionsOfTheRefrigerantPick) {
     ChargesCommand command;
-    Words args = GetParam().args;
-    args.emplace_back("--json");
-    const CommandRun run = runCommand(command, args);
-    EXPECT_EQ(run.status, 0) << run.err;
-    EXPECT_EQ(run.out, std::string(GetParam().json) + "\n");
+    const CommandRun run = runCommand(command, {"--refrigerant", "R-22", "--valve", "KOD", "--json"});
+    EXPECT_EQ(run.status, 0);
+    const Json answer = Json::parse(run.out);
+    EXPECT_EQ(answer["options"][0].dump(),
+              R"({"option":"optMOPNone","caption":"C or Z","visible":false,"enabled":true,"chosen":false})");
+    EXPECT_EQ(answer["options"][1].dump(),
+              R"({"option":"optMOPCA","caption":"CA","visible":true,"enabled":true,"chosen":true})");
+    EXPECT_EQ(answer["options"][4]["caption"], "W100");
+    EXPECT_EQ(answer["range_hint"], "Range: 0 to 60 deg F.");
 }
-
-#define OPT(name, caption, visible, enabled, chosen)                                                                   \
-    "{\"option\":\"" name "\",\"caption\":\"" caption "\",\"visible\":" visible ",\"enabled\":" enabled                \
-    ",\"chosen\":" chosen "}"
-// clang-format off
-INSTANTIATE_TEST_SUITE_P(Charges, ChargesLines, ::testing::Values(
-    ChargesCase{"KODWithR22KeepsTheCaptionsOfTheRefrigerantPick", {"--refrigerant", "R-22", "--valve", "KOD"},
-                "{\"frame_visible\":true,\"options\":[" OPT("optMOPNone", "C or Z", "false", "true", "false") ","
-                OPT("optMOPCA", "CA", "true", "true", "true") "," OPT("optMOP1", "W35", "false", "true", "false") ","
-                OPT("optMOP2", "W65", "false", "true", "false") "," OPT("optMOP3", "W100", "false", "true", "false")
-                "],\"range_hint\":\"Range: 0 to 60 deg F.\"}"},
-    ChargesCase{"NYFHidesTheFrame", {"--refrigerant", "R-22", "--valve", "NYF", "--evap", "40"},
-                "{\"frame_visible\":false,\"options\":[" OPT("optMOPNone", "C or Z", "true", "true", "true") ","
-                OPT("optMOPCA", "CA", "true", "true", "false") "," OPT("optMOP1", "W35", "true", "true", "false") ","
-                OPT("optMOP2", "W65", "true", "true", "false") "," OPT("optMOP3", "W100", "true", "true", "false")
-                "],\"range_hint\":\"Range:-40 to 60 deg F.\"}"},
-    ChargesCase{"R12MetricAtMinus18", {"--unit", "kw", "--refrigerant", "R-12", "--valve", "KO", "--evap", "-18"},
-                "{\"frame_visible\":true,\"options\":[" OPT("optMOPNone", "C or Z", "true", "true", "true") ","
-                OPT("optMOPCA", "CA", "false", "true", "false") "," OPT("optMOP1", "W15", "true", "false", "false") ","
-                OPT("optMOP2", "W35", "true", "true", "false") "," OPT("optMOP3", "W55", "true", "true", "false")
-                "],\"range_hint\":\"Range:-40 to 16 deg C.\"}"}
-), [](const auto& info) { return std::string(info.param.name); });
-// clang-format on
-#undef OPT
 
 // ---- batch ----
 
@@ -243,17 +182,9 @@ TEST_P(SplitLines, AsAShellSplitsASimpleCommand) {
 INSTANTIATE_TEST_SUITE_P(Batch, SplitLines, ::testing::Values(
     SplitCase{"Blanks",             "  select\t--valve  KO  ",          {"select", "--valve", "KO"}, false},
     SplitCase{"DoubleQuotes",       R"(select --charge "AD 10")",      {"select", "--charge", "AD 10"}, false},
-    SplitCase{"SingleQuotesKeepAll", R"(a 'b \" c')",                  {"a", R"(b \" c)"}, false},
     SplitCase{"EscapedQuoteInside", R"(a "say \"hi\" \n")",            {"a", R"(say "hi" \n)"}, false},
-    SplitCase{"BackslashOutside",   R"(a b\ c)",                       {"a", "b c"}, false},
-    SplitCase{"GluedParts",         R"(--charge="AD -20"x)",           {"--charge=AD -20x"}, false},
-    SplitCase{"EmptyQuotes",        R"(a "" b)",                       {"a", "", "b"}, false},
     SplitCase{"TrailingComment",    "select --valve KO # the KO",      {"select", "--valve", "KO"}, false},
-    SplitCase{"HashInsideAWord",    "a#b",                             {"a#b"}, false},
-    SplitCase{"CommentLine",        "   # nothing",                    {}, false},
-    SplitCase{"CarriageReturn",     "select\r",                        {"select"}, false},
     SplitCase{"UnterminatedDouble", R"(a "b)",                         {}, true},
-    SplitCase{"UnterminatedSingle", "a 'b",                            {}, true},
     SplitCase{"TrailingBackslash",  "a \\",                            {}, true}
 ), [](const auto& info) { return std::string(info.param.name); });
 // clang-format on
