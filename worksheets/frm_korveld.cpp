@@ -125,31 +125,7 @@ void frmkorveld::Form_Load() {
 
     fmeMOP.setVisible(true);
     PowerHead(RefIndex, SeriesNo);
-    for (OptionButton* option : {&optMOP3, &optMOP2, &optMOP1}) {
-        option->setValue(false);
-        option->setEnabled(true);
-        option->setCaption("");
-    }
-    optMOPNone.setValue(true);
-    optMOPNone.setEnabled(true);
-
-    frmeFlow.setVisible(true);
-    for (CheckBox* box : {&chkBalPorted, &chkCheck, &chkByflow, &chkStandard}) {
-        box->setValue(CheckBox::Unchecked);
-        box->setEnabled(true);
-    }
-
-    fmeEqualizer.setVisible(true);
-    optInternal.setValue(false);
-    optInternal.setEnabled(false);
-    optExternal.setValue(true);
-    optExternal.setEnabled(true);
-
-    fmeLineConn.setVisible(true);
-    optFlare.setValue(false);
-    optFlare.setEnabled(true);
-    optSweat.setValue(true);
-    optSweat.setEnabled(true);
+    ResetChargeFlowEqualizerAndConnections();
 
     m_units.CapacityUnit = CapacityUnit::BtuH;
     m_units.UnitsMetric = UnitSystem::English;
@@ -194,6 +170,16 @@ void frmkorveld::cmdClose_Click() {
     optDistNone.setValue(false);
 
     fmeMOP.setVisible(true);
+    ResetChargeFlowEqualizerAndConnections();
+
+    // The frames shown again take their places in the stack. The unit stays as the Units menu,
+    // the captions and the range hints show it, so the unit variables keep agreeing with them.
+    StackFrames();
+}
+
+// The charge options after the layout, the characteristics, the equalizer and the connections as
+// the worksheet loads, and as Close leaves them.
+void frmkorveld::ResetChargeFlowEqualizerAndConnections() {
     for (OptionButton* option : {&optMOP3, &optMOP2, &optMOP1}) {
         option->setValue(false);
         option->setEnabled(true);
@@ -219,10 +205,6 @@ void frmkorveld::cmdClose_Click() {
     optFlare.setEnabled(true);
     optSweat.setValue(true);
     optSweat.setEnabled(true);
-
-    // The frames shown again take their places in the stack. The unit stays as the Units menu,
-    // the captions and the range hints show it, so the unit variables keep agreeing with them.
-    StackFrames();
 }
 
 // ---- Distributor ----

@@ -247,6 +247,8 @@ private:
     OptionButton& chargeOption(ChargeOption option);
     void ChargeOptionClicked(ChargeOption option);
 
+    void ResetChargeFlowEqualizerAndConnections();
+
     // Distributor and equalizer.
     void FixedDistributorLayout();
     void ForceExternalEqualizer();
