@@ -121,11 +121,11 @@ void frmkorveld::Form_Load() {
     optDistOrifice.setValue(true);
     optDistVenturi.setValue(false);
     optDistNone.setValue(false);
-    FixedDistributorLayout();
+    fixedDistributorLayout();
 
     fmeMOP.setVisible(true);
     PowerHead(RefIndex, SeriesNo);
-    ResetChargeFlowEqualizerAndConnections();
+    resetChargeFlowEqualizerAndConnections();
 
     m_units.CapacityUnit = CapacityUnit::BtuH;
     m_units.UnitsMetric = UnitSystem::English;
@@ -170,16 +170,16 @@ void frmkorveld::cmdClose_Click() {
     optDistNone.setValue(false);
 
     fmeMOP.setVisible(true);
-    ResetChargeFlowEqualizerAndConnections();
+    resetChargeFlowEqualizerAndConnections();
 
     // The frames shown again take their places in the stack. The unit stays as the Units menu,
     // the captions and the range hints show it, so the unit variables keep agreeing with them.
-    StackFrames();
+    stackFrames();
 }
 
 // The charge options after the layout, the characteristics, the equalizer and the connections as
 // the worksheet loads, and as Close leaves them.
-void frmkorveld::ResetChargeFlowEqualizerAndConnections() {
+void frmkorveld::resetChargeFlowEqualizerAndConnections() {
     for (OptionButton* option : {&optMOP3, &optMOP2, &optMOP1}) {
         option->setValue(false);
         option->setEnabled(true);
@@ -209,7 +209,7 @@ void frmkorveld::ResetChargeFlowEqualizerAndConnections() {
 
 // ---- Distributor ----
 
-void frmkorveld::FixedDistributorLayout() {
+void frmkorveld::fixedDistributorLayout() {
     m_units.DistUserDefined = 0;
     fmeDistributor.setTop(kFixedDistributorTop);
     fmeDistributor.setHeight(kFixedDistributorHeight);
@@ -220,7 +220,7 @@ void frmkorveld::FixedDistributorLayout() {
     txtPressureDrop.setText("");
 }
 
-void frmkorveld::ForceExternalEqualizer() {
+void frmkorveld::forceExternalEqualizer() {
     optExternal.setEnabled(true);
     optExternal.setValue(true);
     optInternal.setValue(false);
@@ -231,12 +231,12 @@ void frmkorveld::optDistNone_Click() {
     if (!optDistNone.value()) {
         return;
     }
-    FixedDistributorLayout();
+    fixedDistributorLayout();
     optExternal.setEnabled(true);
     optInternal.setEnabled(true);
     optUserDefined.setValue(false);
     if (isOneOf(txtSelValve.text(), kExternalOnlySeries)) {
-        ForceExternalEqualizer();
+        forceExternalEqualizer();
     }
 }
 
@@ -244,16 +244,16 @@ void frmkorveld::optDistOrifice_Click() {
     if (!optDistOrifice.value()) {
         return;
     }
-    FixedDistributorLayout();
-    ForceExternalEqualizer();
+    fixedDistributorLayout();
+    forceExternalEqualizer();
 }
 
 void frmkorveld::optDistVenturi_Click() {
     if (!optDistVenturi.value()) {
         return;
     }
-    FixedDistributorLayout();
-    ForceExternalEqualizer();
+    fixedDistributorLayout();
+    forceExternalEqualizer();
 }
 
 void frmkorveld::optUserDefined_Click() {
@@ -271,7 +271,7 @@ void frmkorveld::optUserDefined_Click() {
     txtPressureDrop.SetFocus();
     optDistOrifice.setValue(false);
     optDistVenturi.setValue(false);
-    ForceExternalEqualizer();
+    forceExternalEqualizer();
 }
 
 // ---- Equalizer, connections, strainer ----
@@ -281,7 +281,7 @@ void frmkorveld::optExternal_Click() {
         return;
     }
     optInternal.setValue(false);
-    FlowBoxesFollowEqualizer();
+    flowBoxesFollowEqualizer();
 }
 
 void frmkorveld::optInternal_Click() {
@@ -289,11 +289,11 @@ void frmkorveld::optInternal_Click() {
         return;
     }
     optExternal.setValue(false);
-    FlowBoxesFollowEqualizer();
+    flowBoxesFollowEqualizer();
 }
 
 // VMP and GL valves are bi-flow with the external equalizer and standard flow with the internal one.
-void frmkorveld::FlowBoxesFollowEqualizer() {
+void frmkorveld::flowBoxesFollowEqualizer() {
     if (!isOneOf(txtSelValve.text(), kFlowFollowsEqualizer)) {
         return;
     }

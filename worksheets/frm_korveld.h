@@ -65,8 +65,8 @@ public:
     void mnuTechnical_Click();
 
     // The handler of a refrigerant entry (mnuRefR12 ... mnuRefR507) and of a series entry (mnuKO ...).
-    void RefrigerantPick(MenuEntry& entry, const RefrigerantInfo& refrigerant);
-    void SeriesPick(MenuEntry& entry, std::int16_t pickedSeries);
+    void refrigerantPick(MenuEntry& entry, const RefrigerantInfo& refrigerant);
+    void seriesPick(MenuEntry& entry, std::int16_t pickedSeries);
 
     // The charge procedures: T is the evaporator temperature as typed, in °F or °C.
     void R12MOPSelect_F(float T);
@@ -239,26 +239,26 @@ private:
     // Menus and picks.
     void buildPickMenus();
     void clearPickMarks();
-    void StackFrames();
+    void stackFrames();
 
     // Charge procedures at work on fmeMOP and its five options.
     void UpdateChargeOptions(float T);
-    void ApplyCharge(const ChargeFrameChange& change);
+    void applyCharge(const ChargeFrameChange& change);
     OptionButton& chargeOption(ChargeOption option);
-    void ChargeOptionClicked(ChargeOption option);
+    void chargeOptionClicked(ChargeOption option);
 
-    void ResetChargeFlowEqualizerAndConnections();
+    void resetChargeFlowEqualizerAndConnections();
 
     // Distributor and equalizer.
-    void FixedDistributorLayout();
-    void ForceExternalEqualizer();
-    void FlowBoxesFollowEqualizer();
+    void fixedDistributorLayout();
+    void forceExternalEqualizer();
+    void flowBoxesFollowEqualizer();
 
     // Select.
-    SelectionRequest ReadSelectionRequest();
-    void ApplyForcedOptions(const ForcedOptions& forced);
-    void ShowEntryFailure(const EntryFailure& failure);
-    void ShowResults(const SelectedValve& valve, std::int16_t AdviceClear);
+    SelectionRequest readSelectionRequest();
+    void applyForcedOptions(const ForcedOptions& forced);
+    void showEntryFailure(const EntryFailure& failure);
+    void showResults(const SelectedValve& valve, std::int16_t AdviceClear);
     TextBox* entryBox(SelectionEntry entry);
 
     std::deque<MenuEntry> m_pickMenus; // refrigerant and series entries, group entries; never moved

@@ -20,7 +20,7 @@ OptionButton& frmkorveld::chargeOption(ChargeOption option) {
     return optMOPNone;
 }
 
-void frmkorveld::ApplyCharge(const ChargeFrameChange& change) {
+void frmkorveld::applyCharge(const ChargeFrameChange& change) {
     if (change.frameVisible) {
         fmeMOP.setVisible(*change.frameVisible);
     }
@@ -54,35 +54,35 @@ void frmkorveld::ApplyCharge(const ChargeFrameChange& change) {
 }
 
 void frmkorveld::R12MOPSelect_F(float T) {
-    ApplyCharge(korveld::R12MOPSelect_F(SeriesNo, T));
+    applyCharge(korveld::R12MOPSelect_F(SeriesNo, T));
 }
 
 void frmkorveld::R22MOPSelect_F(float T) {
-    ApplyCharge(korveld::R22MOPSelect_F(SeriesNo, T));
+    applyCharge(korveld::R22MOPSelect_F(SeriesNo, T));
 }
 
 void frmkorveld::R502MOPSelect_F(float T) {
-    ApplyCharge(korveld::R502MOPSelect_F(SeriesNo, T));
+    applyCharge(korveld::R502MOPSelect_F(SeriesNo, T));
 }
 
 void frmkorveld::R12MOPSelect_C(float T) {
-    ApplyCharge(korveld::R12MOPSelect_C(SeriesNo, T));
+    applyCharge(korveld::R12MOPSelect_C(SeriesNo, T));
 }
 
 void frmkorveld::R22MOPSelect_C(float T) {
-    ApplyCharge(korveld::R22MOPSelect_C(SeriesNo, T));
+    applyCharge(korveld::R22MOPSelect_C(SeriesNo, T));
 }
 
 void frmkorveld::R502MOPSelect_C(float T) {
-    ApplyCharge(korveld::R502MOPSelect_C(SeriesNo, T));
+    applyCharge(korveld::R502MOPSelect_C(SeriesNo, T));
 }
 
 void frmkorveld::PowerHead(std::int16_t R, std::int16_t S) {
-    ApplyCharge(korveld::PowerHead(R, S, metricShown()));
+    applyCharge(korveld::PowerHead(R, S, metricShown()));
 }
 
 void frmkorveld::UpdateChargeOptions(float T) {
-    ApplyCharge(korveld::UpdateChargeOptions(RefIndex, SeriesNo, txtEvapTemp.text().empty(), T, metricShown()));
+    applyCharge(korveld::UpdateChargeOptions(RefIndex, SeriesNo, txtEvapTemp.text().empty(), T, metricShown()));
 }
 
 // The family's procedure in the units the worksheet shows, as the Change handler of the
@@ -92,33 +92,33 @@ void frmkorveld::txtEvapTemp_Change() {
     if (txtEvapTemp.text().empty()) {
         return;
     }
-    ApplyCharge(MOPSelect(FamilyOf(RefIndex), SeriesNo, uv().EvapTempEntry, metricShown()));
+    applyCharge(MOPSelect(FamilyOf(RefIndex), SeriesNo, uv().EvapTempEntry, metricShown()));
 }
 
-void frmkorveld::ChargeOptionClicked(ChargeOption option) {
+void frmkorveld::chargeOptionClicked(ChargeOption option) {
     if (chargeOption(option).value()) {
         lblEvapRange.setCaption(std::string(ChargeOptionRangeHint(option, metricShown())));
     }
 }
 
 void frmkorveld::optMOPNone_Click() {
-    ChargeOptionClicked(ChargeOption::MOPNone);
+    chargeOptionClicked(ChargeOption::MOPNone);
 }
 
 void frmkorveld::optMOP1_Click() {
-    ChargeOptionClicked(ChargeOption::MOP1);
+    chargeOptionClicked(ChargeOption::MOP1);
 }
 
 void frmkorveld::optMOP2_Click() {
-    ChargeOptionClicked(ChargeOption::MOP2);
+    chargeOptionClicked(ChargeOption::MOP2);
 }
 
 void frmkorveld::optMOP3_Click() {
-    ChargeOptionClicked(ChargeOption::MOP3);
+    chargeOptionClicked(ChargeOption::MOP3);
 }
 
 void frmkorveld::optMOPCA_Click() {
-    ChargeOptionClicked(ChargeOption::MOPCA);
+    chargeOptionClicked(ChargeOption::MOPCA);
 }
 
 } // namespace korveld

@@ -38,7 +38,7 @@ void frmkorveld::buildPickMenus() {
     for (std::size_t i = 0; i < refrigerants.size(); ++i) {
         MenuEntry& entry = add(mnuRefrig, refrigerants[i].menuControl, refrigerants[i].name);
         // Small captures keep the handlers free of allocations.
-        entry.onClick = [this, i] { RefrigerantPick(*m_refrigerantMenus[i].first, Refrigerants()[i]); };
+        entry.onClick = [this, i] { refrigerantPick(*m_refrigerantMenus[i].first, Refrigerants()[i]); };
         m_refrigerantMenus.emplace_back(&entry, refrigerants[i].name);
     }
     m_seriesMenus.reserve(SeriesMenu().size());
@@ -57,7 +57,7 @@ void frmkorveld::buildPickMenus() {
         }
         MenuEntry& entry = add(*parent, series.menuControl, series.caption);
         const std::size_t index = m_seriesMenus.size();
-        entry.onClick = [this, index] { SeriesPick(*m_seriesMenus[index].first, m_seriesMenus[index].second); };
+        entry.onClick = [this, index] { seriesPick(*m_seriesMenus[index].first, m_seriesMenus[index].second); };
         m_seriesMenus.emplace_back(&entry, series.SeriesNo);
     }
 }
@@ -86,7 +86,7 @@ void frmkorveld::clearPickMarks() {
     }
 }
 
-void frmkorveld::RefrigerantPick(MenuEntry& entry, const RefrigerantInfo& refrigerant) {
+void frmkorveld::refrigerantPick(MenuEntry& entry, const RefrigerantInfo& refrigerant) {
     entry.setChecked(true);
     if (!entry.checked()) {
         return;
@@ -111,10 +111,10 @@ void frmkorveld::RefrigerantPick(MenuEntry& entry, const RefrigerantInfo& refrig
     if (refrigerant.choosesNoCharge) {
         optMOPNone.setValue(true);
     }
-    StackFrames();
+    stackFrames();
 }
 
-void frmkorveld::SeriesPick(MenuEntry& entry, std::int16_t pickedSeries) {
+void frmkorveld::seriesPick(MenuEntry& entry, std::int16_t pickedSeries) {
     entry.setChecked(true);
     if (!entry.checked()) {
         return;
@@ -204,12 +204,12 @@ void frmkorveld::SeriesPick(MenuEntry& entry, std::int16_t pickedSeries) {
             fmeMOP.setVisible(false);
         }
     }
-    StackFrames();
+    stackFrames();
 }
 
 // The shown frames of the right-hand column follow each other from the top; the charge frame,
 // always last, takes its place even while hidden, so that it appears there when shown.
-void frmkorveld::StackFrames() {
+void frmkorveld::stackFrames() {
     Twips top = kStackTop;
     for (Frame* frame : {&fmeQZStrainer, &fmeBleedOption, &fmeLineConn, &fmeEqualizer}) {
         if (frame->visible()) {

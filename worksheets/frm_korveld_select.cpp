@@ -26,7 +26,7 @@ CapacityUnit frmkorveld::capacityUnitShown() const {
     return CapacityUnit::Tons;
 }
 
-SelectionRequest frmkorveld::ReadSelectionRequest() {
+SelectionRequest frmkorveld::readSelectionRequest() {
     SelectionRequest request;
     request.entries = {txtSelRefrig.text(), txtSelValve.text(), txtEvapTemp.text(),    txtCondTemp.text(),
                        txtLiqTemp.text(),   txtInputCap.text(), txtPressureDrop.text()};
@@ -92,7 +92,7 @@ TextBox* frmkorveld::entryBox(SelectionEntry entry) {
     return nullptr;
 }
 
-void frmkorveld::ShowEntryFailure(const EntryFailure& failure) {
+void frmkorveld::showEntryFailure(const EntryFailure& failure) {
     ShowMessage(*this, failure.text, failure.title);
     if (TextBox* cleared = entryBox(failure.cleared)) {
         cleared->setText("");
@@ -102,7 +102,7 @@ void frmkorveld::ShowEntryFailure(const EntryFailure& failure) {
     }
 }
 
-void frmkorveld::ApplyForcedOptions(const ForcedOptions& forced) {
+void frmkorveld::applyForcedOptions(const ForcedOptions& forced) {
     for (const ForcedOption& step : forced.steps()) {
         OptionButton* option = nullptr;
         switch (step.control) {
@@ -130,14 +130,14 @@ void frmkorveld::cmdSelect_Click() {
     v.BleedPart.clear();
     v.AdviceClear = 0;
 
-    const SelectionAnswer answer = SelectValve(ReadSelectionRequest(), platform().UserNumberLocale());
+    const SelectionAnswer answer = SelectValve(readSelectionRequest(), platform().UserNumberLocale());
     v.EqualizerCode = answer.EqualizerCode;
     v.ChargeCode = answer.ChargeCode;
     v.BleedPart = answer.BleedPart;
     v.ReplaceAdvice = answer.ReplaceAdvice;
     v.AdviceClear = answer.AdviceClear;
     if (answer.entryFailure) {
-        ShowEntryFailure(*answer.entryFailure);
+        showEntryFailure(*answer.entryFailure);
         return;
     }
 
@@ -155,7 +155,7 @@ void frmkorveld::cmdSelect_Click() {
     v.MassFlow = c.MassFlow;
     v.Sensit = c.Sensit;
     v.UnitMultiplier = c.UnitMultiplier;
-    ApplyForcedOptions(answer.forced);
+    applyForcedOptions(answer.forced);
     if (answer.message) {
         ShowMessage(*this, answer.message->text, answer.message->title);
         return;
@@ -166,10 +166,10 @@ void frmkorveld::cmdSelect_Click() {
     v.ValName = valve.ValName;
     m_selectionConditions = c;
     m_selectedValve = valve;
-    ShowResults(valve, answer.AdviceClear);
+    showResults(valve, answer.AdviceClear);
 }
 
-void frmkorveld::ShowResults(const SelectedValve& valve, std::int16_t AdviceClear) {
+void frmkorveld::showResults(const SelectedValve& valve, std::int16_t AdviceClear) {
     frmResults& results = program().form<frmResults>();
     results.txtValveLoading.setText(valve.loadingText);
     results.txtValSelected.setText(valve.SelectedName);

@@ -37,7 +37,7 @@ std::array<OptionButton*, 7> frmPerCentBleed::percentageOptions() {
     return {&opt10, &opt15, &opt20, &opt25, &opt30, &opt40, &opt50};
 }
 
-void frmPerCentBleed::PercentageChosen(OptionButton& option, std::int16_t bleedOption, float fraction,
+void frmPerCentBleed::percentageChosen(OptionButton& option, std::int16_t bleedOption, float fraction,
                                        std::string_view text) {
     if (!option.value()) {
         return;
@@ -48,13 +48,13 @@ void frmPerCentBleed::PercentageChosen(OptionButton& option, std::int16_t bleedO
 }
 
 // clang-format off
-void frmPerCentBleed::opt10_Click() { PercentageChosen(opt10, 1, 0.10f, "10%"); }
-void frmPerCentBleed::opt15_Click() { PercentageChosen(opt15, 2, 0.15f, "15%"); }
-void frmPerCentBleed::opt20_Click() { PercentageChosen(opt20, 3, 0.20f, "20%"); }
-void frmPerCentBleed::opt25_Click() { PercentageChosen(opt25, 4, 0.25f, "25%"); }
-void frmPerCentBleed::opt30_Click() { PercentageChosen(opt30, 5, 0.30f, "30%"); }
-void frmPerCentBleed::opt40_Click() { PercentageChosen(opt40, 6, 0.40f, "40%"); }
-void frmPerCentBleed::opt50_Click() { PercentageChosen(opt50, 7, 0.50f, "50%"); }
+void frmPerCentBleed::opt10_Click() { percentageChosen(opt10, 1, 0.10f, "10%"); }
+void frmPerCentBleed::opt15_Click() { percentageChosen(opt15, 2, 0.15f, "15%"); }
+void frmPerCentBleed::opt20_Click() { percentageChosen(opt20, 3, 0.20f, "20%"); }
+void frmPerCentBleed::opt25_Click() { percentageChosen(opt25, 4, 0.25f, "25%"); }
+void frmPerCentBleed::opt30_Click() { percentageChosen(opt30, 5, 0.30f, "30%"); }
+void frmPerCentBleed::opt40_Click() { percentageChosen(opt40, 6, 0.40f, "40%"); }
+void frmPerCentBleed::opt50_Click() { percentageChosen(opt50, 7, 0.50f, "50%"); }
 // clang-format on
 
 void frmPerCentBleed::optNone_Click() {

@@ -49,7 +49,7 @@ public:
 
 private:
     // A percentage option chosen: the worksheet's bleed text, BleedFraction and BleedOption.
-    void PercentageChosen(OptionButton& option, std::int16_t bleedOption, float fraction, std::string_view text);
+    void percentageChosen(OptionButton& option, std::int16_t bleedOption, float fraction, std::string_view text);
 };
 
 } // namespace korveld
