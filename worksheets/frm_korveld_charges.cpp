@@ -92,7 +92,7 @@ void frmkorveld::txtEvapTemp_Change() {
     if (txtEvapTemp.text().empty()) {
         return;
     }
-    applyCharge(MOPSelect(FamilyOf(RefIndex), SeriesNo, uv().EvapTempEntry, metricShown()));
+    applyCharge(EvaporatorEntryChange(RefIndex, SeriesNo, uv().EvapTempEntry, metricShown()));
 }
 
 void frmkorveld::chargeOptionClicked(ChargeOption option) {
