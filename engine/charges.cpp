@@ -333,6 +333,14 @@ ChargeFrameChange PowerHead(std::int16_t RefIndex, std::int16_t SeriesNo, bool m
     return change;
 }
 
+ChargeFrameChange EvaporatorEntryChange(std::int16_t RefIndex, std::int16_t SeriesNo, float T, bool metric) {
+    const ChargeFrameChange change = MOPSelect(FamilyOf(RefIndex), SeriesNo, T, metric);
+    if (SeriesNo != series::KOD || FamilyOf(RefIndex) == ChargeFamily::None) {
+        return change;
+    }
+    return change.then(PowerHead(RefIndex, SeriesNo, metric));
+}
+
 std::string_view ChargeOptionRangeHint(ChargeOption option, bool metric) {
     if (option == ChargeOption::MOPCA) {
         return metric ? kRangeHintCAC : kRangeHintCAF;

@@ -76,6 +76,11 @@ ChargeFrameChange UpdateChargeOptions(std::int16_t RefIndex, std::int16_t Series
 // Lays out the frame: the CA option beside the others for R-22, the CA option alone for KOD.
 ChargeFrameChange PowerHead(std::int16_t RefIndex, std::int16_t SeriesNo, bool metric);
 
+// The evaporator box changed to a text that is not empty: the family's procedure for T. A KOD valve
+// carries the CA charge whatever the procedure chooses, so its CA layout is kept: CA stays the
+// chosen option and the range hint stays the CA range that Select enforces for KOD.
+ChargeFrameChange EvaporatorEntryChange(std::int16_t RefIndex, std::int16_t SeriesNo, float T, bool metric);
+
 // The range hint the Click handler of a charge option writes.
 std::string_view ChargeOptionRangeHint(ChargeOption option, bool metric);
 

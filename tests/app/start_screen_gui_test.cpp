@@ -112,6 +112,7 @@ TEST_F(GuiTest, ValveCapacitiesButtonOpensTheWorksheetOnceAndKeepsItsState) {
 }
 
 TEST_F(GuiTest, WorksheetButtonsWithoutWorksheetsKeepTheStartScreen) {
+    m_program->registerForm(FormId::frmkorveld, nullptr);
     start();
     QTest::mouseClick(widget<QPushButton>(screen(), "cmdValveSelect"), Qt::LeftButton);
     EXPECT_TRUE(windowOf(screen()).isVisible());

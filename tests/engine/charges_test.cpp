@@ -228,6 +228,20 @@ TEST(PowerHeadKOD, ChoosesCAThenWritesItsOwnRangeHint) {
     EXPECT_FALSE(PowerHead(2, kKO, true).rangeHint.has_value());
 }
 
+// Typing the evaporator temperature for KOD: the R-22 family's procedure would leave the hidden
+// optMOPNone chosen and the general range hint; the CA layout stays instead.
+TEST(EvaporatorEntry, KeepsTheCALayoutOfKOD) {
+    for (const bool metric : {false, true}) {
+        const ChargeFrameChange change = EvaporatorEntryChange(2, kKOD, 40.0f, metric);
+        EXPECT_EQ(change.choose, ChargeOption::MOPCA);
+        EXPECT_EQ(change[ChargeOption::MOPNone].visible, false);
+        EXPECT_EQ(change[ChargeOption::MOPCA].visible, true);
+        EXPECT_EQ(change.rangeHint, metric ? "Range:-18 to 16 deg C." : "Range: 0 to 60 deg F.");
+    }
+    EXPECT_EQ(EvaporatorEntryChange(2, kKO, 40.0f, false), MOPSelect(ChargeFamily::R22, kKO, 40.0f, false));
+    EXPECT_EQ(EvaporatorEntryChange(0, kKOD, 40.0f, false), ChargeFrameChange{});
+}
+
 TEST(ChargeRanges, OptionClicksWriteTheirRangeHints) {
     EXPECT_EQ(ChargeOptionRangeHint(ChargeOption::MOPCA, false), "Range: 0 to 60 deg F.");
     EXPECT_EQ(ChargeOptionRangeHint(ChargeOption::MOPCA, true), "Range: -18 to 16 deg C.");

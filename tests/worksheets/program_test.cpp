@@ -43,6 +43,7 @@ TEST(Program, LoadsAWindowOnceAndTellsTheListenerBeforeFormLoad) {
     EXPECT_EQ(first, &dialog);
     EXPECT_EQ(dialog.log, std::vector<std::string>{"Form_Load"});
     EXPECT_EQ(listener.events, std::vector<std::string>{"loaded frmCascade"});
+    program.registerForm(FormId::frmPerCentBleed, nullptr);
     EXPECT_EQ(program.load(FormId::frmPerCentBleed), nullptr);
 }
 

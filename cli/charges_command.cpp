@@ -1,0 +1,89 @@
+#include "cli/charges_command.h"
+
+#include "cli/json_output.h"
+#include "worksheets/frm_korveld.h"
+
+#include <algorithm>
+
+namespace korveld::cli {
+
+namespace {
+
+std::string_view yesNo(bool yes, std::string_view no, std::string_view yesText) {
+    return yes ? yesText : no;
+}
+
+} // namespace
+
+ChargesCommand::ChargesCommand()
+    : m_parser("charges", "Shows the power-head charge options of the Valve Selection Worksheet after the picks and "
+                          "the evaporator temperature: caption, visible, enabled, chosen, and the range hint.") {
+    CLI::App& app = m_parser.app();
+    m_picks.addTo(app);
+    m_evapGiven = app.add_option("--evap", m_evap, "Evaporator temperature, as typed");
+    app.add_flag("--json", m_json, "Print the options as one JSON object");
+}
+
+std::string_view ChargesCommand::summary() const {
+    return "Show the charge options the selection worksheet offers";
+}
+
+int ChargesCommand::execute(std::span<const std::string> args, std::ostream& out, std::ostream& err) {
+    m_picks.reset();
+    m_evap.clear();
+    m_json = false;
+    if (const std::optional<int> status = m_parser.parse(args, out, err)) {
+        return *status;
+    }
+    return run(out, err);
+}
+
+int ChargesCommand::run(std::ostream& out, std::ostream& err) {
+    const std::optional<PickOptions::Picks> picks = m_picks.resolve(m_parser, err);
+    if (!picks) {
+        return kExitUsage;
+    }
+    ScriptedUser user({});
+    frmkorveld& sheet = OpenSelectionWorksheet(user, *picks);
+    if (m_evapGiven->count() > 0) {
+        user.type(sheet.txtEvapTemp, m_evap, "--evap");
+    }
+    if (const std::optional<StopMessage>& stop = user.stopMessage()) {
+        return ReportStop(*stop, m_json, out, err);
+    }
+
+    const std::array<const OptionButton*, 5> options{&sheet.optMOPNone, &sheet.optMOPCA, &sheet.optMOP1, &sheet.optMOP2,
+                                                     &sheet.optMOP3};
+    if (m_json) {
+        Json answer = Json::object();
+        answer["frame_visible"] = sheet.fmeMOP.visible();
+        Json list = Json::array();
+        for (const OptionButton* option : options) {
+            Json item = Json::object();
+            item["option"] = option->fullName();
+            item["caption"] = option->caption();
+            item["visible"] = option->visible();
+            item["enabled"] = option->enabled();
+            item["chosen"] = option->value();
+            list.push_back(std::move(item));
+        }
+        answer["options"] = std::move(list);
+        answer["range_hint"] = sheet.lblEvapRange.caption();
+        WriteJson(answer, out);
+        return kExitSuccess;
+    }
+    out << "Power Head Charge frame: " << yesNo(sheet.fmeMOP.visible(), "hidden", "shown") << '\n';
+    std::size_t width = 0;
+    for (const OptionButton* option : options) {
+        width = std::max(width, option->caption().size());
+    }
+    for (const OptionButton* option : options) {
+        out << "  " << option->fullName() << std::string(12 - option->fullName().size(), ' ') << option->caption()
+            << std::string(width - option->caption().size() + 2, ' ') << yesNo(option->visible(), "hidden", "visible")
+            << ' ' << yesNo(option->enabled(), "disabled", "enabled") << (option->value() ? " chosen" : "") << '\n';
+    }
+    out << "Range hint: " << sheet.lblEvapRange.caption() << '\n';
+    return kExitSuccess;
+}
+
+} // namespace korveld::cli

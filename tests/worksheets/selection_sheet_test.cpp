@@ -1,0 +1,218 @@
+#include "../engine/row_names.h"
+#include "engine/series_numbers.h"
+#include "selection_sheet_fixture.h"
+
+#include <algorithm>
+#include <functional>
+
+namespace korveld::testing {
+namespace {
+
+using namespace korveld::series;
+
+KORVELD_PRINT_ROWS_AS_NAMES
+
+TEST_F(SelectionSheetTest, LoadsInItsStartState) {
+    EXPECT_EQ(sheet->caption(), "Orvik Expansion Valve Selection WorkSheet");
+    EXPECT_EQ(sheet->width(), 7600);
+    EXPECT_TRUE(sheet->optDistOrifice.value() && sheet->optExternal.value() && sheet->optSweat.value());
+    EXPECT_FALSE(sheet->optInternal.enabled());
+    EXPECT_TRUE(sheet->optMOPNone.value());
+    EXPECT_EQ(sheet->optMOPNone.caption(), "C or Z");
+    EXPECT_EQ(sheet->optMOP1.caption() + sheet->optMOP2.caption() + sheet->optMOP3.caption(), "");
+    EXPECT_FALSE(sheet->optMOPCA.visible());
+    EXPECT_TRUE(sheet->mnuBtu.checked() && !sheet->mnuBtu.enabled());
+    EXPECT_FALSE(sheet->fmeBleedOption.visible() || sheet->fmeQZStrainer.visible() || sheet->txtPressureDrop.visible());
+    EXPECT_EQ(sheet->optYES.caption() + "/" + sheet->optNO.caption(), "Yes/No");
+    EXPECT_EQ(sheet->txtSelValve.rect(), (TwipRect{5280, 840, 1215, 405}));
+    EXPECT_EQ(sheet->fmeDistributor.rect(), (TwipRect{2640, 1080, 1695, 1335}));
+    EXPECT_EQ(sheet->fmeMOP.rect(), (TwipRect{5040, 3960, 1935, 1100}));
+    EXPECT_FALSE(sheet->Timer1.enabled());
+}
+
+// ---- Distributor options and the equalizer ----
+
+struct DistributorCase {
+    const char* name;
+    std::int16_t series; // 0: no series picked
+    OptionButton frmkorveld::*option;
+    bool internalEnabled;
+};
+
+class DistributorOptions : public SelectionSheetTest, public ::testing::WithParamInterface<DistributorCase> {};
+
+TEST_P(DistributorOptions, SetTheEqualizerTheDistributorAllows) {
+    if (GetParam().series != 0) {
+        pickSeries(GetParam().series);
+    }
+    click(sheet->optDistNone);
+    if (sheet->optInternal.enabled()) {
+        click(sheet->optInternal);
+    }
+    click(sheet->*GetParam().option);
+    EXPECT_EQ(sheet->optInternal.enabled(), GetParam().internalEnabled);
+    EXPECT_EQ(sheet->optExternal.value(), !GetParam().internalEnabled);
+    EXPECT_NE(sheet->optExternal.value(), sheet->optInternal.value());
+}
+
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(SelectionSheet, DistributorOptions, ::testing::Values(
+    DistributorCase{"NoneWithVRDKeepsInternalDisabled", VRD, &frmkorveld::optDistNone,    false},
+    DistributorCase{"NoneWithGLKeepsInternalDisabled",  GL,  &frmkorveld::optDistNone,    false},
+    DistributorCase{"NoneWithKOEnablesInternal",        KO,  &frmkorveld::optDistNone,    true},
+    DistributorCase{"NoneWithoutSeriesEnablesInternal", 0,   &frmkorveld::optDistNone,    true},
+    DistributorCase{"VenturiForcesExternal",            KO,  &frmkorveld::optDistVenturi, false},
+    DistributorCase{"UserDefinedForcesExternal",        VMP, &frmkorveld::optUserDefined, false}
+), [](const auto& info) { return std::string(info.param.name); });
+// clang-format on
+
+TEST_F(SelectionSheetTest, UserDefinedHidesItselfUntilAFixedDistributorIsChosen) {
+    click(sheet->optUserDefined);
+    EXPECT_FALSE(sheet->optUserDefined.visible());
+    EXPECT_EQ(sheet->units().DistUserDefined, 1);
+    EXPECT_EQ(sheet->fmeDistributor.rect(), (TwipRect{2640, 960, 1695, 1575}));
+    EXPECT_TRUE(sheet->txtPressureDrop.visible());
+    EXPECT_EQ(platform.focusHistory(), std::vector<std::string>{"txtPressureDrop"});
+    type(sheet->txtPressureDrop, "12");
+    click(sheet->optDistOrifice);
+    EXPECT_TRUE(sheet->optUserDefined.visible());
+    EXPECT_EQ(sheet->units().DistUserDefined, 0);
+    EXPECT_EQ(sheet->txtPressureDrop.text(), "");
+    EXPECT_EQ(sheet->fmeDistributor.top(), 1080);
+}
+
+TEST_F(SelectionSheetTest, FlowBoxesFollowTheEqualizerOnlyForVMPAndGL) {
+    pickSeries(VMP);
+    click(sheet->optDistNone);
+    click(sheet->optInternal);
+    EXPECT_TRUE(sheet->chkStandard.value() == CheckBox::Checked && sheet->chkStandard.enabled());
+    EXPECT_TRUE(sheet->chkByflow.value() == CheckBox::Unchecked && !sheet->chkByflow.enabled());
+    click(sheet->optExternal);
+    EXPECT_TRUE(sheet->chkByflow.value() == CheckBox::Checked && !sheet->chkStandard.enabled());
+    pickSeries(KO);
+    click(sheet->optInternal);
+    EXPECT_TRUE(sheet->chkStandard.value() == CheckBox::Checked && sheet->chkStandard.enabled());
+    click(sheet->optExternal); // KO's boxes do not move
+    EXPECT_TRUE(sheet->chkStandard.value() == CheckBox::Checked && sheet->chkByflow.value() == CheckBox::Unchecked);
+}
+
+// ---- Series set-up: frames shown and stacked from the top without gaps ----
+
+struct SetUpCase {
+    const char* name;
+    std::int16_t series;
+    std::vector<std::string> stacked; // the right-hand frames shown, top to bottom
+    bool flareEnabled;
+    const char* rangeHint;
+};
+
+class SeriesSetUps : public SelectionSheetTest, public ::testing::WithParamInterface<SetUpCase> {};
+
+TEST_P(SeriesSetUps, ShowTheirFramesStackedWithoutGaps) {
+    pickRefrigerant("R-22");
+    pickSeries(KO); // every frame shown first, so that hidden frames keep older places
+    pickSeries(GetParam().series);
+    std::vector<const Frame*> shown;
+    for (const Frame* frame :
+         {&sheet->fmeQZStrainer, &sheet->fmeBleedOption, &sheet->fmeLineConn, &sheet->fmeEqualizer, &sheet->fmeMOP}) {
+        if (frame->visible()) {
+            shown.push_back(frame);
+        }
+    }
+    std::sort(shown.begin(), shown.end(), [](const Frame* a, const Frame* b) { return a->top() < b->top(); });
+    std::vector<std::string> names;
+    for (std::size_t i = 0; i < shown.size(); ++i) {
+        names.push_back(shown[i]->fullName());
+        if (i > 0) {
+            EXPECT_EQ(shown[i]->top() - shown[i - 1]->top() - shown[i - 1]->height(), 60) << names.back();
+        }
+    }
+    EXPECT_EQ(names, GetParam().stacked);
+    EXPECT_EQ(sheet->optFlare.enabled(), GetParam().flareEnabled);
+    EXPECT_EQ(sheet->lblEvapRange.caption(), GetParam().rangeHint);
+}
+
+using Names = std::vector<std::string>;
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(SelectionSheet, SeriesSetUps, ::testing::Values(
+    SetUpCase{"KO",  KO,  Names{"fmeBleedOption", "fmeLineConn", "fmeEqualizer", "fmeMOP"}, true,  "Range:-40 to 60 deg F."},
+    SetUpCase{"KOD", KOD, Names{"fmeBleedOption", "fmeLineConn", "fmeEqualizer", "fmeMOP"}, true,  "Range: 0 to 60 deg F."},
+    SetUpCase{"QZ",  QZ,  Names{"fmeQZStrainer", "fmeLineConn", "fmeEqualizer", "fmeMOP"},  true,  "Range:-40 to 60 deg F."},
+    SetUpCase{"GL",  GL,  Names{"fmeBleedOption", "fmeLineConn", "fmeEqualizer", "fmeMOP"}, false, "Range:-40 to 60 deg F."},
+    SetUpCase{"VMP", VMP, Names{"fmeLineConn", "fmeEqualizer", "fmeMOP"},                   true,  "Range:-40 to 60 deg F."},
+    SetUpCase{"DQQ", DQQ, Names{"fmeLineConn"},                                             true,  "Range:-40 to 60 deg F."},
+    SetUpCase{"OBN", OBN, Names{"fmeLineConn"},                                             false, "Range:-40 to 60 deg F."},
+    SetUpCase{"NYF", NYF, Names{"fmeLineConn", "fmeEqualizer"},                             true,  "Range:-40 to 60 deg F."}
+), [](const auto& info) { return std::string(info.param.name); });
+// clang-format on
+
+TEST_F(SelectionSheetTest, RefusedKODPickLeavesTheFramesAsTheyWere) {
+    pickRefrigerant("R-12");
+    pickSeries(VMP);
+    const TwipRect mopBefore = sheet->fmeMOP.rect();
+    pickSeries(KOD);
+    EXPECT_EQ(titles(), std::vector<std::string>{"Refrigerant Selection"});
+    EXPECT_EQ(sheet->txtSelRefrig.text(), "");
+    EXPECT_EQ(sheet->SeriesNo, KOD);
+    EXPECT_TRUE(sheet->seriesMenu(KOD)->checked() && !sheet->seriesMenu(VMP)->checked());
+    EXPECT_FALSE(sheet->fmeBleedOption.visible());
+    EXPECT_EQ(sheet->fmeMOP.rect(), mopBefore);
+}
+
+TEST_F(SelectionSheetTest, TypingTheEvaporatorTemperatureReselectsTheNoChargeOption) {
+    pickRefrigerant("R-22");
+    pickSeries(KO);
+    type(sheet->txtEvapTemp, "-10");
+    click(sheet->optMOPCA);
+    EXPECT_EQ(sheet->lblEvapRange.caption(), "Range: 0 to 60 deg F.");
+    type(sheet->txtEvapTemp, "-1");
+    EXPECT_TRUE(sheet->optMOPNone.value());
+    EXPECT_EQ(sheet->lblEvapRange.caption(), "Range: -40 to 60 deg F.");
+    EXPECT_FLOAT_EQ(program.uv().EvapTempEntry, -1.0f);
+}
+
+// ---- Close and reopen ----
+
+TEST_F(SelectionSheetTest, CloseEmptiesEntriesAndMarksAndReopensWithoutLoading) {
+    pickRefrigerant("R-22");
+    pickSeries(VMP);
+    click(sheet->optUserDefined);
+    type(sheet->txtPressureDrop, "10");
+    type(sheet->txtEvapTemp, "40");
+    act([&] { sheet->closeButtonPressed(); }); // the window's close button is Close
+    EXPECT_FALSE(sheet->visible());
+    EXPECT_TRUE(program.selectionScreen().visible());
+
+    act([&] { program.selectionScreen().cmdValveSelect.userClick(); });
+    ASSERT_EQ(program.loaded(FormId::frmkorveld), sheet);
+    EXPECT_EQ(sheet->txtEvapTemp.text() + sheet->txtSelRefrig.text() + sheet->txtPressureDrop.text(), "");
+    EXPECT_FALSE(sheet->refrigerantMenu("R-22")->checked() || sheet->seriesMenu(VMP)->checked());
+    EXPECT_TRUE(sheet->optDistOrifice.value() && sheet->optUserDefined.visible());
+    EXPECT_FALSE(sheet->optInternal.enabled());
+    EXPECT_EQ(sheet->SeriesNo, VMP); // Close keeps the numbers of the picks
+}
+
+TEST_F(SelectionSheetTest, CloseShowsTheHiddenFramesInTheirStack) {
+    pickSeries(OBN);
+    click(sheet->cmdClose);
+    EXPECT_TRUE(sheet->fmeEqualizer.visible() && sheet->fmeMOP.visible());
+    EXPECT_EQ(sheet->fmeEqualizer.top(), sheet->fmeLineConn.top() + sheet->fmeLineConn.height() + 60);
+    EXPECT_EQ(sheet->fmeMOP.top(), sheet->fmeEqualizer.top() + sheet->fmeEqualizer.height() + 60);
+}
+
+TEST_F(SelectionSheetTest, DoubleClicksAndHelpMenuOpenTheirTopics) {
+    act([&] {
+        sheet->fmeMOP.userDblClick();
+        sheet->txtLiqTemp.userDblClick();
+        sheet->mnuHowToUse.userPick();
+        sheet->mnuContents3.userPick();
+    });
+    ASSERT_EQ(platform.helpCalls().size(), 4u);
+    EXPECT_EQ(platform.helpCalls()[0].command, HelpCommand::ContextPopup);
+    EXPECT_EQ(platform.helpCalls()[0].contextId + platform.helpCalls()[1].contextId, 430u + 380u);
+    EXPECT_EQ(platform.helpCalls()[2].contextId, 150u);
+    EXPECT_EQ(platform.helpCalls()[3].command, HelpCommand::Index);
+}
+
+} // namespace
+} // namespace korveld::testing

@@ -1,0 +1,63 @@
+#include "worksheets/frm_results.h"
+
+#include "worksheets/frm_korveld.h"
+#include "worksheets/selection_report.h"
+
+namespace korveld {
+
+namespace {
+
+constexpr FormDesign kDesign{.name = "frmResults",
+                             .caption = "Selected Expansion Valve",
+                             .width = 5610,
+                             .height = 5250,
+                             .borderStyle = BorderStyle::FixedDialog};
+
+} // namespace
+
+frmResults::frmResults(Program& program) : Form(program, kDesign) {
+    cmdOK.onClick = [this] { cmdOK_Click(); };
+    cmdPrintButton.onClick = [this] { cmdPrintButton_Click(); };
+}
+
+void frmResults::Form_Unload() {
+    txtValveLoading.setText("");
+}
+
+void frmResults::closeButtonPressed() {
+    if (cmdOK.enabled()) {
+        cmdOK_Click();
+    }
+}
+
+void frmResults::applyLayout(Twips height, Twips buttonTop, std::optional<Twips> messageTop) {
+    setHeight(height);
+    cmdOK.setTop(buttonTop);
+    cmdPrintButton.setTop(buttonTop);
+    if (messageTop) {
+        txtMessage.setTop(*messageTop);
+    }
+}
+
+void frmResults::cmdOK_Click() {
+    txtValSelected.setText("");
+    txtValCapacity.setText("");
+    txtPowAssby.setText("");
+    txtCageAssby.setText("");
+    if (auto* worksheet = static_cast<frmkorveld*>(program().loaded(FormId::frmkorveld))) {
+        if (worksheet->txtSelValve.text() == "QZ") {
+            worksheet->optSweat.setEnabled(true);
+            worksheet->optFlare.setEnabled(true);
+        }
+        worksheet->setEnabled(true);
+    }
+    Unload();
+}
+
+void frmResults::cmdPrintButton_Click() {
+    if (auto* worksheet = static_cast<frmkorveld*>(program().loaded(FormId::frmkorveld))) {
+        PrintSelectionReport(*worksheet, *this);
+    }
+}
+
+} // namespace korveld
