@@ -1,4 +1,4 @@
-#include "../engine/row_names.h"
+#include "../engine/named_rows.h"
 #include "engine/series_numbers.h"
 #include "selection_sheet_fixture.h"
 
@@ -7,7 +7,7 @@ namespace {
 
 using namespace korveld::series;
 
-KORVELD_PRINT_ROWS_AS_NAMES
+using testing_support::PrintTo;
 
 constexpr SystemEntries kKOR22{"R-22", KO, "40", "100", "90", "14840"};
 constexpr SystemEntries kKOR134a{"R-134a", KO, "40", "100", "90", "12000"};

@@ -1,4 +1,4 @@
-#include "../engine/row_names.h"
+#include "../engine/named_rows.h"
 #include "engine/series_numbers.h"
 #include "selection_sheet_fixture.h"
 
@@ -10,7 +10,7 @@ namespace {
 
 using namespace korveld::series;
 
-KORVELD_PRINT_ROWS_AS_NAMES
+using testing_support::PrintTo;
 
 TEST_F(SelectionSheetTest, LoadsInItsStartState) {
     EXPECT_EQ(sheet->caption(), "Orvik Expansion Valve Selection WorkSheet");
