@@ -1,6 +1,5 @@
 #include "worksheets/frm_txv_capacity.h"
 
-#include "engine/universal_variables.h"
 #include "worksheets/capacity_report.h"
 #include "worksheets/frm_selection.h"
 #include "worksheets/platform.h"
@@ -207,7 +206,9 @@ void frmtxvCapacity::cmdPrint_Click() {
 }
 
 PrintDocument frmtxvCapacity::Report() {
-    const Universal_Variables& variables = uv();
+    // The pressures of the rating behind the rows on screen: the program-wide ones may since have
+    // been overwritten by a selection on the other worksheet.
+    const RatingConditions& conditions = m_rating.conditions;
     CapacityReport report{.date = platform().DateText(),
                           .time = platform().TimeText(),
                           .refrigerant = txtSelectRefrig.text(),
@@ -218,8 +219,8 @@ PrintDocument frmtxvCapacity::Report() {
                           .metric = IsMetric(chosenCapacityUnit()),
                           .userDefined = m_units.DistUserDefined == 1,
                           .pressureDropEntry = txtPressureDrop.text(),
-                          .DistPressDrop = variables.DistPressDrop,
-                          .DeltaP = variables.DeltaP,
+                          .DistPressDrop = conditions.DistPressDrop,
+                          .DeltaP = conditions.DeltaP,
                           .pressureUnit = lblPressureUnits.caption(),
                           .systemCapacity = txtSystemCapacity.text(),
                           .systemCapacityUnit = lblUnits.caption(),

@@ -1,5 +1,7 @@
 // The Valve Capacity Worksheet driven as a user drives it: menus, options, typing, Calculate.
+#include "engine/series_numbers.h"
 #include "tests/engine/named_rows.h"
+#include "worksheets/frm_korveld.h"
 #include "worksheets/frm_selection.h"
 #include "worksheets/frm_txv_capacity.h"
 #include "worksheets/recording_platform.h"
@@ -451,6 +453,30 @@ INSTANTIATE_TEST_SUITE_P(CapacityWorksheet, DistributorLine, ::testing::Values(
     DropLineCase{"MetricOrifice",  {.unit = U::KW, .evap = "4", .cond = "38", .liq = "32"},            "2.4  bars"}
 ), kRowName);
 // clang-format on
+
+// The selection worksheet stays usable beside the rows on screen; a selection there must not
+// change the pressures the capacity page prints under those rows.
+TEST(CapacityWorksheet, ReportPrintsItsOwnRatingsPressuresAfterASelection) {
+    Sheet sheet({.valve = "VRK"});
+    sheet.f->cmdCalculate.userClick();
+    ASSERT_TRUE(sheet.f->cmdPrint.visible());
+    const std::vector<std::string> before = renderPlainText(sheet.f->Report());
+
+    sheet.program.selectionScreen().cmdValveSelect.userClick();
+    frmkorveld& selection = sheet.program.form<frmkorveld>();
+    selection.refrigerantMenu("R-22")->userPick();
+    selection.seriesMenu(series::QZ)->userPick();
+    selection.optDistNone.userClick();
+    selection.txtEvapTemp.userType("20");
+    selection.txtCondTemp.userType("110");
+    selection.txtLiqTemp.userType("100");
+    selection.txtInputCap.userType("30000");
+    selection.cmdSelect.userClick();
+    ASSERT_EQ(sheet.program.uv().DistPressDrop, 0.0f);
+
+    EXPECT_TRUE(sheet.f->cmdPrint.visible());
+    EXPECT_EQ(renderPlainText(sheet.f->Report()), before);
+}
 
 TEST(CapacityWorksheet, PrinterFailureShowsThePrinterErrorAndCarriesOn) {
     Sheet sheet({});
