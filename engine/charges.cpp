@@ -227,9 +227,12 @@ ChargeFrameChange MOPSelect(ChargeFamily family, std::int16_t SeriesNo, float T,
     const bool va = group == ChargeSeriesGroup::VA;
     ChargeFrameChange change;
     if (family == ChargeFamily::R502 && va) {
+        // "W" is the one charge of this family's VA: it becomes the choice, so that an "AD" charge
+        // chosen for another refrigerant cannot stay chosen behind the hidden options.
         change.frameVisible = true;
         change[ChargeOption::MOPNone].caption = kVAR502Charge;
         setMOPsVisible(change, false);
+        change.choose = ChargeOption::MOPNone;
         return change;
     }
     setCaptions(change, captionsOf(family, va));

@@ -177,7 +177,7 @@ TEST(ChargeOwnBranches, VAWithTheR502FamilyOffersOnlyW) {
     for (ChargeOption mop : {ChargeOption::MOP1, ChargeOption::MOP2, ChargeOption::MOP3}) {
         EXPECT_EQ(change[mop].visible, false);
     }
-    EXPECT_FALSE(change.choose.has_value());
+    EXPECT_EQ(change.choose, ChargeOption::MOPNone);
 }
 
 TEST(ChargeOwnBranches, NoRefrigerantShowsTheFrameOnly) {
