@@ -204,7 +204,8 @@ TEST_P(R502FamilyVACharge, IsWWhateverWasChosenBefore) {
 
 // clang-format off
 INSTANTIATE_TEST_SUITE_P(SelectionSheet, R502FamilyVACharge, ::testing::Values(
-    VAChargeCase{"R502TypedAgain", "R-502", true, " - RW"}
+    VAChargeCase{"R502TypedAgain",       "R-502",  true,  " - RW"},
+    VAChargeCase{"R404ANotTypedAgain",   "R-404A", false, " - SW"}
 ), [](const auto& info) { return std::string(info.param.name); });
 // clang-format on
 
