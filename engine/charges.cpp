@@ -227,9 +227,12 @@ ChargeFrameChange MOPSelect(ChargeFamily family, std::int16_t SeriesNo, float T,
     const bool va = group == ChargeSeriesGroup::VA;
     ChargeFrameChange change;
     if (family == ChargeFamily::R502 && va) {
+        // "W" is the one charge of this family's VA: it becomes the choice, so that an "AD" charge
+        // chosen for another refrigerant cannot stay chosen behind the hidden options.
         change.frameVisible = true;
         change[ChargeOption::MOPNone].caption = kVAR502Charge;
         setMOPsVisible(change, false);
+        change.choose = ChargeOption::MOPNone;
         return change;
     }
     setCaptions(change, captionsOf(family, va));
@@ -326,9 +329,12 @@ ChargeFrameChange PowerHead(std::int16_t RefIndex, std::int16_t SeriesNo, bool m
     ca.top = 450;
     ca.visible = offerCA;
     const int firstMOPTop = offerCA ? 650 : 450;
+    // The R-502 family's VA has no MOP charge: its hidden options keep the captions of another
+    // refrigerant and stay hidden.
+    const bool mopsOffered = !(FamilyOf(RefIndex) == ChargeFamily::R502 && GroupOf(SeriesNo) == ChargeSeriesGroup::VA);
     for (std::size_t i = 0; i < 3; ++i) {
         change[kMOPs[i]].top = firstMOPTop + 200 * static_cast<int>(i);
-        change[kMOPs[i]].visible = true;
+        change[kMOPs[i]].visible = mopsOffered;
     }
     return change;
 }

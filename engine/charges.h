@@ -73,7 +73,8 @@ ChargeFrameChange MOPSelect(ChargeFamily family, std::int16_t SeriesNo, float T,
 ChargeFrameChange UpdateChargeOptions(std::int16_t RefIndex, std::int16_t SeriesNo, bool evapTextEmpty, float T,
                                       bool metric);
 
-// Lays out the frame: the CA option beside the others for R-22, the CA option alone for KOD.
+// Lays out the frame: the CA option beside the others for R-22, the CA option alone for KOD, and
+// for VA with the R-502 family "W" without the MOP options.
 ChargeFrameChange PowerHead(std::int16_t RefIndex, std::int16_t SeriesNo, bool metric);
 
 // The evaporator box changed to a text that is not empty: the family's procedure for T. A KOD valve

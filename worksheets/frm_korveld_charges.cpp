@@ -1,6 +1,7 @@
 // The power-head charge procedures of the selection worksheet at work on the frame fmeMOP and its
 // five options: the engine says what changes, these apply it with every cascade.
 #include "worksheets/frm_korveld.h"
+#include "worksheets/platform.h"
 
 namespace korveld {
 
@@ -88,7 +89,7 @@ void frmkorveld::UpdateChargeOptions(float T) {
 // The family's procedure in the units the worksheet shows, as the Change handler of the
 // evaporator box calls it.
 void frmkorveld::txtEvapTemp_Change() {
-    uv().EvapTempEntry = ToSingleSaturated(LeadingNumber(txtEvapTemp.text()));
+    uv().EvapTempEntry = ToSingleSaturated(LeadingNumber(txtEvapTemp.text(), platform().UserNumberLocale()));
     if (txtEvapTemp.text().empty()) {
         return;
     }

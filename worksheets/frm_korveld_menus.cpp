@@ -4,6 +4,7 @@
 #include "engine/number_text.h"
 #include "worksheets/frm_korveld.h"
 #include "worksheets/messages.h"
+#include "worksheets/platform.h"
 
 namespace korveld {
 
@@ -105,7 +106,7 @@ void frmkorveld::refrigerantPick(MenuEntry& entry, const RefrigerantInfo& refrig
         (refusal->emptied == ChoiceBox::RefrigerantText ? txtSelRefrig : txtSelValve).setText("");
         ShowMessage(*this, refusal->prompt, refusal->title);
     }
-    uv().EvapTempEntry = ToSingleSaturated(LeadingNumber(txtEvapTemp.text()));
+    uv().EvapTempEntry = ToSingleSaturated(LeadingNumber(txtEvapTemp.text(), platform().UserNumberLocale()));
     UpdateChargeOptions(uv().EvapTempEntry);
     PowerHead(RefIndex, SeriesNo);
     if (refrigerant.choosesNoCharge) {
@@ -198,7 +199,7 @@ void frmkorveld::seriesPick(MenuEntry& entry, std::int16_t pickedSeries) {
 
     lblEvapRange.setCaption(std::string(SeriesRangeHint(pickedSeries, metricShown())));
     if (setUp->updatesChargeOptions) {
-        uv().EvapTempEntry = ToSingleSaturated(LeadingNumber(txtEvapTemp.text()));
+        uv().EvapTempEntry = ToSingleSaturated(LeadingNumber(txtEvapTemp.text(), platform().UserNumberLocale()));
         UpdateChargeOptions(uv().EvapTempEntry);
         if (setUp->hidesChargeFrameAfterUpdate) {
             fmeMOP.setVisible(false);

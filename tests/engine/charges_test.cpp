@@ -177,7 +177,7 @@ TEST(ChargeOwnBranches, VAWithTheR502FamilyOffersOnlyW) {
     for (ChargeOption mop : {ChargeOption::MOP1, ChargeOption::MOP2, ChargeOption::MOP3}) {
         EXPECT_EQ(change[mop].visible, false);
     }
-    EXPECT_FALSE(change.choose.has_value());
+    EXPECT_EQ(change.choose, ChargeOption::MOPNone);
 }
 
 TEST(ChargeOwnBranches, NoRefrigerantShowsTheFrameOnly) {
@@ -217,7 +217,9 @@ INSTANTIATE_TEST_SUITE_P(Layouts, PowerHeadLayouts, ::testing::Values(
     LayoutCase{"R22_offers_CA",    2, kKO,  1350, {250, 450, 650, 850, 1050}, {true,  true,  true,  true,  true}},
     LayoutCase{"R407C_has_no_CA",  9, kKO,  1100, {250, 450, 450, 650, 850},  {true,  false, true,  true,  true}},
     LayoutCase{"form_load",        0, 0,    1100, {250, 450, 450, 650, 850},  {true,  false, true,  true,  true}},
-    LayoutCase{"KOD_any_refrig",   1, kKOD, 600,  {0,   250, 0,   0,   0},    {false, true,  false, false, false}}),
+    LayoutCase{"KOD_any_refrig",   1, kKOD, 600,  {0,   250, 0,   0,   0},    {false, true,  false, false, false}},
+    LayoutCase{"R404A_VA_W_only",  6, kVA,  1100, {250, 450, 450, 650, 850},  {true,  false, false, false, false}},
+    LayoutCase{"R12_VA_MOPs",      1, kVA,  1100, {250, 450, 450, 650, 850},  {true,  false, true,  true,  true}}),
     [](const auto& info) { return std::string(info.param.name); });
 // clang-format on
 

@@ -171,6 +171,91 @@ TEST_F(SelectionSheetTest, TypingTheEvaporatorTemperatureReselectsTheNoChargeOpt
     EXPECT_FLOAT_EQ(program.uv().EvapTempEntry, -1.0f);
 }
 
+// The R-502 family's VA has the one charge "W": an "AD" charge chosen while VA served R-22 never
+// reaches its name, whether the temperature is typed again after the refrigerant pick or not.
+struct VAChargeCase {
+    const char* name;
+    const char* refrigerant;
+    bool retypeEvap;
+    const char* nameEnd;
+};
+
+class R502FamilyVACharge : public SelectionSheetTest, public ::testing::WithParamInterface<VAChargeCase> {};
+
+TEST_P(R502FamilyVACharge, IsWWhateverWasChosenBefore) {
+    const VAChargeCase& row = GetParam();
+    enter({"R-22", VA, "-30", "100", "90", "12000"});
+    click(sheet->optMOP2);
+    ASSERT_EQ(sheet->optMOP2.caption(), "AD 10");
+    pickRefrigerant(row.refrigerant);
+    if (row.retypeEvap) {
+        type(sheet->txtEvapTemp, "-31");
+    }
+    EXPECT_TRUE(sheet->optMOPNone.value() && sheet->optMOPNone.visible());
+    EXPECT_EQ(sheet->optMOPNone.caption(), "W");
+    for (const OptionButton* mop : {&sheet->optMOP1, &sheet->optMOP2, &sheet->optMOP3}) {
+        EXPECT_FALSE(mop->visible()) << mop->fullName();
+    }
+    select();
+    ASSERT_NE(results(), nullptr);
+    const std::string name = results()->txtValSelected.text();
+    EXPECT_EQ(name.substr(name.size() - 5), row.nameEnd) << name;
+}
+
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(SelectionSheet, R502FamilyVACharge, ::testing::Values(
+    VAChargeCase{"R502TypedAgain",       "R-502",  true,  " - RW"},
+    VAChargeCase{"R404ANotTypedAgain",   "R-404A", false, " - SW"}
+), [](const auto& info) { return std::string(info.param.name); });
+// clang-format on
+
+// The charge bands read the evaporator text with the user's decimal character, as Select does.
+enum class EvapTyped { AfterPicks, BeforeRefrigerantPick, BeforeSeriesPick };
+
+struct EvapEntryCase {
+    const char* name;
+    const char* decimal;
+    const char* group;
+    EvapTyped when;
+    const char* evap;
+    float EvapTempEntry;
+    bool w35Enabled; // R-12, standard series: W35 goes off above 30 °F
+};
+
+class EvapEntryBands : public SelectionSheetTest, public ::testing::WithParamInterface<EvapEntryCase> {};
+
+TEST_P(EvapEntryBands, FollowTheTemperatureAsSelectReadsIt) {
+    const EvapEntryCase& row = GetParam();
+    platform.setNumberLocale({row.decimal, row.group});
+    if (row.when == EvapTyped::BeforeRefrigerantPick) {
+        pickSeries(KO);
+        type(sheet->txtEvapTemp, row.evap);
+        pickRefrigerant("R-12");
+    } else if (row.when == EvapTyped::BeforeSeriesPick) {
+        pickRefrigerant("R-12");
+        type(sheet->txtEvapTemp, row.evap);
+        pickSeries(KO);
+    } else {
+        pickRefrigerant("R-12");
+        pickSeries(KO);
+        type(sheet->txtEvapTemp, row.evap);
+    }
+    EXPECT_FLOAT_EQ(program.uv().EvapTempEntry, row.EvapTempEntry);
+    EXPECT_EQ(sheet->optMOP2.caption(), "W35");
+    EXPECT_EQ(sheet->optMOP2.enabled(), row.w35Enabled);
+}
+
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(SelectionSheet, EvapEntryBands, ::testing::Values(
+    EvapEntryCase{"PointDecimalTyped",              ".", ",", EvapTyped::AfterPicks,            "30.5", 30.5f, false},
+    EvapEntryCase{"CommaDecimalTyped",              ",", ".", EvapTyped::AfterPicks,            "30,5", 30.5f, false},
+    EvapEntryCase{"CommaDecimalBeforeRefrigerant",  ",", ".", EvapTyped::BeforeRefrigerantPick, "30,5", 30.5f, false},
+    EvapEntryCase{"CommaDecimalBeforeSeries",       ",", ".", EvapTyped::BeforeSeriesPick,      "30,5", 30.5f, false},
+    EvapEntryCase{"CommaDecimalBelowTheBandLimit",  ",", ".", EvapTyped::AfterPicks,            "29,5", 29.5f, true},
+    EvapEntryCase{"GroupingCharacterEndsTheNumber", ",", ".", EvapTyped::AfterPicks,            "30.5", 30.0f, true}
+), [](const auto& info) { return std::string(info.param.name); });
+// clang-format on
+
 // ---- Close and reopen ----
 
 TEST_F(SelectionSheetTest, CloseEmptiesEntriesAndMarksAndReopensWithoutLoading) {
