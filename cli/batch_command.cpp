@@ -30,7 +30,7 @@ BatchCommand::BatchCommand(std::vector<std::unique_ptr<Command>> commands)
                         "comments skipped) and prints one JSON object per line with its line number: the answer, "
                         "the message, or the usage error. Exit status 0 unless the input cannot be read (66)."),
       m_commands(std::move(commands)) {
-    m_parser.app().add_option("input", m_input, "File of command lines; - or none for the standard input");
+    m_parser.addPositional("input", m_input, "File of command lines; - or none for the standard input");
 }
 
 std::string_view BatchCommand::summary() const {

@@ -18,10 +18,9 @@ std::string_view yesNo(bool yes, std::string_view no, std::string_view yesText) 
 ChargesCommand::ChargesCommand()
     : m_parser("charges", "Shows the power-head charge options of the Valve Selection Worksheet after the picks and "
                           "the evaporator temperature: caption, visible, enabled, chosen, and the range hint.") {
-    CLI::App& app = m_parser.app();
-    m_picks.addTo(app);
-    m_evapGiven = app.add_option("--evap", m_evap, "Evaporator temperature, as typed");
-    app.add_flag("--json", m_json, "Print the options as one JSON object");
+    m_picks.addTo(m_parser);
+    m_evapGiven = &m_parser.addOption("--evap", m_evap, "Evaporator temperature, as typed");
+    m_parser.addFlag("--json", m_json, "Print the options as one JSON object");
 }
 
 std::string_view ChargesCommand::summary() const {
@@ -45,7 +44,7 @@ int ChargesCommand::run(std::ostream& out, std::ostream& err) {
     }
     ScriptedUser user({});
     frmkorveld& sheet = OpenSelectionWorksheet(user, *picks);
-    if (m_evapGiven->count() > 0) {
+    if (m_evapGiven->given()) {
         user.type(sheet.txtEvapTemp, m_evap, "--evap");
     }
     if (const std::optional<StopMessage>& stop = user.stopMessage()) {

@@ -110,21 +110,20 @@ RateCommand::RateCommand(DateTimeSource dateTime)
     : m_dateTime(std::move(dateTime)),
       m_parser("rate", "Rates every size of a valve series at the given conditions, as the Valve Capacity "
                        "Worksheet does, and prints its report (or JSON).") {
-    CLI::App& app = m_parser.app();
-    m_given.refrigerant = app.add_option("--refrigerant", m_options.refrigerant, "R-12, R-22, R-502, R-134a, ...");
-    m_given.valve = app.add_option("--valve", m_options.valve,
-                                   "Series as the Valve Types menu names it: KO, KO/KE, GL, "
-                                   "G/GY, DQQ/DQ, VMP, ...");
-    m_given.evap = app.add_option("--evap", m_options.evap, "Evaporator temperature, as typed");
-    m_given.cond = app.add_option("--cond", m_options.cond, "Condensing temperature, as typed");
-    m_given.liq = app.add_option("--liq,--liquid", m_options.liq, "Liquid temperature, as typed");
-    app.add_option("--unit", m_options.unit, "btuh (default), tons, kw or kcal; kw and kcal mean °C and bars");
-    app.add_option("--distributor", m_options.distributor, "none, orifice (default), venturi or user");
-    m_given.pressureDrop =
-        app.add_option("--pressure-drop", m_options.pressureDrop, "User-defined distributor pressure drop, as typed");
-    m_given.systemCapacity = app.add_option("--system-capacity", m_options.systemCapacity,
-                                            "System capacity in the chosen unit; turns the loading column on");
-    app.add_flag("--json", m_options.json, "Print the conditions and rows as one JSON object");
+    m_given.refrigerant = &m_parser.addOption("--refrigerant", m_options.refrigerant, "R-12, R-22, R-502, R-134a, ...");
+    m_given.valve = &m_parser.addOption("--valve", m_options.valve,
+                                        "Series as the Valve Types menu names it: KO, KO/KE, GL, "
+                                        "G/GY, DQQ/DQ, VMP, ...");
+    m_given.evap = &m_parser.addOption("--evap", m_options.evap, "Evaporator temperature, as typed");
+    m_given.cond = &m_parser.addOption("--cond", m_options.cond, "Condensing temperature, as typed");
+    m_given.liq = &m_parser.addOption("--liq,--liquid", m_options.liq, "Liquid temperature, as typed");
+    m_parser.addOption("--unit", m_options.unit, "btuh (default), tons, kw or kcal; kw and kcal mean °C and bars");
+    m_parser.addOption("--distributor", m_options.distributor, "none, orifice (default), venturi or user");
+    m_given.pressureDrop = &m_parser.addOption("--pressure-drop", m_options.pressureDrop,
+                                               "User-defined distributor pressure drop, as typed");
+    m_given.systemCapacity = &m_parser.addOption("--system-capacity", m_options.systemCapacity,
+                                                 "System capacity in the chosen unit; turns the loading column on");
+    m_parser.addFlag("--json", m_options.json, "Print the conditions and rows as one JSON object");
 }
 
 std::string_view RateCommand::summary() const {
@@ -149,7 +148,7 @@ int RateCommand::run(std::ostream& out, std::ostream& err) {
         return m_parser.usageError("--distributor must be one of none, orifice, venturi, user", err);
     }
     const RefrigerantInfo* refrigerant = nullptr;
-    if (m_given.refrigerant->count() > 0 && (refrigerant = findRefrigerant(m_options.refrigerant)) == nullptr) {
+    if (m_given.refrigerant->given() && (refrigerant = findRefrigerant(m_options.refrigerant)) == nullptr) {
         std::string names;
         for (const RefrigerantInfo& info : Refrigerants()) {
             names.append(names.empty() ? "" : ", ").append(info.name);
@@ -157,7 +156,7 @@ int RateCommand::run(std::ostream& out, std::ostream& err) {
         return m_parser.usageError("--refrigerant must be one of " + names, err);
     }
     const SeriesMenuEntry* series = nullptr;
-    if (m_given.valve->count() > 0 && (series = findSeries(m_options.valve)) == nullptr) {
+    if (m_given.valve->given() && (series = findSeries(m_options.valve)) == nullptr) {
         std::string names;
         for (const SeriesMenuEntry& entry : SeriesMenu()) {
             names.append(names.empty() ? "" : ", ").append(entry.text);
@@ -180,22 +179,22 @@ int RateCommand::run(std::ostream& out, std::ostream& err) {
     if (OptionButton& option = distributorOption(sheet, *distributor); !option.value()) {
         user.click(option, "--distributor");
     }
-    if (m_given.systemCapacity->count() > 0) {
+    if (m_given.systemCapacity->given()) {
         if (!sheet.optYES.value()) {
             user.click(sheet.optYES, "--system-capacity");
         }
         user.type(sheet.txtSystemCapacity, m_options.systemCapacity, "--system-capacity");
     }
-    if (m_given.evap->count() > 0) {
+    if (m_given.evap->given()) {
         user.type(sheet.txtEvapTemp, m_options.evap, "--evap");
     }
-    if (m_given.cond->count() > 0) {
+    if (m_given.cond->given()) {
         user.type(sheet.txtCondTemp, m_options.cond, "--cond");
     }
-    if (m_given.liq->count() > 0) {
+    if (m_given.liq->given()) {
         user.type(sheet.txtLiqTemp, m_options.liq, "--liquid");
     }
-    if (m_given.pressureDrop->count() > 0) {
+    if (m_given.pressureDrop->given()) {
         user.type(sheet.txtPressureDrop, m_options.pressureDrop, "--pressure-drop");
     }
     user.click(sheet.cmdCalculate, "");

@@ -34,13 +34,13 @@ private:
         bool json = false;
     };
     struct Given {
-        CLI::Option* refrigerant;
-        CLI::Option* valve;
-        CLI::Option* evap;
-        CLI::Option* cond;
-        CLI::Option* liq;
-        CLI::Option* pressureDrop;
-        CLI::Option* systemCapacity;
+        const OptionParser::Option* refrigerant;
+        const OptionParser::Option* valve;
+        const OptionParser::Option* evap;
+        const OptionParser::Option* cond;
+        const OptionParser::Option* liq;
+        const OptionParser::Option* pressureDrop;
+        const OptionParser::Option* systemCapacity;
     };
 
     int run(std::ostream& out, std::ostream& err);

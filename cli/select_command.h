@@ -38,15 +38,15 @@ private:
         bool json = false;
     };
     struct Given {
-        CLI::Option* evap;
-        CLI::Option* cond;
-        CLI::Option* liq;
-        CLI::Option* capacity;
-        CLI::Option* pressureDrop;
-        CLI::Option* equalizer;
-        CLI::Option* connection;
-        CLI::Option* charge;
-        CLI::Option* bleed;
+        const OptionParser::Option* evap;
+        const OptionParser::Option* cond;
+        const OptionParser::Option* liq;
+        const OptionParser::Option* capacity;
+        const OptionParser::Option* pressureDrop;
+        const OptionParser::Option* equalizer;
+        const OptionParser::Option* connection;
+        const OptionParser::Option* charge;
+        const OptionParser::Option* bleed;
     };
 
     int run(std::ostream& out, std::ostream& err);

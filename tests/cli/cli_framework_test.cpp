@@ -14,22 +14,24 @@ namespace {
 
 using testing_support::PrintTo;
 
-// A command with one option and one flag that prints what it parsed.
+// A command with one option (two names), one flag and one positional word that prints what it parsed.
 class EchoCommand : public Command {
 public:
     EchoCommand() : m_parser("echo", "Prints its options") {
-        m_parser.app().add_option("--name", m_name, "A name");
-        m_parser.app().add_flag("--loud", m_loud, "Upper case");
+        m_parser.addOption("--name,--title", m_name, "A name");
+        m_parser.addFlag("--loud", m_loud, "Upper case");
+        m_parser.addPositional("file", m_file, "A file");
     }
     std::string_view name() const override { return "echo"; }
     std::string_view summary() const override { return "Prints its options"; }
     int execute(std::span<const std::string> args, std::ostream& out, std::ostream& err) override {
         m_name = "-";
         m_loud = false;
+        m_file.clear();
         if (const auto status = m_parser.parse(args, out, err)) {
             return *status;
         }
-        out << m_name << (m_loud ? "!" : "") << '\n';
+        out << m_name << (m_loud ? "!" : "") << (m_file.empty() ? "" : " " + m_file) << '\n';
         return kExitSuccess;
     }
 
@@ -37,6 +39,7 @@ private:
     OptionParser m_parser;
     std::string m_name;
     bool m_loud = false;
+    std::string m_file;
 };
 
 struct LineCase {
@@ -77,7 +80,21 @@ INSTANTIATE_TEST_SUITE_P(RunCli, CommandLines, ::testing::Values(
     LineCase{"CommandRuns",        {"echo", "--name", "KO"},         0,  "KO\n", "", ""},
     LineCase{"CommandHelp",        {"echo", "--help"},               0,  "", "--name", ""},
     LineCase{"UnknownOption",      {"echo", "--bogus"},              64, "", "", "Usage: korveld-cli echo [OPTIONS]"},
-    LineCase{"StrayWord",          {"echo", "KO"},                   64, "", "", "Usage: korveld-cli echo"}
+    LineCase{"PositionalWord",     {"echo", "KO"},                   0,  "- KO\n", "", ""},
+    LineCase{"SecondPositional",   {"echo", "a", "b"},               64, "", "", "The following argument was not expected: b"},
+    LineCase{"ValueAfterEquals",   {"echo", "--name=a=b"},           0,  "a=b\n", "", ""},
+    LineCase{"SecondName",         {"echo", "--title", "KO"},        0,  "KO\n", "", ""},
+    LineCase{"NegativeValue",      {"echo", "--name", "-40"},        0,  "-40\n", "", ""},
+    LineCase{"LastValueWins",      {"echo", "--name", "a", "--name", "b"}, 0, "b\n", "", ""},
+    LineCase{"FlagAndValue",       {"echo", "--loud", "--name", "x"}, 0, "x!\n", "", ""},
+    LineCase{"ValueMissingAtEnd",  {"echo", "--name"},               64, "", "", "--name: 1 required TEXT missing"},
+    LineCase{"OptionIsNoValue",    {"echo", "--name", "--loud"},     64, "", "", "--name: 1 required TEXT missing"},
+    LineCase{"FlagTakesNoValue",   {"echo", "--loud=yes"},           64, "", "", "--loud: a flag takes no value"},
+    LineCase{"ShortWordUnknown",   {"echo", "-x"},                   64, "", "", "not expected: -x"},
+    LineCase{"DashIsAPositional",  {"echo", "-"},                    0,  "- -\n", "", ""},
+    LineCase{"DoubleDashEndsOptions", {"echo", "--", "--loud"},      0,  "- --loud\n", "", ""},
+    LineCase{"HelpWinsOverErrors", {"echo", "--bogus", "-h"},        0,  "", "--name,--title TEXT", ""},
+    LineCase{"TwoUnknownWords",    {"echo", "--a", "--b"},           64, "", "", "The following arguments were not expected: --a --b"}
 ), testing_support::RowName{});
 // clang-format on
 
