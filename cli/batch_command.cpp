@@ -17,9 +17,8 @@ std::string firstLine(const std::string& text) {
 }
 
 void writeUsageError(long line, std::string_view problem, std::ostream& out) {
-    Json json = Json::object();
-    json["line"] = line;
-    json["usage_error"] = problem;
+    JsonWriter json;
+    json.beginObject().member("line", line).member("usage_error", problem).endObject();
     WriteJson(json, out);
 }
 

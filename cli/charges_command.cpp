@@ -54,21 +54,23 @@ int ChargesCommand::run(std::ostream& out, std::ostream& err) {
     const std::array<const OptionButton*, 5> options{&sheet.optMOPNone, &sheet.optMOPCA, &sheet.optMOP1, &sheet.optMOP2,
                                                      &sheet.optMOP3};
     if (m_json) {
-        Json answer = Json::object();
-        answer["frame_visible"] = sheet.fmeMOP.visible();
-        Json list = Json::array();
+        JsonWriter json;
+        json.beginObject();
+        json.member("frame_visible", sheet.fmeMOP.visible());
+        json.key("options").beginArray();
         for (const OptionButton* option : options) {
-            Json item = Json::object();
-            item["option"] = option->fullName();
-            item["caption"] = option->caption();
-            item["visible"] = option->visible();
-            item["enabled"] = option->enabled();
-            item["chosen"] = option->value();
-            list.push_back(std::move(item));
+            json.beginObject();
+            json.member("option", option->fullName());
+            json.member("caption", option->caption());
+            json.member("visible", option->visible());
+            json.member("enabled", option->enabled());
+            json.member("chosen", option->value());
+            json.endObject();
         }
-        answer["options"] = std::move(list);
-        answer["range_hint"] = sheet.lblEvapRange.caption();
-        WriteJson(answer, out);
+        json.endArray();
+        json.member("range_hint", sheet.lblEvapRange.caption());
+        json.endObject();
+        WriteJson(json, out);
         return kExitSuccess;
     }
     out << "Power Head Charge frame: " << yesNo(sheet.fmeMOP.visible(), "hidden", "shown") << '\n';

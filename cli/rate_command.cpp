@@ -62,46 +62,46 @@ OptionButton& distributorOption(frmtxvCapacity& sheet, DistributorChoice choice)
     return sheet.optDistOrifice;
 }
 
-Json conditionsJson(const Universal_Variables& uv) {
-    Json conditions = Json::object();
-    conditions["EvapTemp"] = SingleJson(uv.EvapTemp);
-    conditions["CondTemp"] = SingleJson(uv.CondTemp);
-    conditions["LiqTemp"] = SingleJson(uv.LiqTemp);
-    conditions["PEvap"] = SingleJson(uv.PEvap);
-    conditions["PCond"] = SingleJson(uv.PCond);
-    conditions["HVap"] = SingleJson(uv.HVap);
-    conditions["HLiq"] = SingleJson(uv.HLiq);
-    conditions["LiqDensity"] = SingleJson(uv.LiqDensity);
-    conditions["DistPressDrop"] = SingleJson(uv.DistPressDrop);
-    conditions["DeltaP"] = SingleJson(uv.DeltaP);
-    conditions["MassFlow"] = SingleJson(uv.MassFlow);
-    conditions["Sensit"] = SingleJson(uv.Sensit);
-    return conditions;
+void writeConditions(JsonWriter& json, const Universal_Variables& uv) {
+    json.key("conditions").beginObject();
+    json.memberSingle("EvapTemp", uv.EvapTemp);
+    json.memberSingle("CondTemp", uv.CondTemp);
+    json.memberSingle("LiqTemp", uv.LiqTemp);
+    json.memberSingle("PEvap", uv.PEvap);
+    json.memberSingle("PCond", uv.PCond);
+    json.memberSingle("HVap", uv.HVap);
+    json.memberSingle("HLiq", uv.HLiq);
+    json.memberSingle("LiqDensity", uv.LiqDensity);
+    json.memberSingle("DistPressDrop", uv.DistPressDrop);
+    json.memberSingle("DeltaP", uv.DeltaP);
+    json.memberSingle("MassFlow", uv.MassFlow);
+    json.memberSingle("Sensit", uv.Sensit);
+    json.endObject();
 }
 
-Json resultJson(frmtxvCapacity& sheet, std::string_view unit, const Universal_Variables& uv) {
-    Json result = Json::object();
-    result["refrigerant"] = sheet.txtSelectRefrig.text();
-    result["valve"] = sheet.txtSelValve.text();
-    result["unit"] = unit;
-    result["conditions"] = conditionsJson(uv);
-    Json rows = Json::array();
+void writeResult(JsonWriter& json, frmtxvCapacity& sheet, std::string_view unit, const Universal_Variables& uv) {
+    json.beginObject();
+    json.member("refrigerant", sheet.txtSelectRefrig.text());
+    json.member("valve", sheet.txtSelValve.text());
+    json.member("unit", unit);
+    writeConditions(json, uv);
+    json.key("rows").beginArray();
     std::int16_t K = 0;
     for (const RatingRow& rated : sheet.lastRating().Rows()) {
         ++K;
-        Json row = Json::object();
-        row["size"] = rated.SizeNo;
-        row["label"] = sheet.lblValName(K).caption();
-        row["capacity"] = SingleJson(rated.RowCapacity);
-        row["capacity_text"] = sheet.txtValCap(K).text();
+        json.beginObject();
+        json.member("size", rated.SizeNo);
+        json.member("label", sheet.lblValName(K).caption());
+        json.memberSingle("capacity", rated.RowCapacity);
+        json.member("capacity_text", sheet.txtValCap(K).text());
         if (sheet.optYES.value() && rated.loading) {
-            row["loading"] = SingleJson(*rated.loading);
-            row["loading_text"] = sheet.txtFlowCap(K).text();
+            json.memberSingle("loading", *rated.loading);
+            json.member("loading_text", sheet.txtFlowCap(K).text());
         }
-        rows.push_back(std::move(row));
+        json.endObject();
     }
-    result["rows"] = std::move(rows);
-    return result;
+    json.endArray();
+    json.endObject();
 }
 
 } // namespace
@@ -204,16 +204,19 @@ int RateCommand::run(std::ostream& out, std::ostream& err) {
 
     if (const std::optional<StopMessage>& stop = user.stopMessage()) {
         if (m_options.json) {
-            WriteJson(MessageJson(stop->title, stop->text), out);
+            m_json.clear();
+            WriteMessageJson(m_json, stop->title, stop->text);
+            WriteJson(m_json, out);
         } else {
             err << stop->title << '\n' << stop->text << '\n';
         }
         return kExitMessage;
     }
     if (m_options.json) {
-        WriteJson(resultJson(sheet, kUnits[static_cast<std::size_t>(static_cast<std::int16_t>(*unit) - 1)].first,
-                             user.program().uv()),
-                  out);
+        m_json.clear();
+        writeResult(m_json, sheet, kUnits[static_cast<std::size_t>(static_cast<std::int16_t>(*unit) - 1)].first,
+                    user.program().uv());
+        WriteJson(m_json, out);
     } else {
         for (const std::string& line : renderPlainText(user.platform().printed().back())) {
             out << line << '\n';

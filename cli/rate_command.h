@@ -6,6 +6,7 @@
 
 #include "cli/command.h"
 #include "cli/date_time.h"
+#include "cli/json_output.h"
 #include "cli/option_parser.h"
 
 #include <string>
@@ -49,6 +50,7 @@ private:
     OptionParser m_parser;
     Options m_options;
     Given m_given{};
+    JsonWriter m_json;
 };
 
 } // namespace korveld::cli

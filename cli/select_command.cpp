@@ -61,38 +61,38 @@ OptionButton* chargeOptionNamed(frmkorveld& sheet, std::string_view value) {
     return hiddenMatch;
 }
 
-Json conditionsJson(const SelectionConditions& c) {
-    Json conditions = Json::object();
-    conditions["EvapTemp"] = SingleJson(c.EvapTemp);
-    conditions["CondTemp"] = SingleJson(c.CondTemp);
-    conditions["LiqTemp"] = SingleJson(c.LiqTemp);
-    conditions["PEvap"] = SingleJson(c.PEvap);
-    conditions["PCond"] = SingleJson(c.PCond);
-    conditions["HVap"] = SingleJson(c.HVap);
-    conditions["HLiq"] = SingleJson(c.HLiq);
-    conditions["LiqDensity"] = SingleJson(c.LiqDensity);
-    conditions["DistPressDrop"] = SingleJson(c.DistPressDrop);
-    conditions["DeltaP"] = SingleJson(c.DeltaP);
-    conditions["MassFlow"] = SingleJson(c.MassFlow);
-    conditions["Sensit"] = SingleJson(c.Sensit);
-    return conditions;
+void writeConditions(JsonWriter& json, const SelectionConditions& c) {
+    json.key("conditions").beginObject();
+    json.memberSingle("EvapTemp", c.EvapTemp);
+    json.memberSingle("CondTemp", c.CondTemp);
+    json.memberSingle("LiqTemp", c.LiqTemp);
+    json.memberSingle("PEvap", c.PEvap);
+    json.memberSingle("PCond", c.PCond);
+    json.memberSingle("HVap", c.HVap);
+    json.memberSingle("HLiq", c.HLiq);
+    json.memberSingle("LiqDensity", c.LiqDensity);
+    json.memberSingle("DistPressDrop", c.DistPressDrop);
+    json.memberSingle("DeltaP", c.DeltaP);
+    json.memberSingle("MassFlow", c.MassFlow);
+    json.memberSingle("Sensit", c.Sensit);
+    json.endObject();
 }
 
-Json answerJson(const frmkorveld& sheet, const frmResults& results, const SelectedValve& valve) {
-    Json answer = Json::object();
-    answer["valve"] = results.txtValSelected.text();
-    answer["size"] = valve.SizeNo;
-    answer["size_name"] = valve.ValName;
-    answer["capacity"] = SingleJson(valve.capacityInUnit);
-    answer["capacity_text"] = results.txtValCapacity.text();
-    answer["loading"] = SingleJson(valve.PerCentLoading);
-    answer["loading_text"] = results.txtValveLoading.text();
-    answer["power_assembly"] = results.txtPowAssby.text();
-    answer["cage_assembly"] = results.txtCageAssby.text();
-    answer["advice"] = valve.advice.firstText;
-    answer["replace_advice"] = sheet.uv().ReplaceAdvice;
-    answer["conditions"] = conditionsJson(sheet.selectionConditions());
-    return answer;
+void writeAnswer(JsonWriter& json, const frmkorveld& sheet, const frmResults& results, const SelectedValve& valve) {
+    json.beginObject();
+    json.member("valve", results.txtValSelected.text());
+    json.member("size", valve.SizeNo);
+    json.member("size_name", valve.ValName);
+    json.memberSingle("capacity", valve.capacityInUnit);
+    json.member("capacity_text", results.txtValCapacity.text());
+    json.memberSingle("loading", valve.PerCentLoading);
+    json.member("loading_text", results.txtValveLoading.text());
+    json.member("power_assembly", results.txtPowAssby.text());
+    json.member("cage_assembly", results.txtCageAssby.text());
+    json.member("advice", valve.advice.firstText);
+    json.member("replace_advice", sheet.uv().ReplaceAdvice);
+    writeConditions(json, sheet.selectionConditions());
+    json.endObject();
 }
 
 } // namespace
@@ -213,7 +213,9 @@ int SelectCommand::run(std::ostream& out, std::ostream& err) {
         user.program().dispatch([&] { sheet.Timer1.fire(); });
     }
     if (m_options.json) {
-        WriteJson(answerJson(sheet, *results, *sheet.selectedValve()), out);
+        m_json.clear();
+        writeAnswer(m_json, sheet, *results, *sheet.selectedValve());
+        WriteJson(m_json, out);
         return kExitSuccess;
     }
     for (const std::string& line : renderPlainText(user.platform().printed().back())) {

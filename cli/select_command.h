@@ -7,6 +7,7 @@
 
 #include "cli/command.h"
 #include "cli/date_time.h"
+#include "cli/json_output.h"
 #include "cli/option_parser.h"
 #include "cli/selection_steps.h"
 
@@ -56,6 +57,7 @@ private:
     PickOptions m_picks;
     Options m_options;
     Given m_given{};
+    JsonWriter m_json;
 };
 
 } // namespace korveld::cli

@@ -78,7 +78,9 @@ bool Choose(ScriptedUser& user, OptionButton& option, std::string_view optionNam
 
 int ReportStop(const StopMessage& stop, bool json, std::ostream& out, std::ostream& err) {
     if (json) {
-        WriteJson(MessageJson(stop.title, stop.text), out);
+        JsonWriter message;
+        WriteMessageJson(message, stop.title, stop.text);
+        WriteJson(message, out);
     } else {
         err << stop.title << '\n' << stop.text << '\n';
     }

@@ -3,8 +3,15 @@
 #include "cli/option_parser.h"
 #include "tests/engine/named_rows.h"
 
+#include <array>
+#include <bit>
+#include <charconv>
+#include <cmath>
+#include <cstdlib>
 #include <gtest/gtest.h>
 #include <memory>
+#include <nlohmann/json.hpp>
+#include <random>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -119,7 +126,8 @@ struct SingleCase {
 class SinglesInJson : public ::testing::TestWithParam<SingleCase> {};
 
 TEST_P(SinglesInJson, PrintTheShortestDecimalThatReadsBack) {
-    const std::string text = SingleJson(GetParam().value).dump();
+    std::string text;
+    AppendSingle(text, GetParam().value);
     EXPECT_EQ(text, GetParam().json);
     // A reader takes the number as a double and stores it as a float.
     EXPECT_EQ(static_cast<float>(std::stod(text)), GetParam().value);
@@ -133,9 +141,56 @@ INSTANTIATE_TEST_SUITE_P(Json, SinglesInJson, ::testing::Values(
     SingleCase{"ThirdOfTwelve",   1.0f / 12000.0f, "8.333333e-05"},
     SingleCase{"Negative",        -40.0f,          "-40.0"},
     SingleCase{"LargestSingle",   3.4028235e38f,   "3.4028235e+38"},
-    SingleCase{"SmallestSingle",  1e-45f,          "1e-45"}
+    SingleCase{"SmallestSingle",  1e-45f,          "1e-45"},
+    SingleCase{"FixedBelowTenTo16",   1.5e14f,         "150000000000000.0"},
+    SingleCase{"ExponentFromTenTo16", 1e16f,          "1e+16"},
+    SingleCase{"FixedDownToATenThousandth", 0.00012f,        "0.00012"},
+    SingleCase{"NegativeZero",    -0.0f,           "-0.0"}
 ), testing_support::RowName{});
 // clang-format on
+
+// The writer lays numbers and strings out as the JSON library does: the same fixed or exponent form,
+// and digits that read back to the same number, never more of them (the library's digit search is
+// not always the shortest: 3.8232627000000004e+19 for 3.8232627e+19).
+TEST(JsonWriter, AgreesWithTheJsonLibrary) {
+    std::mt19937 random(71206);
+    int differing = 0;
+    for (int i = 0; i < 200000; ++i) {
+        const auto value = std::bit_cast<float>(static_cast<std::uint32_t>(random()));
+        if (!std::isfinite(value)) {
+            continue;
+        }
+        std::array<char, 64> shortest{};
+        const auto end = std::to_chars(shortest.data(), shortest.data() + shortest.size(), value).ptr;
+        const double asDouble = std::strtod(std::string(shortest.data(), end).c_str(), nullptr);
+        std::string text;
+        AppendSingle(text, value);
+        const std::string library = nlohmann::json(asDouble).dump();
+        if (text != library) {
+            ++differing;
+            ASSERT_EQ(std::strtod(text.c_str(), nullptr), asDouble) << text;
+            ASSERT_LT(text.size(), library.size()) << text << " " << library;
+            ASSERT_EQ(text.find('e') == std::string::npos, library.find('e') == std::string::npos) << text;
+        }
+    }
+    EXPECT_LT(differing, 2000); // about one in a hundred
+    std::string every;
+    for (int c = 1; c < 128; ++c) {
+        every += static_cast<char>(c);
+    }
+    for (const std::string& text : {every, std::string("caf\xc3\xa9"), std::string("bad \xff byte"), std::string()}) {
+        std::string written;
+        AppendJsonString(written, text);
+        EXPECT_EQ(written, nlohmann::json(text).dump(-1, ' ', false, nlohmann::json::error_handler_t::replace));
+    }
+}
+
+TEST(JsonWriter, SeparatesMembersAndElements) {
+    JsonWriter json;
+    json.beginObject().member("a", 1).key("b").beginArray().integer(2).beginObject().endObject().endArray();
+    json.member("c", true).memberSingle("d", 0.5f).endObject();
+    EXPECT_EQ(json.text(), R"({"a":1,"b":[2,{}],"c":true,"d":0.5})");
+}
 
 } // namespace
 } // namespace korveld::cli
