@@ -91,16 +91,23 @@ void AppendSingle(std::string& out, float value) {
 }
 
 void AppendJsonString(std::string& out, std::string_view text) {
-    for (char c : text) {
-        if (static_cast<unsigned char>(c) >= 0x80) {
+    const std::size_t start = out.size();
+    out += '"';
+    std::size_t plain = 0; // start of the characters not yet written, which need no escape
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const auto c = static_cast<unsigned char>(text[i]);
+        if (c >= 0x80) {
             // Beyond ASCII the UTF-8 must be checked: the JSON library does that, replacing what is not.
+            out.resize(start);
             out.append(
                 nlohmann::json(std::string(text)).dump(-1, ' ', false, nlohmann::json::error_handler_t::replace));
             return;
         }
-    }
-    out += '"';
-    for (char c : text) {
+        if (c >= 0x20 && c != '"' && c != '\\') {
+            continue;
+        }
+        out.append(text.data() + plain, i - plain);
+        plain = i + 1;
         switch (c) {
         case '"':
             out.append("\\\"");
@@ -124,15 +131,12 @@ void AppendJsonString(std::string& out, std::string_view text) {
             out.append("\\t");
             break;
         default:
-            if (static_cast<unsigned char>(c) < 0x20) {
-                out.append("\\u00");
-                out += kHexDigits[static_cast<unsigned char>(c) >> 4];
-                out += kHexDigits[static_cast<unsigned char>(c) & 0xF];
-            } else {
-                out += c;
-            }
+            out.append("\\u00");
+            out += kHexDigits[c >> 4];
+            out += kHexDigits[c & 0xF];
         }
     }
+    out.append(text.data() + plain, text.size() - plain);
     out += '"';
 }
 

@@ -178,10 +178,11 @@ TEST(JsonWriter, AgreesWithTheJsonLibrary) {
     for (int c = 1; c < 128; ++c) {
         every += static_cast<char>(c);
     }
-    for (const std::string& text : {every, std::string("caf\xc3\xa9"), std::string("bad \xff byte"), std::string()}) {
-        std::string written;
+    for (const std::string& text : {every, std::string("caf\xc3\xa9"), std::string("bad \xff byte"),
+                                    std::string("\n then \xe2\x82"), std::string()}) {
+        std::string written = "[";
         AppendJsonString(written, text);
-        EXPECT_EQ(written, nlohmann::json(text).dump(-1, ' ', false, nlohmann::json::error_handler_t::replace));
+        EXPECT_EQ(written, "[" + nlohmann::json(text).dump(-1, ' ', false, nlohmann::json::error_handler_t::replace));
     }
 }
 
