@@ -4,6 +4,7 @@
 #include <charconv>
 #include <cmath>
 #include <cstdlib>
+#include <cstring>
 #include <nlohmann/json.hpp>
 
 namespace korveld::cli {
@@ -12,50 +13,73 @@ namespace {
 
 constexpr std::string_view kHexDigits = "0123456789abcdef";
 
+} // namespace
+
+void JsonWriter::grow(std::size_t more) {
+    m_storage.resize(std::max(2 * m_storage.size(), m_size + more + 256));
+}
+
+void JsonWriter::put(std::string_view text) {
+    if (m_size + text.size() > m_storage.size()) {
+        grow(text.size());
+    }
+    std::memcpy(m_storage.data() + m_size, text.data(), text.size());
+    m_size += text.size();
+}
+
 // Numbers laid out as the common JSON writers do: fixed notation while the decimal point falls
 // between 10^-4 and 10^15 (a whole number gets ".0"), otherwise d.ddde+XX with at least two
-// exponent digits.
-void appendLaidOut(std::string& out, std::string_view digits, int point) {
+// exponent digits. `point` is where the decimal point falls after the first of the digits.
+void JsonWriter::putLaidOut(std::string_view digits, int point) {
     const int count = static_cast<int>(digits.size());
     constexpr int kMinPoint = -4;
     constexpr int kMaxPoint = 15;
     if (count <= point && point <= kMaxPoint) {
-        out.append(digits).append(static_cast<std::size_t>(point - count), '0').append(".0");
+        put(digits);
+        for (int i = count; i < point; ++i) {
+            put('0');
+        }
+        put(".0");
     } else if (0 < point && point <= kMaxPoint) {
-        out.append(digits.substr(0, static_cast<std::size_t>(point)))
-            .append(".")
-            .append(digits.substr(static_cast<std::size_t>(point)));
+        put(digits.substr(0, static_cast<std::size_t>(point)));
+        put('.');
+        put(digits.substr(static_cast<std::size_t>(point)));
     } else if (kMinPoint < point && point <= 0) {
-        out.append("0.").append(static_cast<std::size_t>(-point), '0').append(digits);
+        put("0.");
+        for (int i = point; i < 0; ++i) {
+            put('0');
+        }
+        put(digits);
     } else {
-        out += digits.front();
+        put(digits.front());
         if (count > 1) {
-            out.append(".").append(digits.substr(1));
+            put('.');
+            put(digits.substr(1));
         }
         const int exponent = point - 1;
-        out += 'e';
-        out += exponent < 0 ? '-' : '+';
+        put('e');
+        put(exponent < 0 ? '-' : '+');
         const int magnitude = std::abs(exponent);
         if (magnitude < 10) {
-            out += '0';
+            put('0');
         }
-        out.append(std::to_string(magnitude));
+        std::array<char, 8> text{};
+        const auto written = std::to_chars(text.data(), text.data() + text.size(), magnitude);
+        put(std::string_view(text.data(), static_cast<std::size_t>(written.ptr - text.data())));
     }
 }
 
-} // namespace
-
-void AppendSingle(std::string& out, float value) {
+void JsonWriter::putSingle(float value) {
     if (!std::isfinite(value)) {
-        out.append("null");
+        put("null");
         return;
     }
     if (std::signbit(value)) {
-        out += '-';
+        put('-');
         value = -value;
     }
     if (value == 0.0f) {
-        out.append("0.0");
+        put("0.0");
         return;
     }
     // The shortest text that reads back to the float, fixed or scientific as it is shorter (an
@@ -65,7 +89,8 @@ void AppendSingle(std::string& out, float value) {
     const std::string_view shortest(text.data(), static_cast<std::size_t>(written.ptr - text.data()));
     const std::size_t e = shortest.find('e');
     const std::string_view mantissa = shortest.substr(0, e);
-    int point = static_cast<int>(mantissa.find('.') == std::string_view::npos ? mantissa.size() : mantissa.find('.'));
+    const std::size_t dot = mantissa.find('.');
+    int point = static_cast<int>(dot == std::string_view::npos ? mantissa.size() : dot);
     if (e != std::string_view::npos) {
         const std::string_view exponent = shortest.substr(e + 1);
         int shift = 0;
@@ -87,57 +112,56 @@ void AppendSingle(std::string& out, float value) {
     while (count > 1 && digits[count - 1] == '0') {
         --count;
     }
-    appendLaidOut(out, std::string_view(digits.data(), count), point);
+    putLaidOut(std::string_view(digits.data(), count), point);
 }
 
-void AppendJsonString(std::string& out, std::string_view text) {
-    const std::size_t start = out.size();
-    out += '"';
+void JsonWriter::putString(std::string_view text) {
+    const std::size_t start = m_size;
+    put('"');
     std::size_t plain = 0; // start of the characters not yet written, which need no escape
     for (std::size_t i = 0; i < text.size(); ++i) {
         const auto c = static_cast<unsigned char>(text[i]);
         if (c >= 0x80) {
             // Beyond ASCII the UTF-8 must be checked: the JSON library does that, replacing what is not.
-            out.resize(start);
-            out.append(
-                nlohmann::json(std::string(text)).dump(-1, ' ', false, nlohmann::json::error_handler_t::replace));
+            m_size = start;
+            put(nlohmann::json(std::string(text)).dump(-1, ' ', false, nlohmann::json::error_handler_t::replace));
             return;
         }
         if (c >= 0x20 && c != '"' && c != '\\') {
             continue;
         }
-        out.append(text.data() + plain, i - plain);
+        put(text.substr(plain, i - plain));
         plain = i + 1;
         switch (c) {
         case '"':
-            out.append("\\\"");
+            put("\\\"");
             break;
         case '\\':
-            out.append("\\\\");
+            put("\\\\");
             break;
         case '\b':
-            out.append("\\b");
+            put("\\b");
             break;
         case '\f':
-            out.append("\\f");
+            put("\\f");
             break;
         case '\n':
-            out.append("\\n");
+            put("\\n");
             break;
         case '\r':
-            out.append("\\r");
+            put("\\r");
             break;
         case '\t':
-            out.append("\\t");
+            put("\\t");
             break;
         default:
-            out.append("\\u00");
-            out += kHexDigits[c >> 4];
-            out += kHexDigits[c & 0xF];
+            put("\\u00");
+            put(kHexDigits[c >> 4]);
+            put(kHexDigits[c & 0xF]);
         }
     }
-    out.append(text.data() + plain, text.size() - plain);
-    out += '"';
+    put(text.substr(plain));
+    put('"');
 }
 
 void JsonWriter::beginValue() {
@@ -146,50 +170,51 @@ void JsonWriter::beginValue() {
         return;
     }
     if (!m_hasElements.empty()) {
-        if (m_hasElements.back()) {
-            m_text += ',';
+        if (m_hasElements.back() == '1') {
+            put(',');
         }
-        m_hasElements.back() = true;
+        m_hasElements.back() = '1';
     }
 }
 
 JsonWriter& JsonWriter::beginObject() {
     beginValue();
-    m_text += '{';
-    m_hasElements.push_back(false);
+    put('{');
+    m_hasElements.push_back('0');
     return *this;
 }
 
 JsonWriter& JsonWriter::endObject() {
-    m_text += '}';
+    put('}');
     m_hasElements.pop_back();
     return *this;
 }
 
 JsonWriter& JsonWriter::beginArray() {
     beginValue();
-    m_text += '[';
-    m_hasElements.push_back(false);
+    put('[');
+    m_hasElements.push_back('0');
     return *this;
 }
 
 JsonWriter& JsonWriter::endArray() {
-    m_text += ']';
+    put(']');
     m_hasElements.pop_back();
     return *this;
 }
 
 JsonWriter& JsonWriter::key(std::string_view name) {
     beginValue();
-    AppendJsonString(m_text, name);
-    m_text += ':';
+    put('"');
+    put(name);
+    put("\":");
     m_afterKey = true;
     return *this;
 }
 
 JsonWriter& JsonWriter::string(std::string_view text) {
     beginValue();
-    AppendJsonString(m_text, text);
+    putString(text);
     return *this;
 }
 
@@ -197,24 +222,24 @@ JsonWriter& JsonWriter::integer(std::int64_t value) {
     beginValue();
     std::array<char, 24> text{};
     const auto written = std::to_chars(text.data(), text.data() + text.size(), value);
-    m_text.append(text.data(), written.ptr);
+    put(std::string_view(text.data(), static_cast<std::size_t>(written.ptr - text.data())));
     return *this;
 }
 
 JsonWriter& JsonWriter::boolean(bool value) {
     beginValue();
-    m_text.append(value ? "true" : "false");
+    put(value ? "true" : "false");
     return *this;
 }
 
 JsonWriter& JsonWriter::single(float value) {
     beginValue();
-    AppendSingle(m_text, value);
+    putSingle(value);
     return *this;
 }
 
 void JsonWriter::clear() {
-    m_text.clear();
+    m_size = 0;
     m_hasElements.clear();
     m_afterKey = false;
 }

@@ -1,6 +1,7 @@
 // JSON as the commands print it, written as it goes: objects keep their keys in the order written,
-// strings are escaped as JSON requires, and every Single is written as the shortest decimal that
-// reads back to the same float (40.0, 14840.074, 8.333333e-05).
+// strings are escaped as JSON requires (bytes that are not UTF-8 become U+FFFD), and every Single
+// is written as the shortest decimal that reads back to the same float (40.0, 14840.074,
+// 8.333333e-05).
 #pragma once
 
 #include <concepts>
@@ -8,7 +9,6 @@
 #include <ostream>
 #include <string>
 #include <string_view>
-#include <vector>
 
 namespace korveld::cli {
 
@@ -18,12 +18,14 @@ public:
     JsonWriter& endObject();
     JsonWriter& beginArray();
     JsonWriter& endArray();
-    // The name of the next member of the object being written.
+    // The name of the next member of the object being written: a name of the program's own,
+    // ASCII letters, digits and underscores, written as it is.
     JsonWriter& key(std::string_view name);
 
     JsonWriter& string(std::string_view text);
     JsonWriter& integer(std::int64_t value);
     JsonWriter& boolean(bool value);
+    // A Single: the shortest decimal that reads back to it; null when it is not finite.
     JsonWriter& single(float value);
 
     // A member: its key, then its value.
@@ -36,23 +38,30 @@ public:
     JsonWriter& member(std::string_view name, bool value) { return key(name).boolean(value); }
     JsonWriter& memberSingle(std::string_view name, float value) { return key(name).single(value); }
 
-    const std::string& text() const { return m_text; }
+    std::string_view text() const { return {m_storage.data(), m_size}; }
     // Starts again with nothing written, keeping the storage.
     void clear();
 
 private:
     // A comma before every element of an object or array but its first.
     void beginValue();
+    void put(char c) {
+        if (m_size == m_storage.size()) {
+            grow(1);
+        }
+        m_storage[m_size++] = c;
+    }
+    void put(std::string_view text);
+    void grow(std::size_t more);
+    void putString(std::string_view text);
+    void putSingle(float value);
+    void putLaidOut(std::string_view digits, int point);
 
-    std::string m_text;
-    std::vector<bool> m_hasElements; // one per open object or array
+    std::string m_storage; // m_size characters written, the rest room to write in
+    std::size_t m_size = 0;
+    std::string m_hasElements; // per open object or array: '1' once it has an element
     bool m_afterKey = false;
 };
-
-// A Single as a JSON number: the shortest decimal that reads back to it; null when not finite.
-void AppendSingle(std::string& out, float value);
-// A string as a JSON string, quotes included; bytes that are not UTF-8 become U+FFFD.
-void AppendJsonString(std::string& out, std::string_view text);
 
 // {"message":{"title":...,"text":...}}
 void WriteMessageJson(JsonWriter& json, std::string_view title, std::string_view text);

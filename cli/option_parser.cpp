@@ -3,7 +3,6 @@
 #include "cli/command.h"
 
 #include <algorithm>
-#include <cctype>
 
 namespace korveld::cli {
 
@@ -174,9 +173,17 @@ std::string OptionParser::help() const {
 }
 
 bool EqualIgnoringCase(std::string_view a, std::string_view b) {
-    return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
-        return std::tolower(static_cast<unsigned char>(x)) == std::tolower(static_cast<unsigned char>(y));
-    });
+    // ASCII letters only: every name compared is ASCII, and the C locale's tolower is slow.
+    const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; };
+    if (a.size() != b.size()) {
+        return false;
+    }
+    for (std::size_t i = 0; i < a.size(); ++i) {
+        if (lower(a[i]) != lower(b[i])) {
+            return false;
+        }
+    }
+    return true;
 }
 
 } // namespace korveld::cli

@@ -8,7 +8,9 @@
 #include "cli/date_time.h"
 #include "cli/json_output.h"
 #include "cli/option_parser.h"
+#include "cli/scripted_user.h"
 
+#include <memory>
 #include <string>
 
 namespace korveld::cli {
@@ -45,12 +47,15 @@ private:
     };
 
     int run(std::ostream& out, std::ostream& err);
+    // The user of this run: built once, restarted for every later run.
+    ScriptedUser& freshUser();
 
     DateTimeSource m_dateTime;
     OptionParser m_parser;
     Options m_options;
     Given m_given{};
     JsonWriter m_json;
+    std::unique_ptr<ScriptedUser> m_user;
 };
 
 } // namespace korveld::cli

@@ -119,6 +119,17 @@ SelectCommand::SelectCommand(DateTimeSource dateTime)
     m_parser.addFlag("--json", m_options.json, "Print the answer as one JSON object");
 }
 
+ScriptedUser& SelectCommand::freshUser() {
+    // Only the printed page shows the date and time.
+    const DateTimeTexts now = m_options.json ? DateTimeTexts{} : m_dateTime();
+    if (m_user) {
+        m_user->restart(now);
+    } else {
+        m_user = std::make_unique<ScriptedUser>(now);
+    }
+    return *m_user;
+}
+
 std::string_view SelectCommand::summary() const {
     return "Select the size of a valve series for a capacity (the selection worksheet)";
 }
@@ -155,7 +166,7 @@ int SelectCommand::run(std::ostream& out, std::ostream& err) {
         return m_parser.usageError("--bleed must be one of 0, 10, 15, 20, 25, 30, 40, 50", err);
     }
 
-    ScriptedUser user(m_dateTime());
+    ScriptedUser& user = freshUser();
     frmkorveld& sheet = OpenSelectionWorksheet(user, *picks);
     Choose(user, distributorOption(sheet, *distributor), "--distributor");
     if (m_given.pressureDrop->given()) {

@@ -11,6 +11,7 @@
 #include "cli/option_parser.h"
 #include "cli/selection_steps.h"
 
+#include <memory>
 #include <string>
 
 namespace korveld::cli {
@@ -51,6 +52,8 @@ private:
     };
 
     int run(std::ostream& out, std::ostream& err);
+    // The user of this run: built once, restarted for every later run.
+    ScriptedUser& freshUser();
 
     DateTimeSource m_dateTime;
     OptionParser m_parser;
@@ -58,6 +61,7 @@ private:
     Options m_options;
     Given m_given{};
     JsonWriter m_json;
+    std::unique_ptr<ScriptedUser> m_user;
 };
 
 } // namespace korveld::cli

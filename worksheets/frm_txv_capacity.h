@@ -215,6 +215,7 @@ public:
     // clang-format on
 
 private:
+    void resetOwnState() override;
     void bindHandlers();
     void bindMenus();
     void fixedDistributorChosen(OptionButton& option);

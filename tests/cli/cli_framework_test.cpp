@@ -126,8 +126,8 @@ struct SingleCase {
 class SinglesInJson : public ::testing::TestWithParam<SingleCase> {};
 
 TEST_P(SinglesInJson, PrintTheShortestDecimalThatReadsBack) {
-    std::string text;
-    AppendSingle(text, GetParam().value);
+    JsonWriter json;
+    const std::string text(json.single(GetParam().value).text());
     EXPECT_EQ(text, GetParam().json);
     // A reader takes the number as a double and stores it as a float.
     EXPECT_EQ(static_cast<float>(std::stod(text)), GetParam().value);
@@ -163,8 +163,8 @@ TEST(JsonWriter, AgreesWithTheJsonLibrary) {
         std::array<char, 64> shortest{};
         const auto end = std::to_chars(shortest.data(), shortest.data() + shortest.size(), value).ptr;
         const double asDouble = std::strtod(std::string(shortest.data(), end).c_str(), nullptr);
-        std::string text;
-        AppendSingle(text, value);
+        JsonWriter json;
+        const std::string text(json.single(value).text());
         const std::string library = nlohmann::json(asDouble).dump();
         if (text != library) {
             ++differing;
@@ -180,9 +180,12 @@ TEST(JsonWriter, AgreesWithTheJsonLibrary) {
     }
     for (const std::string& text : {every, std::string("caf\xc3\xa9"), std::string("bad \xff byte"),
                                     std::string("\n then \xe2\x82"), std::string()}) {
-        std::string written = "[";
-        AppendJsonString(written, text);
-        EXPECT_EQ(written, "[" + nlohmann::json(text).dump(-1, ' ', false, nlohmann::json::error_handler_t::replace));
+        // Each string after one that needed an escape, in an array.
+        JsonWriter json;
+        json.beginArray().string("a\tb").string(text).endArray();
+        EXPECT_EQ(json.text(), "[\"a\\tb\"," +
+                                   nlohmann::json(text).dump(-1, ' ', false, nlohmann::json::error_handler_t::replace) +
+                                   "]");
     }
 }
 
