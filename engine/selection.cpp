@@ -52,6 +52,19 @@ void applyDistributor(Distributor distributor, SelectionConditions& c, ForcedOpt
 
 } // namespace
 
+std::vector<MessagePattern> SelectionOutcomeMessages() {
+    std::vector<MessagePattern> patterns{
+        {kDeltaPTooSmallTitle, {kDeltaPTooSmallText}},
+        {kTooSmallTitle, {std::string(kTooSmallText)}},
+        {kBetweenTitle, {std::string(kBetweenText)}},
+        {kTooLargeTitle, {std::string(kTooLargeText)}},
+    };
+    for (const SeriesMenuEntry& series : SeriesMenu()) {
+        patterns.push_back({kNoSizeTitle, {NotAvailableForRefrigerantPrompt(series.text)}});
+    }
+    return patterns;
+}
+
 ResultsLayout ResultsLayoutFor(bool adviceGiven, std::int16_t SeriesNo) {
     const bool assemblies = Series(SeriesNo).hasAssemblies;
     if (!adviceGiven) {

@@ -37,6 +37,7 @@ public:
     ~Program();
 
     Universal_Variables& uv() { return m_uv; }
+    const Universal_Variables& uv() const { return m_uv; }
     Platform& platform() { return m_platform; }
     void setListener(FormListener* listener) { m_listener = listener; }
 
