@@ -35,6 +35,11 @@ struct ChildReport {
 ChildReport ReplayInChild(std::span<const UserEvent> events, bool quiet);
 ChildReport RandomUseInChild(std::uint32_t seed, int count, bool quiet);
 
+// The bytes a ByteUser reads as these events, on a session opened on `worksheet` and events over
+// `windows`; an event that is no candidate at its step is left out. For writing fuzzer seeds.
+std::vector<std::uint8_t> EncodeForByteUser(std::span<const UserEvent> events, std::optional<FormId> worksheet,
+                                            WindowSet windows);
+
 // Removes events while `stillFails` holds for what remains; the result fails and no single
 // event can be taken out of it.
 std::vector<UserEvent> ShrinkEvents(std::vector<UserEvent> events,
