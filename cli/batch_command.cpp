@@ -17,9 +17,8 @@ std::string firstLine(const std::string& text) {
 }
 
 void writeUsageError(long line, std::string_view problem, std::ostream& out) {
-    Json json = Json::object();
-    json["line"] = line;
-    json["usage_error"] = problem;
+    JsonWriter json;
+    json.beginObject().member("line", line).member("usage_error", problem).endObject();
     WriteJson(json, out);
 }
 
@@ -30,7 +29,7 @@ BatchCommand::BatchCommand(std::vector<std::unique_ptr<Command>> commands)
                         "comments skipped) and prints one JSON object per line with its line number: the answer, "
                         "the message, or the usage error. Exit status 0 unless the input cannot be read (66)."),
       m_commands(std::move(commands)) {
-    m_parser.app().add_option("input", m_input, "File of command lines; - or none for the standard input");
+    m_parser.addPositional("input", m_input, "File of command lines; - or none for the standard input");
 }
 
 std::string_view BatchCommand::summary() const {

@@ -18,10 +18,9 @@ std::string_view yesNo(bool yes, std::string_view no, std::string_view yesText) 
 ChargesCommand::ChargesCommand()
     : m_parser("charges", "Shows the power-head charge options of the Valve Selection Worksheet after the picks and "
                           "the evaporator temperature: caption, visible, enabled, chosen, and the range hint.") {
-    CLI::App& app = m_parser.app();
-    m_picks.addTo(app);
-    m_evapGiven = app.add_option("--evap", m_evap, "Evaporator temperature, as typed");
-    app.add_flag("--json", m_json, "Print the options as one JSON object");
+    m_picks.addTo(m_parser);
+    m_evapGiven = &m_parser.addOption("--evap", m_evap, "Evaporator temperature, as typed");
+    m_parser.addFlag("--json", m_json, "Print the options as one JSON object");
 }
 
 std::string_view ChargesCommand::summary() const {
@@ -45,7 +44,7 @@ int ChargesCommand::run(std::ostream& out, std::ostream& err) {
     }
     ScriptedUser user({});
     frmkorveld& sheet = OpenSelectionWorksheet(user, *picks);
-    if (m_evapGiven->count() > 0) {
+    if (m_evapGiven->given()) {
         user.type(sheet.txtEvapTemp, m_evap, "--evap");
     }
     if (const std::optional<StopMessage>& stop = user.stopMessage()) {
@@ -55,21 +54,23 @@ int ChargesCommand::run(std::ostream& out, std::ostream& err) {
     const std::array<const OptionButton*, 5> options{&sheet.optMOPNone, &sheet.optMOPCA, &sheet.optMOP1, &sheet.optMOP2,
                                                      &sheet.optMOP3};
     if (m_json) {
-        Json answer = Json::object();
-        answer["frame_visible"] = sheet.fmeMOP.visible();
-        Json list = Json::array();
+        JsonWriter json;
+        json.beginObject();
+        json.member("frame_visible", sheet.fmeMOP.visible());
+        json.key("options").beginArray();
         for (const OptionButton* option : options) {
-            Json item = Json::object();
-            item["option"] = option->fullName();
-            item["caption"] = option->caption();
-            item["visible"] = option->visible();
-            item["enabled"] = option->enabled();
-            item["chosen"] = option->value();
-            list.push_back(std::move(item));
+            json.beginObject();
+            json.member("option", option->fullName());
+            json.member("caption", option->caption());
+            json.member("visible", option->visible());
+            json.member("enabled", option->enabled());
+            json.member("chosen", option->value());
+            json.endObject();
         }
-        answer["options"] = std::move(list);
-        answer["range_hint"] = sheet.lblEvapRange.caption();
-        WriteJson(answer, out);
+        json.endArray();
+        json.member("range_hint", sheet.lblEvapRange.caption());
+        json.endObject();
+        WriteJson(json, out);
         return kExitSuccess;
     }
     out << "Power Head Charge frame: " << yesNo(sheet.fmeMOP.visible(), "hidden", "shown") << '\n';

@@ -24,7 +24,7 @@ private:
     OptionParser m_parser;
     PickOptions m_picks;
     std::string m_evap;
-    CLI::Option* m_evapGiven = nullptr;
+    const OptionParser::Option* m_evapGiven = nullptr;
     bool m_json = false;
 };
 

@@ -59,7 +59,14 @@ void SplitCommandLine(std::string_view line, SplitResult& result) {
             }
             startWord().push_back(line[++i]);
         } else {
-            startWord().push_back(c);
+            // A run of plain characters at once.
+            std::size_t end = i + 1;
+            while (end < line.size() && !isBlank(line[end]) && line[end] != '\'' && line[end] != '"' &&
+                   line[end] != '\\') {
+                ++end;
+            }
+            startWord().append(line.substr(i, end - i));
+            i = end - 1;
         }
     }
     result.words.resize(count);

@@ -1,8 +1,11 @@
-// The options of one command, parsed with CLI11. The parser is built once and parses any number
-// of command lines; a command resets its own values before each parse.
+// The options of one command: long options with a value (`--evap 40`, `--evap=40`), flags
+// (`--json`), at most one positional word, and -h/--help. The parser is built once and parses any
+// number of command lines; a command resets its own values before each parse. An option given
+// twice takes its last value. The word after an option that needs a value is its value unless it
+// starts with "--", so negative numbers need no "=".
 #pragma once
 
-#include <CLI/CLI.hpp>
+#include <deque>
 #include <optional>
 #include <ostream>
 #include <span>
@@ -15,9 +18,30 @@ namespace korveld::cli {
 
 class OptionParser {
 public:
-    OptionParser(std::string_view command, std::string_view description);
+    // One option, flag or positional word; given() tells whether the last command line named it.
+    class Option {
+    public:
+        bool given() const { return m_given; }
 
-    CLI::App& app() { return m_app; }
+    private:
+        friend class OptionParser;
+
+        std::vector<std::string> m_names; // "--liq", "--liquid"; the positional's display name
+        std::string m_help;
+        std::string* m_text = nullptr; // value options and the positional
+        bool* m_flag = nullptr;        // flags
+        bool m_positional = false;
+        bool m_given = false;
+    };
+
+    OptionParser(std::string_view command, std::string_view description);
+    OptionParser(const OptionParser&) = delete;
+    OptionParser& operator=(const OptionParser&) = delete;
+
+    // `names` lists every name of the option, separated by commas: "--liq,--liquid".
+    const Option& addOption(std::string_view names, std::string& value, std::string_view help);
+    const Option& addFlag(std::string_view names, bool& value, std::string_view help);
+    const Option& addPositional(std::string_view name, std::string& value, std::string_view help);
 
     // Parses the words after the command's name. nullopt: the command runs. Otherwise the exit
     // status to return: --help printed to `out` (0), or wrong usage reported on `err` (64).
@@ -27,10 +51,16 @@ public:
     // usage line on `err`; returns 64.
     int usageError(std::string_view problem, std::ostream& err) const;
 
+    // The description, the usage line and every option with its help.
+    std::string help() const;
+
 private:
+    Option& add(std::string_view names, std::string_view help);
+    Option* find(std::string_view name);
+
     std::string m_command;
-    CLI::App m_app;
-    std::vector<std::string> m_words;
+    std::string m_description;
+    std::deque<Option> m_options; // never moved: commands keep references
 };
 
 // A value looked up case-insensitively among named choices.

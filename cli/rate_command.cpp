@@ -62,46 +62,46 @@ OptionButton& distributorOption(frmtxvCapacity& sheet, DistributorChoice choice)
     return sheet.optDistOrifice;
 }
 
-Json conditionsJson(const Universal_Variables& uv) {
-    Json conditions = Json::object();
-    conditions["EvapTemp"] = SingleJson(uv.EvapTemp);
-    conditions["CondTemp"] = SingleJson(uv.CondTemp);
-    conditions["LiqTemp"] = SingleJson(uv.LiqTemp);
-    conditions["PEvap"] = SingleJson(uv.PEvap);
-    conditions["PCond"] = SingleJson(uv.PCond);
-    conditions["HVap"] = SingleJson(uv.HVap);
-    conditions["HLiq"] = SingleJson(uv.HLiq);
-    conditions["LiqDensity"] = SingleJson(uv.LiqDensity);
-    conditions["DistPressDrop"] = SingleJson(uv.DistPressDrop);
-    conditions["DeltaP"] = SingleJson(uv.DeltaP);
-    conditions["MassFlow"] = SingleJson(uv.MassFlow);
-    conditions["Sensit"] = SingleJson(uv.Sensit);
-    return conditions;
+void writeConditions(JsonWriter& json, const Universal_Variables& uv) {
+    json.key("conditions").beginObject();
+    json.memberSingle("EvapTemp", uv.EvapTemp);
+    json.memberSingle("CondTemp", uv.CondTemp);
+    json.memberSingle("LiqTemp", uv.LiqTemp);
+    json.memberSingle("PEvap", uv.PEvap);
+    json.memberSingle("PCond", uv.PCond);
+    json.memberSingle("HVap", uv.HVap);
+    json.memberSingle("HLiq", uv.HLiq);
+    json.memberSingle("LiqDensity", uv.LiqDensity);
+    json.memberSingle("DistPressDrop", uv.DistPressDrop);
+    json.memberSingle("DeltaP", uv.DeltaP);
+    json.memberSingle("MassFlow", uv.MassFlow);
+    json.memberSingle("Sensit", uv.Sensit);
+    json.endObject();
 }
 
-Json resultJson(frmtxvCapacity& sheet, std::string_view unit, const Universal_Variables& uv) {
-    Json result = Json::object();
-    result["refrigerant"] = sheet.txtSelectRefrig.text();
-    result["valve"] = sheet.txtSelValve.text();
-    result["unit"] = unit;
-    result["conditions"] = conditionsJson(uv);
-    Json rows = Json::array();
+void writeResult(JsonWriter& json, frmtxvCapacity& sheet, std::string_view unit, const Universal_Variables& uv) {
+    json.beginObject();
+    json.member("refrigerant", sheet.txtSelectRefrig.text());
+    json.member("valve", sheet.txtSelValve.text());
+    json.member("unit", unit);
+    writeConditions(json, uv);
+    json.key("rows").beginArray();
     std::int16_t K = 0;
     for (const RatingRow& rated : sheet.lastRating().Rows()) {
         ++K;
-        Json row = Json::object();
-        row["size"] = rated.SizeNo;
-        row["label"] = sheet.lblValName(K).caption();
-        row["capacity"] = SingleJson(rated.RowCapacity);
-        row["capacity_text"] = sheet.txtValCap(K).text();
+        json.beginObject();
+        json.member("size", rated.SizeNo);
+        json.member("label", sheet.lblValName(K).caption());
+        json.memberSingle("capacity", rated.RowCapacity);
+        json.member("capacity_text", sheet.txtValCap(K).text());
         if (sheet.optYES.value() && rated.loading) {
-            row["loading"] = SingleJson(*rated.loading);
-            row["loading_text"] = sheet.txtFlowCap(K).text();
+            json.memberSingle("loading", *rated.loading);
+            json.member("loading_text", sheet.txtFlowCap(K).text());
         }
-        rows.push_back(std::move(row));
+        json.endObject();
     }
-    result["rows"] = std::move(rows);
-    return result;
+    json.endArray();
+    json.endObject();
 }
 
 } // namespace
@@ -110,21 +110,31 @@ RateCommand::RateCommand(DateTimeSource dateTime)
     : m_dateTime(std::move(dateTime)),
       m_parser("rate", "Rates every size of a valve series at the given conditions, as the Valve Capacity "
                        "Worksheet does, and prints its report (or JSON).") {
-    CLI::App& app = m_parser.app();
-    m_given.refrigerant = app.add_option("--refrigerant", m_options.refrigerant, "R-12, R-22, R-502, R-134a, ...");
-    m_given.valve = app.add_option("--valve", m_options.valve,
-                                   "Series as the Valve Types menu names it: KO, KO/KE, GL, "
-                                   "G/GY, DQQ/DQ, VMP, ...");
-    m_given.evap = app.add_option("--evap", m_options.evap, "Evaporator temperature, as typed");
-    m_given.cond = app.add_option("--cond", m_options.cond, "Condensing temperature, as typed");
-    m_given.liq = app.add_option("--liq,--liquid", m_options.liq, "Liquid temperature, as typed");
-    app.add_option("--unit", m_options.unit, "btuh (default), tons, kw or kcal; kw and kcal mean °C and bars");
-    app.add_option("--distributor", m_options.distributor, "none, orifice (default), venturi or user");
-    m_given.pressureDrop =
-        app.add_option("--pressure-drop", m_options.pressureDrop, "User-defined distributor pressure drop, as typed");
-    m_given.systemCapacity = app.add_option("--system-capacity", m_options.systemCapacity,
-                                            "System capacity in the chosen unit; turns the loading column on");
-    app.add_flag("--json", m_options.json, "Print the conditions and rows as one JSON object");
+    m_given.refrigerant = &m_parser.addOption("--refrigerant", m_options.refrigerant, "R-12, R-22, R-502, R-134a, ...");
+    m_given.valve = &m_parser.addOption("--valve", m_options.valve,
+                                        "Series as the Valve Types menu names it: KO, KO/KE, GL, "
+                                        "G/GY, DQQ/DQ, VMP, ...");
+    m_given.evap = &m_parser.addOption("--evap", m_options.evap, "Evaporator temperature, as typed");
+    m_given.cond = &m_parser.addOption("--cond", m_options.cond, "Condensing temperature, as typed");
+    m_given.liq = &m_parser.addOption("--liq,--liquid", m_options.liq, "Liquid temperature, as typed");
+    m_parser.addOption("--unit", m_options.unit, "btuh (default), tons, kw or kcal; kw and kcal mean °C and bars");
+    m_parser.addOption("--distributor", m_options.distributor, "none, orifice (default), venturi or user");
+    m_given.pressureDrop = &m_parser.addOption("--pressure-drop", m_options.pressureDrop,
+                                               "User-defined distributor pressure drop, as typed");
+    m_given.systemCapacity = &m_parser.addOption("--system-capacity", m_options.systemCapacity,
+                                                 "System capacity in the chosen unit; turns the loading column on");
+    m_parser.addFlag("--json", m_options.json, "Print the conditions and rows as one JSON object");
+}
+
+ScriptedUser& RateCommand::freshUser() {
+    // Only the printed page shows the date and time.
+    const DateTimeTexts now = m_options.json ? DateTimeTexts{} : m_dateTime();
+    if (m_user) {
+        m_user->restart(now);
+    } else {
+        m_user = std::make_unique<ScriptedUser>(now);
+    }
+    return *m_user;
 }
 
 std::string_view RateCommand::summary() const {
@@ -149,7 +159,7 @@ int RateCommand::run(std::ostream& out, std::ostream& err) {
         return m_parser.usageError("--distributor must be one of none, orifice, venturi, user", err);
     }
     const RefrigerantInfo* refrigerant = nullptr;
-    if (m_given.refrigerant->count() > 0 && (refrigerant = findRefrigerant(m_options.refrigerant)) == nullptr) {
+    if (m_given.refrigerant->given() && (refrigerant = findRefrigerant(m_options.refrigerant)) == nullptr) {
         std::string names;
         for (const RefrigerantInfo& info : Refrigerants()) {
             names.append(names.empty() ? "" : ", ").append(info.name);
@@ -157,7 +167,7 @@ int RateCommand::run(std::ostream& out, std::ostream& err) {
         return m_parser.usageError("--refrigerant must be one of " + names, err);
     }
     const SeriesMenuEntry* series = nullptr;
-    if (m_given.valve->count() > 0 && (series = findSeries(m_options.valve)) == nullptr) {
+    if (m_given.valve->given() && (series = findSeries(m_options.valve)) == nullptr) {
         std::string names;
         for (const SeriesMenuEntry& entry : SeriesMenu()) {
             names.append(names.empty() ? "" : ", ").append(entry.text);
@@ -165,7 +175,7 @@ int RateCommand::run(std::ostream& out, std::ostream& err) {
         return m_parser.usageError("--valve must be one of " + names + " (or a menu caption such as G/GY)", err);
     }
 
-    ScriptedUser user(m_dateTime());
+    ScriptedUser& user = freshUser();
     user.openFromStartScreen(&frmSelection::cmdValveCap);
     auto& sheet = static_cast<frmtxvCapacity&>(*user.program().load(FormId::frmtxvCapacity));
     if (sheet.units().CapacityUnit != *unit) {
@@ -180,22 +190,22 @@ int RateCommand::run(std::ostream& out, std::ostream& err) {
     if (OptionButton& option = distributorOption(sheet, *distributor); !option.value()) {
         user.click(option, "--distributor");
     }
-    if (m_given.systemCapacity->count() > 0) {
+    if (m_given.systemCapacity->given()) {
         if (!sheet.optYES.value()) {
             user.click(sheet.optYES, "--system-capacity");
         }
         user.type(sheet.txtSystemCapacity, m_options.systemCapacity, "--system-capacity");
     }
-    if (m_given.evap->count() > 0) {
+    if (m_given.evap->given()) {
         user.type(sheet.txtEvapTemp, m_options.evap, "--evap");
     }
-    if (m_given.cond->count() > 0) {
+    if (m_given.cond->given()) {
         user.type(sheet.txtCondTemp, m_options.cond, "--cond");
     }
-    if (m_given.liq->count() > 0) {
+    if (m_given.liq->given()) {
         user.type(sheet.txtLiqTemp, m_options.liq, "--liquid");
     }
-    if (m_given.pressureDrop->count() > 0) {
+    if (m_given.pressureDrop->given()) {
         user.type(sheet.txtPressureDrop, m_options.pressureDrop, "--pressure-drop");
     }
     user.click(sheet.cmdCalculate, "");
@@ -205,16 +215,19 @@ int RateCommand::run(std::ostream& out, std::ostream& err) {
 
     if (const std::optional<StopMessage>& stop = user.stopMessage()) {
         if (m_options.json) {
-            WriteJson(MessageJson(stop->title, stop->text), out);
+            m_json.clear();
+            WriteMessageJson(m_json, stop->title, stop->text);
+            WriteJson(m_json, out);
         } else {
             err << stop->title << '\n' << stop->text << '\n';
         }
         return kExitMessage;
     }
     if (m_options.json) {
-        WriteJson(resultJson(sheet, kUnits[static_cast<std::size_t>(static_cast<std::int16_t>(*unit) - 1)].first,
-                             user.program().uv()),
-                  out);
+        m_json.clear();
+        writeResult(m_json, sheet, kUnits[static_cast<std::size_t>(static_cast<std::int16_t>(*unit) - 1)].first,
+                    user.program().uv());
+        WriteJson(m_json, out);
     } else {
         for (const std::string& line : renderPlainText(user.platform().printed().back())) {
             out << line << '\n';

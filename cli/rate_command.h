@@ -6,8 +6,11 @@
 
 #include "cli/command.h"
 #include "cli/date_time.h"
+#include "cli/json_output.h"
 #include "cli/option_parser.h"
+#include "cli/scripted_user.h"
 
+#include <memory>
 #include <string>
 
 namespace korveld::cli {
@@ -34,21 +37,25 @@ private:
         bool json = false;
     };
     struct Given {
-        CLI::Option* refrigerant;
-        CLI::Option* valve;
-        CLI::Option* evap;
-        CLI::Option* cond;
-        CLI::Option* liq;
-        CLI::Option* pressureDrop;
-        CLI::Option* systemCapacity;
+        const OptionParser::Option* refrigerant;
+        const OptionParser::Option* valve;
+        const OptionParser::Option* evap;
+        const OptionParser::Option* cond;
+        const OptionParser::Option* liq;
+        const OptionParser::Option* pressureDrop;
+        const OptionParser::Option* systemCapacity;
     };
 
     int run(std::ostream& out, std::ostream& err);
+    // The user of this run: built once, restarted for every later run.
+    ScriptedUser& freshUser();
 
     DateTimeSource m_dateTime;
     OptionParser m_parser;
     Options m_options;
     Given m_given{};
+    JsonWriter m_json;
+    std::unique_ptr<ScriptedUser> m_user;
 };
 
 } // namespace korveld::cli

@@ -31,7 +31,16 @@ std::string_view whyOutOfReach(const MenuEntry& entry) {
 } // namespace
 
 ScriptedUser::ScriptedUser(const DateTimeTexts& now) : m_program(m_platform) {
+    m_platform.setLogging(false);
     m_platform.setDateTime(now.date, now.time);
+}
+
+void ScriptedUser::restart(const DateTimeTexts& now) {
+    m_program.reset();
+    m_platform.reset();
+    m_platform.setLogging(false);
+    m_platform.setDateTime(now.date, now.time);
+    m_stop.reset();
 }
 
 bool ScriptedUser::openFromStartScreen(CommandButton frmSelection::*button) {

@@ -36,6 +36,10 @@ public:
     ScriptedUser(const ScriptedUser&) = delete;
     ScriptedUser& operator=(const ScriptedUser&) = delete;
 
+    // A new run at the same desk: the program and the platform as a new ScriptedUser has them,
+    // the windows kept for reuse (Program::reset).
+    void restart(const DateTimeTexts& now);
+
     Program& program() { return m_program; }
     RecordingPlatform& platform() { return m_platform; }
 

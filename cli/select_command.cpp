@@ -61,38 +61,38 @@ OptionButton* chargeOptionNamed(frmkorveld& sheet, std::string_view value) {
     return hiddenMatch;
 }
 
-Json conditionsJson(const SelectionConditions& c) {
-    Json conditions = Json::object();
-    conditions["EvapTemp"] = SingleJson(c.EvapTemp);
-    conditions["CondTemp"] = SingleJson(c.CondTemp);
-    conditions["LiqTemp"] = SingleJson(c.LiqTemp);
-    conditions["PEvap"] = SingleJson(c.PEvap);
-    conditions["PCond"] = SingleJson(c.PCond);
-    conditions["HVap"] = SingleJson(c.HVap);
-    conditions["HLiq"] = SingleJson(c.HLiq);
-    conditions["LiqDensity"] = SingleJson(c.LiqDensity);
-    conditions["DistPressDrop"] = SingleJson(c.DistPressDrop);
-    conditions["DeltaP"] = SingleJson(c.DeltaP);
-    conditions["MassFlow"] = SingleJson(c.MassFlow);
-    conditions["Sensit"] = SingleJson(c.Sensit);
-    return conditions;
+void writeConditions(JsonWriter& json, const SelectionConditions& c) {
+    json.key("conditions").beginObject();
+    json.memberSingle("EvapTemp", c.EvapTemp);
+    json.memberSingle("CondTemp", c.CondTemp);
+    json.memberSingle("LiqTemp", c.LiqTemp);
+    json.memberSingle("PEvap", c.PEvap);
+    json.memberSingle("PCond", c.PCond);
+    json.memberSingle("HVap", c.HVap);
+    json.memberSingle("HLiq", c.HLiq);
+    json.memberSingle("LiqDensity", c.LiqDensity);
+    json.memberSingle("DistPressDrop", c.DistPressDrop);
+    json.memberSingle("DeltaP", c.DeltaP);
+    json.memberSingle("MassFlow", c.MassFlow);
+    json.memberSingle("Sensit", c.Sensit);
+    json.endObject();
 }
 
-Json answerJson(const frmkorveld& sheet, const frmResults& results, const SelectedValve& valve) {
-    Json answer = Json::object();
-    answer["valve"] = results.txtValSelected.text();
-    answer["size"] = valve.SizeNo;
-    answer["size_name"] = valve.ValName;
-    answer["capacity"] = SingleJson(valve.capacityInUnit);
-    answer["capacity_text"] = results.txtValCapacity.text();
-    answer["loading"] = SingleJson(valve.PerCentLoading);
-    answer["loading_text"] = results.txtValveLoading.text();
-    answer["power_assembly"] = results.txtPowAssby.text();
-    answer["cage_assembly"] = results.txtCageAssby.text();
-    answer["advice"] = valve.advice.firstText;
-    answer["replace_advice"] = sheet.uv().ReplaceAdvice;
-    answer["conditions"] = conditionsJson(sheet.selectionConditions());
-    return answer;
+void writeAnswer(JsonWriter& json, const frmkorveld& sheet, const frmResults& results, const SelectedValve& valve) {
+    json.beginObject();
+    json.member("valve", results.txtValSelected.text());
+    json.member("size", valve.SizeNo);
+    json.member("size_name", valve.ValName);
+    json.memberSingle("capacity", valve.capacityInUnit);
+    json.member("capacity_text", results.txtValCapacity.text());
+    json.memberSingle("loading", valve.PerCentLoading);
+    json.member("loading_text", results.txtValveLoading.text());
+    json.member("power_assembly", results.txtPowAssby.text());
+    json.member("cage_assembly", results.txtCageAssby.text());
+    json.member("advice", valve.advice.firstText);
+    json.member("replace_advice", sheet.uv().ReplaceAdvice);
+    writeConditions(json, sheet.selectionConditions());
+    json.endObject();
 }
 
 } // namespace
@@ -101,22 +101,33 @@ SelectCommand::SelectCommand(DateTimeSource dateTime)
     : m_dateTime(std::move(dateTime)),
       m_parser("select", "Selects the one size of a valve series whose 65-110 % window holds the required capacity, "
                          "as the Valve Selection Worksheet does, and prints its report (or JSON).") {
-    CLI::App& app = m_parser.app();
-    m_picks.addTo(app);
-    m_given.evap = app.add_option("--evap", m_options.evap, "Evaporator temperature, as typed");
-    m_given.cond = app.add_option("--cond", m_options.cond, "Condensing temperature, as typed");
-    m_given.liq = app.add_option("--liq,--liquid", m_options.liq, "Liquid temperature, as typed");
-    m_given.capacity = app.add_option("--capacity", m_options.capacity, "Required capacity in the unit, as typed");
-    app.add_option("--distributor", m_options.distributor, "none, orifice (default), venturi or user");
-    m_given.pressureDrop = app.add_option("--pressure-drop", m_options.pressureDrop,
-                                          "User-defined distributor pressure drop, as typed (with --distributor user)");
-    m_given.equalizer = app.add_option("--equalizer", m_options.equalizer, "external or internal");
-    m_given.connection = app.add_option("--connection", m_options.connection, "sweat or flare");
-    m_given.charge = app.add_option("--charge", m_options.charge,
-                                    "Power-head charge as the worksheet offers it (W35, \"AD 10\", CA) or none");
-    m_given.bleed = app.add_option("--bleed", m_options.bleed, "Bleed per cent: 0, 10, 15, 20, 25, 30, 40 or 50");
-    app.add_flag("--strainer", m_options.strainer, "The QZ strainer");
-    app.add_flag("--json", m_options.json, "Print the answer as one JSON object");
+    m_picks.addTo(m_parser);
+    m_given.evap = &m_parser.addOption("--evap", m_options.evap, "Evaporator temperature, as typed");
+    m_given.cond = &m_parser.addOption("--cond", m_options.cond, "Condensing temperature, as typed");
+    m_given.liq = &m_parser.addOption("--liq,--liquid", m_options.liq, "Liquid temperature, as typed");
+    m_given.capacity = &m_parser.addOption("--capacity", m_options.capacity, "Required capacity in the unit, as typed");
+    m_parser.addOption("--distributor", m_options.distributor, "none, orifice (default), venturi or user");
+    m_given.pressureDrop =
+        &m_parser.addOption("--pressure-drop", m_options.pressureDrop,
+                            "User-defined distributor pressure drop, as typed (with --distributor user)");
+    m_given.equalizer = &m_parser.addOption("--equalizer", m_options.equalizer, "external or internal");
+    m_given.connection = &m_parser.addOption("--connection", m_options.connection, "sweat or flare");
+    m_given.charge = &m_parser.addOption("--charge", m_options.charge,
+                                         "Power-head charge as the worksheet offers it (W35, \"AD 10\", CA) or none");
+    m_given.bleed = &m_parser.addOption("--bleed", m_options.bleed, "Bleed per cent: 0, 10, 15, 20, 25, 30, 40 or 50");
+    m_parser.addFlag("--strainer", m_options.strainer, "The QZ strainer");
+    m_parser.addFlag("--json", m_options.json, "Print the answer as one JSON object");
+}
+
+ScriptedUser& SelectCommand::freshUser() {
+    // Only the printed page shows the date and time.
+    const DateTimeTexts now = m_options.json ? DateTimeTexts{} : m_dateTime();
+    if (m_user) {
+        m_user->restart(now);
+    } else {
+        m_user = std::make_unique<ScriptedUser>(now);
+    }
+    return *m_user;
 }
 
 std::string_view SelectCommand::summary() const {
@@ -142,24 +153,23 @@ int SelectCommand::run(std::ostream& out, std::ostream& err) {
         return m_parser.usageError("--distributor must be one of none, orifice, venturi, user", err);
     }
     std::optional<EqualizerChoice> equalizer;
-    if (m_given.equalizer->count() > 0 &&
-        !(equalizer = FindChoice<EqualizerChoice>(kEqualizers, m_options.equalizer))) {
+    if (m_given.equalizer->given() && !(equalizer = FindChoice<EqualizerChoice>(kEqualizers, m_options.equalizer))) {
         return m_parser.usageError("--equalizer must be external or internal", err);
     }
     std::optional<ConnectionChoice> connection;
-    if (m_given.connection->count() > 0 &&
+    if (m_given.connection->given() &&
         !(connection = FindChoice<ConnectionChoice>(kConnections, m_options.connection))) {
         return m_parser.usageError("--connection must be sweat or flare", err);
     }
     std::optional<int> bleed;
-    if (m_given.bleed->count() > 0 && !(bleed = FindChoice<int>(kBleeds, m_options.bleed))) {
+    if (m_given.bleed->given() && !(bleed = FindChoice<int>(kBleeds, m_options.bleed))) {
         return m_parser.usageError("--bleed must be one of 0, 10, 15, 20, 25, 30, 40, 50", err);
     }
 
-    ScriptedUser user(m_dateTime());
+    ScriptedUser& user = freshUser();
     frmkorveld& sheet = OpenSelectionWorksheet(user, *picks);
     Choose(user, distributorOption(sheet, *distributor), "--distributor");
-    if (m_given.pressureDrop->count() > 0) {
+    if (m_given.pressureDrop->given()) {
         user.type(sheet.txtPressureDrop, m_options.pressureDrop, "--pressure-drop");
     }
     if (equalizer) {
@@ -171,19 +181,19 @@ int SelectCommand::run(std::ostream& out, std::ostream& err) {
     if (m_options.strainer) {
         Choose(user, sheet.optQZYes, "--strainer");
     }
-    if (m_given.evap->count() > 0) {
+    if (m_given.evap->given()) {
         user.type(sheet.txtEvapTemp, m_options.evap, "--evap");
     }
-    if (m_given.cond->count() > 0) {
+    if (m_given.cond->given()) {
         user.type(sheet.txtCondTemp, m_options.cond, "--cond");
     }
-    if (m_given.liq->count() > 0) {
+    if (m_given.liq->given()) {
         user.type(sheet.txtLiqTemp, m_options.liq, "--liquid");
     }
-    if (m_given.capacity->count() > 0) {
+    if (m_given.capacity->given()) {
         user.type(sheet.txtInputCap, m_options.capacity, "--capacity");
     }
-    if (m_given.charge->count() > 0 && !user.stopped()) {
+    if (m_given.charge->given() && !user.stopped()) {
         OptionButton* charge = chargeOptionNamed(sheet, m_options.charge);
         if (charge == nullptr) {
             return ReportStop({std::string(kOwnMessageTitle), "The option --charge cannot be applied: no charge option "
@@ -214,7 +224,9 @@ int SelectCommand::run(std::ostream& out, std::ostream& err) {
         user.program().dispatch([&] { sheet.Timer1.fire(); });
     }
     if (m_options.json) {
-        WriteJson(answerJson(sheet, *results, *sheet.selectedValve()), out);
+        m_json.clear();
+        writeAnswer(m_json, sheet, *results, *sheet.selectedValve());
+        WriteJson(m_json, out);
         return kExitSuccess;
     }
     for (const std::string& line : renderPlainText(user.platform().printed().back())) {

@@ -7,9 +7,11 @@
 
 #include "cli/command.h"
 #include "cli/date_time.h"
+#include "cli/json_output.h"
 #include "cli/option_parser.h"
 #include "cli/selection_steps.h"
 
+#include <memory>
 #include <string>
 
 namespace korveld::cli {
@@ -38,24 +40,28 @@ private:
         bool json = false;
     };
     struct Given {
-        CLI::Option* evap;
-        CLI::Option* cond;
-        CLI::Option* liq;
-        CLI::Option* capacity;
-        CLI::Option* pressureDrop;
-        CLI::Option* equalizer;
-        CLI::Option* connection;
-        CLI::Option* charge;
-        CLI::Option* bleed;
+        const OptionParser::Option* evap;
+        const OptionParser::Option* cond;
+        const OptionParser::Option* liq;
+        const OptionParser::Option* capacity;
+        const OptionParser::Option* pressureDrop;
+        const OptionParser::Option* equalizer;
+        const OptionParser::Option* connection;
+        const OptionParser::Option* charge;
+        const OptionParser::Option* bleed;
     };
 
     int run(std::ostream& out, std::ostream& err);
+    // The user of this run: built once, restarted for every later run.
+    ScriptedUser& freshUser();
 
     DateTimeSource m_dateTime;
     OptionParser m_parser;
     PickOptions m_picks;
     Options m_options;
     Given m_given{};
+    JsonWriter m_json;
+    std::unique_ptr<ScriptedUser> m_user;
 };
 
 } // namespace korveld::cli

@@ -22,11 +22,11 @@ MenuEntry& unitEntry(frmkorveld& sheet, CapacityUnit unit) {
 
 } // namespace
 
-void PickOptions::addTo(CLI::App& app) {
-    m_refrigerantGiven = app.add_option("--refrigerant", m_refrigerant, "R-12, R-22, R-502, R-134a, ...");
-    m_valveGiven = app.add_option("--valve", m_valve,
-                                  "Series as the Valve Types menu names it: KO, KO/KE, GL, G/GY, DQQ/DQ, VMP, ...");
-    app.add_option("--unit", m_unit, "btuh (default), tons, kw or kcal; kw and kcal mean °C and bars");
+void PickOptions::addTo(OptionParser& parser) {
+    m_refrigerantGiven = &parser.addOption("--refrigerant", m_refrigerant, "R-12, R-22, R-502, R-134a, ...");
+    m_valveGiven = &parser.addOption("--valve", m_valve,
+                                     "Series as the Valve Types menu names it: KO, KO/KE, GL, G/GY, DQQ/DQ, VMP, ...");
+    parser.addOption("--unit", m_unit, "btuh (default), tons, kw or kcal; kw and kcal mean °C and bars");
 }
 
 void PickOptions::reset() {
@@ -43,11 +43,11 @@ std::optional<PickOptions::Picks> PickOptions::resolve(const OptionParser& parse
         return std::nullopt;
     }
     picks.unit = *unit;
-    if (m_refrigerantGiven->count() > 0 && (picks.refrigerant = RefrigerantNamed(m_refrigerant)) == nullptr) {
+    if (m_refrigerantGiven->given() && (picks.refrigerant = RefrigerantNamed(m_refrigerant)) == nullptr) {
         parser.usageError("--refrigerant must be one of " + RefrigerantNames(), err);
         return std::nullopt;
     }
-    if (m_valveGiven->count() > 0 && (picks.series = SeriesNamed(m_valve)) == nullptr) {
+    if (m_valveGiven->given() && (picks.series = SeriesNamed(m_valve)) == nullptr) {
         parser.usageError("--valve must be one of " + SeriesNames() + " (or a menu caption such as G/GY)", err);
         return std::nullopt;
     }
@@ -78,7 +78,9 @@ bool Choose(ScriptedUser& user, OptionButton& option, std::string_view optionNam
 
 int ReportStop(const StopMessage& stop, bool json, std::ostream& out, std::ostream& err) {
     if (json) {
-        WriteJson(MessageJson(stop.title, stop.text), out);
+        JsonWriter message;
+        WriteMessageJson(message, stop.title, stop.text);
+        WriteJson(message, out);
     } else {
         err << stop.title << '\n' << stop.text << '\n';
     }

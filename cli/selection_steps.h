@@ -22,7 +22,7 @@ namespace korveld::cli {
 // --unit, --refrigerant and --valve, as both commands take them.
 class PickOptions {
 public:
-    void addTo(CLI::App& app);
+    void addTo(OptionParser& parser);
     void reset();
 
     struct Picks {
@@ -37,8 +37,8 @@ private:
     std::string m_unit;
     std::string m_refrigerant;
     std::string m_valve;
-    CLI::Option* m_refrigerantGiven = nullptr;
-    CLI::Option* m_valveGiven = nullptr;
+    const OptionParser::Option* m_refrigerantGiven = nullptr;
+    const OptionParser::Option* m_valveGiven = nullptr;
 };
 
 // Opens the worksheet and makes the picks, each as a user's step; the run may have stopped.

@@ -49,6 +49,17 @@ std::string ChargeDesignation(std::int16_t SeriesNo, const ChargeChoice& choice,
     return code;
 }
 
+std::vector<MessagePattern> PowerHeadAdviceMessages() {
+    std::vector<MessagePattern> patterns;
+    for (const BaseRefrigerant* base : {&kR12Base, &kR502Base, &kR22Base}) {
+        // The charge code stands between the base letter and the rest.
+        patterns.push_back({kPowerHeadReplacementTitle,
+                            {std::string(kIfYouHaveToUse).append(base->letter),
+                             std::string(kReturnToWorksheet).append(base->name).append(kReselect)}});
+    }
+    return patterns;
+}
+
 PowerHeadAdvice AdviseReplacement(std::int16_t SeriesNo, std::int16_t RefIndex, std::int16_t R507Flag,
                                   std::string_view RefLetter, std::string_view ChargeCode) {
     PowerHeadAdvice advice;

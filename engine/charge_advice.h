@@ -3,12 +3,14 @@
 #pragma once
 
 #include "charges.h"
+#include "message_pattern.h"
 
 #include <array>
 #include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace korveld {
 
@@ -40,5 +42,8 @@ PowerHeadAdvice AdviseReplacement(std::int16_t SeriesNo, std::int16_t RefIndex, 
 
 // The title of the timed box that repeats ReplaceAdvice.
 inline constexpr std::string_view kPowerHeadReplacementTitle = "POWERHEAD REPLACEMENT";
+
+// The timed box that repeats ReplaceAdvice, for every base refrigerant, whatever the charge.
+std::vector<MessagePattern> PowerHeadAdviceMessages();
 
 } // namespace korveld

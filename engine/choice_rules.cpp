@@ -245,6 +245,21 @@ std::optional<Refusal> RefrigerantPickRefusal(Worksheet worksheet, std::string_v
     return std::nullopt;
 }
 
+std::vector<MessagePattern> PickRefusalMessages() {
+    std::vector<MessagePattern> patterns;
+    for (std::string_view title : {kRefrigerantSelectionTitle, kValveSelectionTitle}) {
+        for (Prompt prompt : {Prompt::KODOnlyAvailable, Prompt::KODOnlySuitable, Prompt::KODNotAvailable}) {
+            patterns.push_back({title, {promptText(prompt, {})}});
+        }
+        for (const SeriesMenuEntry& series : kSeriesMenu) {
+            for (Prompt prompt : {Prompt::NotSetUpForR407C, Prompt::NotAvailable}) {
+                patterns.push_back({title, {promptText(prompt, series.text)}});
+            }
+        }
+    }
+    return patterns;
+}
+
 std::string NotAvailableForRefrigerantPrompt(std::string_view code) {
     // VULK's message has a single space between its two sentences.
     const std::string_view gap = code == kVULKText ? " " : "  ";

@@ -3,6 +3,7 @@
 // numbers the pick sets and the option groups each series offers.
 #pragma once
 
+#include "engine/message_pattern.h"
 #include "engine/worksheet.h"
 
 #include <array>
@@ -11,6 +12,7 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace korveld {
 
@@ -66,6 +68,9 @@ std::optional<Refusal> SeriesPickRefusal(Worksheet worksheet, std::int16_t Serie
 // Refrigerant `refrigerant` (its name) picked while txtSelValve shows seriesText.
 std::optional<Refusal> RefrigerantPickRefusal(Worksheet worksheet, std::string_view refrigerant,
                                               std::string_view seriesText);
+
+// Every refusal a pick can give, on either worksheet.
+std::vector<MessagePattern> PickRefusalMessages();
 
 // "The <code> is not available for this refrigerant.  You must chose either another valve or the
 // correct refrigerant." (VULK's with one space after the first full stop.)

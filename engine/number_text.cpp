@@ -1,6 +1,8 @@
 #include "number_text.h"
 
 #include <algorithm>
+#include <array>
+#include <bit>
 #include <charconv>
 #include <cmath>
 #include <cstdint>
@@ -14,19 +16,41 @@ bool isBlank(char c) {
     return c == ' ' || c == '\t';
 }
 bool isDigit(char c) {
-    return c >= '0' && c <= '9';
+    return static_cast<unsigned char>(c - '0') < 10;
 }
 
-// One number read from a position of a text, in the C form that std::from_chars takes.
+// One number read from a position of a text: where its digits are, and their value as one integer
+// while no more than 15 of them are significant.
 struct NumberScan {
     bool found = false; // at least one digit before the exponent
     bool negative = false;
-    std::string mantissa;   // digits with '.' as the decimal character, no sign
-    long long exponent = 0; // saturated far beyond a double's range
-    int magnitude = 0;      // decimal position of the first significant digit, exponent included
-    bool allZero = true;
-    std::size_t end = 0; // position after the number
+    std::string_view integer;  // digits before the decimal character
+    std::string_view fraction; // digits after it
+    bool hasPoint = false;     // the decimal character belongs to the number
+    long long exponent = 0;    // saturated far beyond a double's range
+    int magnitude = 0;         // decimal position of the first significant digit, exponent included
+    int significant = 0;       // digits from the first one that is not zero
+    std::uint64_t digits = 0;  // the digits read, while significant <= 15
+    std::size_t end = 0;       // position after the number
+
+    bool allZero() const { return significant == 0; }
 };
+
+constexpr int kExactDigits = 15;
+
+// Reads digits from `pos`; returns the position after them.
+std::size_t readDigits(std::string_view text, std::size_t pos, NumberScan& scan) {
+    for (; pos < text.size() && isDigit(text[pos]); ++pos) {
+        const auto digit = static_cast<std::uint64_t>(text[pos] - '0');
+        if (scan.significant > 0 || digit != 0) {
+            ++scan.significant;
+        }
+        if (scan.significant <= kExactDigits) {
+            scan.digits = scan.digits * 10 + digit;
+        }
+    }
+    return pos;
+}
 
 NumberScan scanNumber(std::string_view text, std::size_t pos, const NumberLocale& locale) {
     NumberScan scan;
@@ -34,41 +58,32 @@ NumberScan scanNumber(std::string_view text, std::size_t pos, const NumberLocale
         scan.negative = text[pos] == '-';
         ++pos;
     }
-    int integerDigits = 0; // significant digits before the decimal character
-    int leadingFractionZeros = 0;
-    for (; pos < text.size() && isDigit(text[pos]); ++pos) {
-        scan.mantissa += text[pos];
-        if (text[pos] != '0' || integerDigits > 0) {
-            ++integerDigits;
+    const std::size_t integerEnd = readDigits(text, pos, scan);
+    scan.integer = text.substr(pos, integerEnd - pos);
+    const int integerSignificant = scan.significant;
+    pos = integerEnd;
+    const std::string_view decimal = locale.decimal;
+    if (!decimal.empty() && text.substr(pos, decimal.size()) == decimal) {
+        const std::size_t after = pos + decimal.size();
+        NumberScan fraction = scan;
+        const std::size_t fractionEnd = readDigits(text, after, fraction);
+        if (!scan.integer.empty() || fractionEnd > after) {
+            scan = fraction;
+            scan.fraction = text.substr(after, fractionEnd - after);
+            scan.hasPoint = true;
+            pos = fractionEnd;
         }
     }
-    scan.found = !scan.mantissa.empty();
-    if (!locale.decimal.empty() && text.substr(pos, locale.decimal.size()) == locale.decimal) {
-        std::size_t after = pos + locale.decimal.size();
-        std::string fraction;
-        bool significant = integerDigits > 0;
-        for (; after < text.size() && isDigit(text[after]); ++after) {
-            fraction += text[after];
-            if (text[after] != '0') {
-                significant = true;
-            } else if (!significant) {
-                ++leadingFractionZeros;
-            }
-        }
-        if (scan.found || !fraction.empty()) {
-            scan.mantissa += '.';
-            scan.mantissa += fraction;
-            scan.found = true;
-            pos = after;
-        }
-    }
+    scan.found = !scan.integer.empty() || !scan.fraction.empty();
     if (!scan.found) {
         return scan;
     }
-    for (char c : scan.mantissa) {
-        if (isDigit(c) && c != '0') {
-            scan.allZero = false;
-        }
+    // Significant digits before the decimal character, or the zeros that lead the fraction.
+    long long firstDigit = integerSignificant;
+    if (integerSignificant == 0) {
+        const std::size_t firstFractionDigit = scan.fraction.find_first_not_of('0');
+        firstDigit = -static_cast<long long>(firstFractionDigit == std::string_view::npos ? scan.fraction.size()
+                                                                                          : firstFractionDigit);
     }
     scan.end = pos;
     if (pos < text.size() && (text[pos] == 'e' || text[pos] == 'E')) {
@@ -87,7 +102,6 @@ NumberScan scanNumber(std::string_view text, std::size_t pos, const NumberLocale
             scan.end = e;
         }
     }
-    const long long firstDigit = integerDigits > 0 ? integerDigits : -leadingFractionZeros;
     scan.magnitude = static_cast<int>(std::clamp(firstDigit + scan.exponent, -2'000'000'000LL, 2'000'000'000LL));
     return scan;
 }
@@ -98,39 +112,66 @@ constexpr double kExactPowersOfTen[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,
 // Most typed numbers have at most 15 significant digits and a small exponent: their digits and the
 // power of ten are both exact doubles, so one multiplication or division rounds correctly.
 std::optional<double> exactShortValue(const NumberScan& scan) {
-    std::uint64_t digits = 0;
-    int significant = 0;
-    long long exponent = scan.exponent;
-    bool afterPoint = false;
-    for (char c : scan.mantissa) {
-        if (c == '.') {
-            afterPoint = true;
-            continue;
-        }
-        if (significant > 0 || c != '0') {
-            if (++significant > 15) {
-                return std::nullopt;
-            }
-        }
-        digits = digits * 10 + static_cast<std::uint64_t>(c - '0');
-        exponent -= afterPoint ? 1 : 0;
+    if (scan.significant > kExactDigits) {
+        return std::nullopt;
     }
+    const long long exponent = scan.exponent - static_cast<long long>(scan.fraction.size());
     if (exponent < -22 || exponent > 22) {
         return std::nullopt;
     }
-    const double value = static_cast<double>(digits);
+    const auto value = static_cast<double>(scan.digits);
     return exponent >= 0 ? value * kExactPowersOfTen[exponent] : value / kExactPowersOfTen[-exponent];
+}
+
+// The common case in one pass: an optional sign, at most 15 digits with one optional decimal
+// character, no blanks and no exponent. Anything else is left to the full reading (nullopt).
+std::optional<double> plainShortNumber(std::string_view text, const NumberLocale& locale) {
+    if (text.empty() || text.size() > 17 || locale.decimal.size() != 1) {
+        return std::nullopt;
+    }
+    const char decimal = locale.decimal[0];
+    std::size_t pos = 0;
+    const bool negative = text[0] == '-';
+    if (negative || text[0] == '+') {
+        ++pos;
+    }
+    std::uint64_t digits = 0;
+    int count = 0;
+    int fractionDigits = 0;
+    bool point = false;
+    for (; pos < text.size(); ++pos) {
+        const char c = text[pos];
+        if (isDigit(c)) {
+            digits = digits * 10 + static_cast<std::uint64_t>(c - '0');
+            ++count;
+            fractionDigits += point ? 1 : 0;
+        } else if (c == decimal && !point) {
+            point = true;
+        } else {
+            return std::nullopt;
+        }
+    }
+    if (count == 0 || count > kExactDigits) {
+        return std::nullopt;
+    }
+    const double value = static_cast<double>(digits) / kExactPowersOfTen[fractionDigits];
+    return negative ? -value : value;
 }
 
 // The value of a scanned number; nullopt when it lies beyond a double's range.
 std::optional<double> valueOf(const NumberScan& scan) {
-    if (scan.allZero) {
+    if (scan.allZero()) {
         return scan.negative ? -0.0 : 0.0;
     }
     if (const std::optional<double> value = exactShortValue(scan)) {
         return scan.negative ? -*value : *value;
     }
-    std::string form = scan.mantissa;
+    // Long or far-out numbers: the C form that std::from_chars takes.
+    std::string form(scan.integer);
+    if (scan.hasPoint) {
+        form += '.';
+        form += scan.fraction;
+    }
     if (scan.exponent != 0) {
         form += 'e';
         form += std::to_string(scan.exponent);
@@ -165,16 +206,39 @@ Pattern parsePattern(std::string_view pattern) {
     return p;
 }
 
+// Room for every digit of the largest double and its decimals, with one place in front for a carry.
+using DigitBuffer = std::array<char, 512>;
+
+// The digits before and after the decimal character; the integer part has at least one digit.
+struct FixedDigits {
+    std::string_view integer;
+    std::string_view fraction;
+    bool hasPoint = false;
+};
+
+FixedDigits splitAtPoint(std::string_view digits) {
+    const std::size_t point = digits.find('.');
+    if (point == std::string_view::npos) {
+        return {digits, {}, false};
+    }
+    return {digits.substr(0, point), digits.substr(point + 1), true};
+}
+
 // Digits of a magnitude below 2^53 with at most three decimals, rounded half away from zero, worked in
 // integers: magnitude = M·2^E exactly, and M·10^d stays below 2^63.
-std::optional<std::string> fixedDigitsExact(double magnitude, int decimals) {
+std::optional<FixedDigits> fixedDigitsExact(double magnitude, int decimals, DigitBuffer& buffer) {
     if (decimals > 3 || !(magnitude < 9007199254740992.0)) {
         return std::nullopt;
     }
-    int exponent = 0;
-    const double fraction = std::frexp(magnitude, &exponent); // magnitude = fraction·2^exponent
-    const auto mantissa = static_cast<std::uint64_t>(std::ldexp(fraction, 53));
-    const int shift = 53 - exponent; // magnitude = mantissa·2^-shift
+    // magnitude = mantissa·2^-shift exactly, from the bits of the double.
+    const auto bits = std::bit_cast<std::uint64_t>(magnitude);
+    const auto biased = static_cast<int>(bits >> 52);
+    std::uint64_t mantissa = bits & ((std::uint64_t{1} << 52) - 1);
+    int shift = 1074;
+    if (biased != 0) {
+        mantissa |= std::uint64_t{1} << 52;
+        shift = 1075 - biased;
+    }
     std::uint64_t scaled = mantissa;
     for (int i = 0; i < decimals; ++i) {
         scaled *= 10;
@@ -187,67 +251,63 @@ std::optional<std::string> fixedDigitsExact(double magnitude, int decimals) {
     } else {
         rounded = 0; // far below half of the last decimal
     }
-    char buffer[32];
-    const auto result = std::to_chars(buffer, buffer + sizeof buffer, rounded);
-    std::string digits(buffer, result.ptr);
-    if (decimals == 0) {
-        return digits;
+    std::array<char, 24> digits{};
+    const auto written = std::to_chars(digits.data(), digits.data() + digits.size(), rounded);
+    const auto count = static_cast<std::size_t>(written.ptr - digits.data());
+    const auto places = static_cast<std::size_t>(decimals);
+    // At least one digit before the decimal character.
+    const std::size_t zeros = count <= places ? places + 1 - count : 0;
+    char* out = buffer.data();
+    for (std::size_t i = 0; i < zeros; ++i) {
+        out[i] = '0';
     }
-    if (digits.size() <= static_cast<std::size_t>(decimals)) {
-        digits.insert(0, static_cast<std::size_t>(decimals) + 1 - digits.size(), '0');
+    for (std::size_t i = 0; i < count; ++i) {
+        out[zeros + i] = digits[i];
     }
-    digits.insert(digits.size() - static_cast<std::size_t>(decimals), 1, '.');
-    return digits;
+    const std::size_t integer = zeros + count - places;
+    return FixedDigits{std::string_view(out, integer), std::string_view(out + integer, places), places > 0};
 }
 
 // Digits of |value| with `decimals` decimals, rounded half away from zero on the exact binary value.
-std::string fixedDigits(double magnitude, int decimals) {
-    if (std::optional<std::string> digits = fixedDigitsExact(magnitude, decimals)) {
+FixedDigits fixedDigits(double magnitude, int decimals, DigitBuffer& buffer) {
+    if (const std::optional<FixedDigits> digits = fixedDigitsExact(magnitude, decimals, buffer)) {
         return *digits;
     }
-    char buffer[400];
+    char* const first = buffer.data() + 1; // buffer[0] takes a carry out of the first digit
+    char* const last = buffer.data() + buffer.size();
     // An exact tie at this many decimals is an odd multiple of 2^-(decimals+1); printf-style
     // conversion rounds those to even, so they are rounded up here by hand.
     const double scaled = std::ldexp(magnitude, decimals + 1);
     const bool tie = scaled < 9007199254740992.0 && scaled == std::floor(scaled) && std::fmod(scaled, 2.0) == 1.0;
     if (!tie) {
-        const auto result =
-            std::to_chars(buffer, buffer + sizeof buffer, magnitude, std::chars_format::fixed, decimals);
-        return std::string(buffer, result.ptr);
+        const auto result = std::to_chars(first, last, magnitude, std::chars_format::fixed, decimals);
+        return splitAtPoint(std::string_view(first, static_cast<std::size_t>(result.ptr - first)));
     }
-    const auto result =
-        std::to_chars(buffer, buffer + sizeof buffer, magnitude, std::chars_format::fixed, decimals + 1);
-    std::string digits(buffer, result.ptr - 1); // drop the final 5
-    if (!digits.empty() && digits.back() == '.') {
-        digits.pop_back();
+    const auto result = std::to_chars(first, last, magnitude, std::chars_format::fixed, decimals + 1);
+    std::size_t length = static_cast<std::size_t>(result.ptr - first) - 1; // drop the final 5
+    if (length > 0 && first[length - 1] == '.') {
+        --length;
     }
-    for (std::size_t i = digits.size(); i-- > 0;) {
-        if (digits[i] == '.') {
+    for (std::size_t i = length; i-- > 0;) {
+        if (first[i] == '.') {
             continue;
         }
-        if (digits[i] != '9') {
-            ++digits[i];
-            return digits;
+        if (first[i] != '9') {
+            ++first[i];
+            return splitAtPoint(std::string_view(first, length));
         }
-        digits[i] = '0';
+        first[i] = '0';
     }
-    return "1" + digits;
-}
-
-std::string groupDigits(std::string_view integer, std::string_view separator) {
-    std::string grouped;
-    for (std::size_t i = 0; i < integer.size(); ++i) {
-        if (i > 0 && (integer.size() - i) % 3 == 0) {
-            grouped += separator;
-        }
-        grouped += integer[i];
-    }
-    return grouped;
+    buffer[0] = '1';
+    return splitAtPoint(std::string_view(buffer.data(), length + 1));
 }
 
 } // namespace
 
 std::optional<double> ParseNumber(std::string_view text, const NumberLocale& locale) {
+    if (const std::optional<double> value = plainShortNumber(text, locale)) {
+        return value;
+    }
     std::size_t begin = 0;
     while (begin < text.size() && isBlank(text[begin])) {
         ++begin;
@@ -310,17 +370,38 @@ std::string FormatNumber(double value, std::string_view pattern, const NumberLoc
         return {};
     }
     const Pattern p = parsePattern(pattern);
-    const std::string digits = fixedDigits(std::fabs(value), p.decimals);
-    const std::size_t point = digits.find('.');
-    std::string integer = digits.substr(0, point);
-    if (integer == "0") {
-        integer.clear();
+    DigitBuffer buffer;
+    const FixedDigits digits = fixedDigits(std::fabs(value), p.decimals, buffer);
+    std::string_view integer = digits.integer;
+    if (integer.size() == 1 && integer[0] == '0') {
+        integer = {};
     }
-    std::string text = (std::signbit(value) && value != 0.0) ? "-" : "";
-    text += p.grouping ? groupDigits(integer, locale.group) : integer;
-    if (point != std::string::npos) {
-        text += locale.decimal;
-        text += digits.substr(point + 1);
+    const std::string_view group = locale.group;
+    const std::string_view decimal = locale.decimal;
+    const bool minus = std::signbit(value) && value != 0.0;
+    const std::size_t groups = p.grouping && !integer.empty() ? (integer.size() - 1) / 3 : 0;
+    const std::size_t size = (minus ? 1 : 0) + integer.size() + groups * group.size() +
+                             (digits.hasPoint ? decimal.size() + digits.fraction.size() : 0);
+
+    std::string text(size, '-');
+    char* out = text.data() + (minus ? 1 : 0);
+    const auto put = [&out](std::string_view part) {
+        for (char c : part) {
+            *out++ = c;
+        }
+    };
+    // Digits before the first group separator, then groups of three.
+    std::size_t untilGroup = groups > 0 ? integer.size() - 3 * groups : integer.size();
+    for (char digit : integer) {
+        if (untilGroup-- == 0) {
+            put(group);
+            untilGroup = 2;
+        }
+        *out++ = digit;
+    }
+    if (digits.hasPoint) {
+        put(decimal);
+        put(digits.fraction);
     }
     return text;
 }

@@ -52,6 +52,19 @@ void applyDistributor(Distributor distributor, SelectionConditions& c, ForcedOpt
 
 } // namespace
 
+std::vector<MessagePattern> SelectionOutcomeMessages() {
+    std::vector<MessagePattern> patterns{
+        {kDeltaPTooSmallTitle, {kDeltaPTooSmallText}},
+        {kTooSmallTitle, {std::string(kTooSmallText)}},
+        {kBetweenTitle, {std::string(kBetweenText)}},
+        {kTooLargeTitle, {std::string(kTooLargeText)}},
+    };
+    for (const SeriesMenuEntry& series : SeriesMenu()) {
+        patterns.push_back({kNoSizeTitle, {NotAvailableForRefrigerantPrompt(series.text)}});
+    }
+    return patterns;
+}
+
 ResultsLayout ResultsLayoutFor(bool adviceGiven, std::int16_t SeriesNo) {
     const bool assemblies = Series(SeriesNo).hasAssemblies;
     if (!adviceGiven) {
@@ -128,16 +141,16 @@ SelectionAnswer SelectValve(const SelectionRequest& request, const NumberLocale&
     c.Sensit = series.usesSensitivity ? Sensitivity(c.EvapTemp, request.RefIndex) : 1.0f;
 
     // Rate the sizes in catalog order until one window holds the requirement or none can.
-    const CatalogProcedure catalog = ValveDataProcedure(SeriesNo);
+    const CatalogLookup catalog = CatalogLookupOf(SeriesNo);
     const double root = std::sqrt(static_cast<double>(c.LiqDensity) * c.DeltaP);
     SizeSearch search(series.sizeCount, c.InputCapacity);
-    float ValConstant = 0.0f;
-    std::string ValName;
+    std::string_view ValName;
     for (std::int16_t SizeNo = 1; catalog != nullptr && SizeNo <= series.sizeCount; ++SizeNo) {
-        catalog(SizeNo, request.RefIndex, ValConstant, ValName);
+        const CatalogSize size = catalog(SizeNo, request.RefIndex);
+        ValName = size.ValName;
         std::optional<float> capacity;
         if (!ValName.empty()) {
-            capacity = WithBleed(RatedTons(ValConstant, root, c.MassFlow, c.Sensit), SeriesNo, request.BleedOption,
+            capacity = WithBleed(RatedTons(size.ValConstant, root, c.MassFlow, c.Sensit), SeriesNo, request.BleedOption,
                                  request.BleedFraction);
         }
         if (search.offer(SizeNo, capacity)) {
@@ -153,7 +166,7 @@ SelectionAnswer SelectValve(const SelectionRequest& request, const NumberLocale&
     SelectedValve& valve = answer.selected.emplace();
     valve.SizeNo = found.SizeNo;
     valve.ValCapacity = found.ValCapacity;
-    valve.ValName = std::move(ValName); // the walk stopped at the selected size
+    valve.ValName = ValName; // the walk stopped at the selected size
     switch (series.bleed) {
     case BleedTable::A:
         BleedPartA(valve.SizeNo, request.BleedOption, answer.BleedPart);

@@ -14,6 +14,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace korveld {
 
@@ -124,5 +125,8 @@ float RatedTons(float ValConstant, double root, float MassFlow, float Sensit);
 float WithBleed(float ValCapacity, std::int16_t SeriesNo, std::int16_t BleedOption, float BleedFraction);
 
 SelectionAnswer SelectValve(const SelectionRequest& request, const NumberLocale& locale = {});
+
+// Every message a selection can end with once its entries passed the checks.
+std::vector<MessagePattern> SelectionOutcomeMessages();
 
 } // namespace korveld

@@ -72,6 +72,18 @@ float toFahrenheit(double typed, bool metric) {
 
 } // namespace
 
+std::vector<MessagePattern> SelectionCheckMessages() {
+    std::vector<MessagePattern> patterns;
+    for (const CheckMessage* message :
+         {&kNoRefrigerant, &kNoValve, &kNoEvap, &kNoCond, &kNoLiq, &kNoCapacity, &kNoPressureDrop, &kInvalidEvap,
+          &kInvalidCond, &kInvalidLiq, &kInvalidCapacity, &kEvapOutOfRange, &kCondOutOfRange, &kLiqOutOfRange,
+          &kNegativeDrop, &kLiqAboveCond}) {
+        patterns.push_back({message->title, {std::string(message->text)}});
+    }
+    patterns.push_back({kInvalidDrop.title, {std::string(kInvalidDropBefore), std::string(kInvalidDropAfter)}});
+    return patterns;
+}
+
 EntryCheckResult CheckSelectionEntries(const SelectionEntries& entries, const SelectionCheckState& state,
                                        const NumberLocale& locale) {
     if (entries.txtSelRefrig.empty()) {

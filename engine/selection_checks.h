@@ -2,11 +2,13 @@
 // the entry to empty and the entry to focus. Passing entries are turned into the selection's units.
 #pragma once
 
+#include "message_pattern.h"
 #include "number_text.h"
 
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace korveld {
 
@@ -61,6 +63,9 @@ struct EntryCheckResult {
     std::optional<EntryFailure> failure;
     AcceptedEntries accepted; // meaningful only without a failure
 };
+
+// Every message the checks can give.
+std::vector<MessagePattern> SelectionCheckMessages();
 
 EntryCheckResult CheckSelectionEntries(const SelectionEntries& entries, const SelectionCheckState& state,
                                        const NumberLocale& locale = {});

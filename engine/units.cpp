@@ -50,6 +50,20 @@ std::optional<ConvertedEntry> shown(std::optional<float> value, std::string_view
     return ConvertedEntry{*value, FormatNumber(*value, pattern, locale)};
 }
 
+constexpr std::string_view kEvapEntryText =
+    "You have entered an invalid value for the Evaporator Temperature.  You need to do so now!";
+constexpr std::string_view kEvapEntryTitle = "Evaporator Temperature Input Error";
+constexpr std::string_view kCondEntryText =
+    "You have entered an invalid Condensor Temperature entry!  Please try again.";
+constexpr std::string_view kCondEntryTitle = "INCORRECT CONDENSOR TEMPERATURE ENTRY";
+constexpr std::string_view kLiqEntryText = "You have entered an invalid Liquid Temperature entry!  Please try again.";
+constexpr std::string_view kLiqEntryTitle = "INCORRECT LIQUID TEMPERATURE ENTRY";
+constexpr std::string_view kDropEntryBefore = "You have entered an invalid Distributor Pressure Drop entry; the value ";
+constexpr std::string_view kDropEntryTitle = "INCORRECT PRESSURE DROP ENTRY";
+constexpr std::string_view kCapacityEntryBefore = "You have entered an invalid System Capacity entry; the value ";
+constexpr std::string_view kCapacityEntryTitle = "INCORRECT SYSTEM CAPACITY ENTRY";
+constexpr std::string_view kNotATrueNumber = " is not a true number!  Please enter a correct value.";
+
 std::string withEntry(std::string_view before, std::string_view entry, std::string_view after) {
     std::string text;
     text.reserve(before.size() + entry.size() + after.size());
@@ -163,28 +177,29 @@ std::string_view LiqRangeCaption(UnitSystem system) {
 UnitMessage TemperatureEntryMessage(TemperatureEntry entry) {
     switch (entry) {
     case TemperatureEntry::Condensing:
-        return {"You have entered an invalid Condensor Temperature entry!  Please try again.",
-                "INCORRECT CONDENSOR TEMPERATURE ENTRY"};
+        return {std::string(kCondEntryText), kCondEntryTitle};
     case TemperatureEntry::Liquid:
-        return {"You have entered an invalid Liquid Temperature entry!  Please try again.",
-                "INCORRECT LIQUID TEMPERATURE ENTRY"};
+        return {std::string(kLiqEntryText), kLiqEntryTitle};
     case TemperatureEntry::Evaporator:
         break;
     }
-    return {"You have entered an invalid value for the Evaporator Temperature.  You need to do so now!",
-            "Evaporator Temperature Input Error"};
+    return {std::string(kEvapEntryText), kEvapEntryTitle};
 }
 
 UnitMessage PressureDropEntryMessage(std::string_view entry) {
-    return {withEntry("You have entered an invalid Distributor Pressure Drop entry; the value ", entry,
-                      " is not a true number!  Please enter a correct value."),
-            "INCORRECT PRESSURE DROP ENTRY"};
+    return {withEntry(kDropEntryBefore, entry, kNotATrueNumber), kDropEntryTitle};
 }
 
 UnitMessage CapacityEntryMessage(std::string_view entry) {
-    return {withEntry("You have entered an invalid System Capacity entry; the value ", entry,
-                      " is not a true number!  Please enter a correct value."),
-            "INCORRECT SYSTEM CAPACITY ENTRY"};
+    return {withEntry(kCapacityEntryBefore, entry, kNotATrueNumber), kCapacityEntryTitle};
+}
+
+std::vector<MessagePattern> UnitSwitchMessages() {
+    return {{kEvapEntryTitle, {std::string(kEvapEntryText)}},
+            {kCondEntryTitle, {std::string(kCondEntryText)}},
+            {kLiqEntryTitle, {std::string(kLiqEntryText)}},
+            {kDropEntryTitle, {std::string(kDropEntryBefore), std::string(kNotATrueNumber)}},
+            {kCapacityEntryTitle, {std::string(kCapacityEntryBefore), std::string(kNotATrueNumber)}}};
 }
 
 } // namespace korveld

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "engine/conditions.h"
+#include "engine/message_pattern.h"
 #include "engine/number_text.h"
 #include "engine/worksheet.h"
 
@@ -11,6 +12,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace korveld {
 
@@ -83,8 +85,11 @@ struct UnitMessage {
     std::string_view title;
 };
 enum class TemperatureEntry { Evaporator, Condensing, Liquid };
+
 UnitMessage TemperatureEntryMessage(TemperatureEntry entry);
 UnitMessage PressureDropEntryMessage(std::string_view entry);
 UnitMessage CapacityEntryMessage(std::string_view entry);
+// Every message a unit switch can give.
+std::vector<MessagePattern> UnitSwitchMessages();
 
 } // namespace korveld

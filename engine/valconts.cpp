@@ -275,38 +275,48 @@ bool inCatalog(std::int16_t index, std::size_t count) {
     return index >= 1 && static_cast<std::size_t>(index) <= count;
 }
 
-void notOffered(float& ValConstant, std::string& ValName) {
-    ValConstant = 0.0f;
-    ValName.clear();
-}
-
 template <const auto& Rows>
-void perRefrigerant(std::int16_t SizeNo, std::int16_t RefIndex, float& ValConstant, std::string& ValName) {
+CatalogSize perRefrigerantSize(std::int16_t SizeNo, std::int16_t RefIndex) {
     if (!inCatalog(SizeNo, std::size(Rows)) || !inCatalog(RefIndex, 9)) {
-        notOffered(ValConstant, ValName);
-        return;
+        return {};
     }
     const SizeRow& row = Rows[SizeNo - 1];
-    ValConstant = row.constant;
-    ValName = row.names[static_cast<std::size_t>(RefIndex - 1)];
+    return {row.constant, row.names[static_cast<std::size_t>(RefIndex - 1)]};
 }
 
 template <const auto& Rows>
-void fixedName(std::int16_t SizeNo, std::int16_t /*RefIndex*/, float& ValConstant, std::string& ValName) {
+CatalogSize fixedNameSize(std::int16_t SizeNo, std::int16_t /*RefIndex*/) {
     if (!inCatalog(SizeNo, std::size(Rows))) {
-        notOffered(ValConstant, ValName);
-        return;
+        return {};
     }
-    ValConstant = Rows[SizeNo - 1].constant;
-    ValName = Rows[SizeNo - 1].name;
+    return {Rows[SizeNo - 1].constant, Rows[SizeNo - 1].name};
 }
 
-constexpr std::array<CatalogProcedure, kSeriesCount> kProcedures{
-    fixedName<kNYF>,      perRefrigerant<kKO>,   perRefrigerant<kKOD>, perRefrigerant<kKOT>, perRefrigerant<kKUBS>,
-    perRefrigerant<kKIM>, fixedName<kOBN>,       perRefrigerant<kQZ>,  fixedName<kDQQ>,      perRefrigerant<kGL>,
-    perRefrigerant<kVA>,  perRefrigerant<kVULK>, perRefrigerant<kVMP>, perRefrigerant<kVRK>, perRefrigerant<kVRD>,
-    perRefrigerant<kVOS>, perRefrigerant<kVAN>,  perRefrigerant<kVEB>,
+// The procedures in the form the rating calls them, writing the constant and the name.
+template <CatalogLookup Lookup>
+void writeSize(std::int16_t SizeNo, std::int16_t RefIndex, float& ValConstant, std::string& ValName) {
+    const CatalogSize size = Lookup(SizeNo, RefIndex);
+    ValConstant = size.ValConstant;
+    ValName = size.ValName;
+}
+
+// clang-format off
+constexpr std::array<CatalogLookup, kSeriesCount> kLookups{
+    fixedNameSize<kNYF>,      perRefrigerantSize<kKO>,   perRefrigerantSize<kKOD>, perRefrigerantSize<kKOT>,
+    perRefrigerantSize<kKUBS>, perRefrigerantSize<kKIM>, fixedNameSize<kOBN>,       perRefrigerantSize<kQZ>,
+    fixedNameSize<kDQQ>,      perRefrigerantSize<kGL>,   perRefrigerantSize<kVA>,  perRefrigerantSize<kVULK>,
+    perRefrigerantSize<kVMP>, perRefrigerantSize<kVRK>,  perRefrigerantSize<kVRD>, perRefrigerantSize<kVOS>,
+    perRefrigerantSize<kVAN>, perRefrigerantSize<kVEB>,
 };
+
+constexpr std::array<CatalogProcedure, kSeriesCount> kProcedures{
+    writeSize<kLookups[0]>,  writeSize<kLookups[1]>,  writeSize<kLookups[2]>,  writeSize<kLookups[3]>,
+    writeSize<kLookups[4]>,  writeSize<kLookups[5]>,  writeSize<kLookups[6]>,  writeSize<kLookups[7]>,
+    writeSize<kLookups[8]>,  writeSize<kLookups[9]>,  writeSize<kLookups[10]>, writeSize<kLookups[11]>,
+    writeSize<kLookups[12]>, writeSize<kLookups[13]>, writeSize<kLookups[14]>, writeSize<kLookups[15]>,
+    writeSize<kLookups[16]>, writeSize<kLookups[17]>,
+};
+// clang-format on
 
 template <std::size_t Sizes>
 void bleedPart(const std::array<std::array<std::string_view, Sizes>, kBleedOptionCount>& table, std::int16_t SizeNo,
@@ -327,12 +337,17 @@ CatalogProcedure ValveDataProcedure(std::int16_t SeriesNo) {
     return inCatalog(SeriesNo, kProcedures.size()) ? kProcedures[static_cast<std::size_t>(SeriesNo - 1)] : nullptr;
 }
 
+CatalogLookup CatalogLookupOf(std::int16_t SeriesNo) {
+    return inCatalog(SeriesNo, kLookups.size()) ? kLookups[static_cast<std::size_t>(SeriesNo - 1)] : nullptr;
+}
+
 void ValveData(std::int16_t SeriesNo, std::int16_t SizeNo, std::int16_t RefIndex, float& ValConstant,
                std::string& ValName) {
     if (CatalogProcedure procedure = ValveDataProcedure(SeriesNo)) {
         procedure(SizeNo, RefIndex, ValConstant, ValName);
     } else {
-        notOffered(ValConstant, ValName);
+        ValConstant = 0.0f;
+        ValName.clear();
     }
 }
 

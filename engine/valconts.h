@@ -36,6 +36,16 @@ using CatalogProcedure = void (*)(std::int16_t SizeNo, std::int16_t RefIndex, fl
 // The procedure of series SeriesNo (one per series, in series order); nullptr outside 1..18.
 CatalogProcedure ValveDataProcedure(std::int16_t SeriesNo);
 
+// The same catalog read without copying the name: a size's constant and its name, which is empty
+// when the size is not offered for the property set (or lies outside the catalog).
+struct CatalogSize {
+    float ValConstant = 0.0f;
+    std::string_view ValName;
+};
+using CatalogLookup = CatalogSize (*)(std::int16_t SizeNo, std::int16_t RefIndex);
+// The lookup of series SeriesNo; nullptr outside 1..18.
+CatalogLookup CatalogLookupOf(std::int16_t SeriesNo);
+
 // Shorthand for calling the procedure of SeriesNo; outside 1..18 gives 0 and the empty name.
 void ValveData(std::int16_t SeriesNo, std::int16_t SizeNo, std::int16_t RefIndex, float& ValConstant,
                std::string& ValName);

@@ -17,10 +17,23 @@ std::string ControlName::text() const {
 }
 
 Control::Control(Form& form, ControlKind kind, const ControlDesign& design)
-    : m_text(design.caption), m_form(form), m_container(design.container), m_name{design.name, design.index},
-      m_rect(design.rect), m_toolTip(design.toolTip), m_font(design.font), m_foreColour(design.foreColour),
-      m_helpContextId(design.helpContextId), m_kind(kind), m_visible(design.visible), m_enabled(design.enabled) {
+    : m_text(design.caption), m_form(form), m_design(design),
+      m_container(design.container), m_name{design.name, design.index}, m_rect(design.rect), m_toolTip(design.toolTip),
+      m_font(design.font), m_foreColour(design.foreColour), m_helpContextId(design.helpContextId), m_kind(kind),
+      m_visible(design.visible), m_enabled(design.enabled) {
     form.adopt(this);
+}
+
+void Control::restoreDesign() {
+    if (m_text != m_design.caption) {
+        m_text.assign(m_design.caption);
+    }
+    m_rect = m_design.rect;
+    m_toolTip = m_design.toolTip;
+    m_font = m_design.font;
+    m_foreColour = m_design.foreColour;
+    m_visible = m_design.visible;
+    m_enabled = m_design.enabled;
 }
 
 bool Control::isUsable() const {

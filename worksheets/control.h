@@ -119,6 +119,9 @@ public:
     // What a user's click does: runs onClick for most kinds; options and check boxes change
     // their value first (controls.h). Returns false when the control could not be reached.
     virtual bool userClick();
+
+    // Every property back to its design, as the window's constructor left it; handlers stay.
+    virtual void restoreDesign();
     bool userDblClick();
 
     Handler onClick;
@@ -126,6 +129,7 @@ public:
 
 protected:
     Control(Form& form, ControlKind kind, const ControlDesign& design);
+    const ControlDesign& design() const { return m_design; }
 
     // The caption, or the text of a text box.
     std::string m_text;
@@ -134,6 +138,7 @@ private:
     friend class Form;
 
     Form& m_form;
+    ControlDesign m_design;
     Control* m_next = nullptr;
     Frame* m_container;
     ControlName m_name;

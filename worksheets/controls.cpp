@@ -7,9 +7,20 @@ namespace korveld {
 Label::Label(Form& form, const ControlDesign& design)
     : Control(form, ControlKind::Label, design), m_alignment(design.alignment), m_autoSize(design.autoSize) {}
 
+void Label::restoreDesign() {
+    Control::restoreDesign();
+    m_alignment = design().alignment;
+}
+
 TextBox::TextBox(Form& form, const ControlDesign& design)
     : Control(form, ControlKind::TextBox, design), m_alignment(design.alignment), m_multiLine(design.multiLine),
       m_locked(design.locked) {}
+
+void TextBox::restoreDesign() {
+    Control::restoreDesign();
+    m_alignment = design().alignment;
+    m_locked = design().locked;
+}
 
 void TextBox::setText(std::string text) {
     if (text == m_text) {
@@ -39,6 +50,11 @@ OptionButton::OptionButton(Form& form, const ControlDesign& design)
     OptionButton*& head = design.container != nullptr ? design.container->m_firstOption : form.m_firstWindowOption;
     m_nextInGroup = head;
     head = this;
+}
+
+void OptionButton::restoreDesign() {
+    Control::restoreDesign();
+    m_value = design().value != 0;
 }
 
 OptionButton* OptionButton::firstInGroup() const {
@@ -74,6 +90,11 @@ bool OptionButton::userClick() {
 
 CheckBox::CheckBox(Form& form, const ControlDesign& design)
     : Control(form, ControlKind::CheckBox, design), m_value(design.value) {}
+
+void CheckBox::restoreDesign() {
+    Control::restoreDesign();
+    m_value = design().value;
+}
 
 void CheckBox::setValue(std::int16_t value) {
     if (value == m_value) {

@@ -22,6 +22,7 @@ public:
     Alignment alignment() const { return m_alignment; }
     void setAlignment(Alignment alignment) { m_alignment = alignment; }
     bool autoSize() const { return m_autoSize; }
+    void restoreDesign() override;
 
 private:
     Alignment m_alignment;
@@ -43,6 +44,7 @@ public:
     void setLocked(bool locked) { m_locked = locked; }
     Alignment alignment() const { return m_alignment; }
     void setAlignment(Alignment alignment) { m_alignment = alignment; }
+    void restoreDesign() override;
 
     Handler onChange;
 
@@ -85,6 +87,7 @@ public:
     // then runs onClick; choosing the chosen one does nothing; clearing runs nothing.
     void setValue(bool chosen);
     bool userClick() override;
+    void restoreDesign() override;
 
     OptionButton* nextInGroup() const { return m_nextInGroup; }
     OptionButton* firstInGroup() const;
@@ -108,6 +111,7 @@ public:
     // Runs onClick when the value changes, set in code or by the user.
     void setValue(std::int16_t value);
     bool userClick() override;
+    void restoreDesign() override;
 
 private:
     std::int16_t m_value;

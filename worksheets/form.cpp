@@ -41,9 +41,27 @@ TwipSize outerSizeFor(TwipSize client, BorderStyle style, bool hasMenuBar) {
 }
 
 Form::Form(Program& program, const FormDesign& design)
-    : m_program(program), m_uv(program.uv()), m_platform(program.platform()), m_name(design.name),
+    : m_program(program), m_uv(program.uv()), m_platform(program.platform()), m_design(design), m_name(design.name),
       m_caption(design.caption), m_size{design.width, design.height}, m_backColour(design.backColour),
       m_helpContextId(design.helpContextId), m_borderStyle(design.borderStyle) {}
+
+void Form::restoreAsCreated() {
+    m_caption.assign(m_design.caption);
+    m_size = {m_design.width, m_design.height};
+    m_backColour = m_design.backColour;
+    m_visible = false;
+    m_enabled = true;
+    for (Control& control : controls()) {
+        control.restoreDesign();
+    }
+    for (MenuEntry& entry : menuBar()) {
+        entry.restoreDesign();
+    }
+    for (Timer& timer : timers()) {
+        timer.restoreDesign();
+    }
+    resetOwnState();
+}
 
 void Form::Show() {
     m_visible = true;

@@ -104,6 +104,11 @@ public:
     Control* findControl(std::string_view name, std::int16_t index = -1) const;
     MenuEntry* findMenu(std::string_view name, std::int16_t index = -1) const;
 
+    // Puts the window back as its constructor left it: its own properties, every control, menu
+    // entry and timer from their designs, then the window's own members (resetOwnState). The
+    // program recycles windows this way (Program::reset).
+    void restoreAsCreated();
+
     // Events the program runs.
     virtual void Form_Load() {}
     virtual void Form_Unload() {}
@@ -113,6 +118,10 @@ public:
     // A user's double-click on the window's own surface.
     bool userDblClick();
     Handler onDblClick;
+
+protected:
+    // The members a window keeps besides its controls, back to their initial values.
+    virtual void resetOwnState() {}
 
 private:
     friend class Control;
@@ -127,6 +136,7 @@ private:
     Program& m_program;
     Universal_Variables& m_uv;
     Platform& m_platform;
+    FormDesign m_design;
     std::string_view m_name;
     std::string m_caption;
     TwipSize m_size;

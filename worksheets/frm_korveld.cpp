@@ -104,6 +104,17 @@ frmkorveld::frmkorveld(Program& program)
 
 frmkorveld::~frmkorveld() = default;
 
+void frmkorveld::resetOwnState() {
+    SeriesNo = 0;
+    RefIndex = 0;
+    R507Flag = 0;
+    RefLetter.clear();
+    SizeNo = 0;
+    m_selectionConditions = {};
+    m_selectedValve.reset();
+    m_units = {};
+}
+
 void frmkorveld::Form_Load() {
     txtSelRefrig.setText("");
     txtSelValve.setText("");

@@ -236,6 +236,8 @@ public:
     // clang-format on
 
 private:
+    void resetOwnState() override;
+
     // Menus and picks.
     void buildPickMenus();
     void clearPickMarks();

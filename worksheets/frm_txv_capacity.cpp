@@ -87,6 +87,17 @@ void frmtxvCapacity::bindHandlers() {
     mnuTechSup.onClick = [this] { help().HelpContext(HelpId::TechnicalSupport); };
 }
 
+void frmtxvCapacity::resetOwnState() {
+    RefIndex = 0;
+    SizeNo = 0;
+    RowCount = 0;
+    RowCapacity = 0.0f;
+    DistSuffix.clear();
+    m_units = {};
+    m_rating = {};
+    m_locale = {};
+}
+
 void frmtxvCapacity::Form_Load() {
     setWidth(kCollapsedWidth);
     fmeLoading.setVisible(false);
@@ -95,11 +106,18 @@ void frmtxvCapacity::Form_Load() {
 }
 
 void frmtxvCapacity::ClearResults() {
+    // Rows already empty and hidden are left alone: every change of an entry comes here.
     for (std::int16_t i = 1; i <= 12; ++i) {
-        lblValName(i).setCaption({});
-        txtValCap(i).setText({});
+        if (!lblValName(i).caption().empty()) {
+            lblValName(i).setCaption({});
+        }
+        if (!txtValCap(i).text().empty()) {
+            txtValCap(i).setText({});
+        }
         txtValCap(i).setVisible(false);
-        txtFlowCap(i).setText({});
+        if (!txtFlowCap(i).text().empty()) {
+            txtFlowCap(i).setText({});
+        }
         txtFlowCap(i).setVisible(false);
     }
     for (Label* heading : {&lblCapHeading, &lblCapUnits, &lblRefrigHeading, &lblFlowHeading, &lblFlowUnits}) {

@@ -5,6 +5,7 @@
 // (the entry checks, the rating and the rows); the printed page is capacity_report.cpp.
 #pragma once
 
+#include "engine/message_pattern.h"
 #include "engine/number_text.h"
 #include "engine/rating.h"
 #include "worksheets/controls.h"
@@ -16,12 +17,16 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace korveld {
 
 struct PrintDocument;
 struct RefrigerantInfo;
 struct SeriesMenuEntry;
+
+// Every message Calculate can give.
+std::vector<MessagePattern> CapacityCalculateMessages();
 
 class frmtxvCapacity : public Form {
 public:
@@ -215,6 +220,7 @@ public:
     // clang-format on
 
 private:
+    void resetOwnState() override;
     void bindHandlers();
     void bindMenus();
     void fixedDistributorChosen(OptionButton& option);

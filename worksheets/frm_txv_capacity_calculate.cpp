@@ -56,14 +56,15 @@ constexpr std::string_view kLiqNotBelowCond =
     "practical!  Please enter a new value.";
 constexpr std::string_view kLiqNotBelowCondTitle = "INCORRECT SYSEM CAPACITY ENTRY";
 
+constexpr std::string_view kDropInvalidBefore = "You have entered an invalid number for a pressure drop.  ";
+constexpr std::string_view kDropInvalidAfter = " is not a number, please reenter a valid number!";
+
 std::string text(std::string_view view) {
     return std::string(view);
 }
 
 std::string dropInvalidText(std::string_view entry) {
-    std::string message = "You have entered an invalid number for a pressure drop.  ";
-    message.append(entry).append(" is not a number, please reenter a valid number!");
-    return message;
+    return std::string(kDropInvalidBefore).append(entry).append(kDropInvalidAfter);
 }
 
 struct Range {
@@ -94,6 +95,34 @@ constexpr std::array<RefrigerantTest, 10> kRefrigerantOrder{{
 // clang-format on
 
 } // namespace
+
+std::vector<MessagePattern> CapacityCalculateMessages() {
+    const std::pair<std::string_view, std::string_view> fixed[] = {
+        {kEvapInvalidTitle, kEvapInvalid},
+        {kCondInvalidTitle, kCondInvalid},
+        {kLiqInvalidTitle, kLiqInvalid},
+        {kNoCapacityTitle, kNoCapacity},
+        {kCapacityInvalidTitle, kCapacityInvalid},
+        {kEvapTitle, kOutOfRange},
+        {kEvapTitle, kNoEvap},
+        {kCondTitle, kOutOfRange},
+        {kCondTitle, kNoCond},
+        {kLiqRangeTitle, kOutOfRange},
+        {kNoLiqTitle, kNoLiq},
+        {kNoDropTitle, kNoDrop},
+        {kNegativeDropTitle, kNegativeDrop},
+        {kNoRefrigerantTitle, kNoRefrigerant},
+        {kNoValveTitle, kNoValve},
+        {kLiqNotBelowCondTitle, kLiqNotBelowCond},
+        {kDeltaPTooSmallTitle, kDeltaPTooSmallText},
+    };
+    std::vector<MessagePattern> patterns;
+    for (const auto& [title, prompt] : fixed) {
+        patterns.push_back({title, {std::string(prompt)}});
+    }
+    patterns.push_back({kDropInvalidTitle, {std::string(kDropInvalidBefore), std::string(kDropInvalidAfter)}});
+    return patterns;
+}
 
 // The values of the entries once every check has passed, as typed.
 struct frmtxvCapacity::CheckedEntries {

@@ -5,15 +5,16 @@
 namespace korveld {
 
 MenuEntry::MenuEntry(Form& form, const MenuDesign& design)
-    : m_form(form), m_name{design.name, design.index}, m_caption(design.caption), m_helpContextId(design.helpContextId),
-      m_checked(design.checked), m_enabled(design.enabled), m_visible(design.visible) {
+    : m_form(form), m_design(design), m_name{design.name, design.index}, m_caption(design.caption),
+      m_helpContextId(design.helpContextId), m_checked(design.checked), m_enabled(design.enabled),
+      m_visible(design.visible) {
     form.adopt(this);
 }
 
 MenuEntry::MenuEntry(MenuEntry& parent, const MenuDesign& design)
-    : m_form(parent.m_form), m_parent(&parent), m_name{design.name, design.index}, m_caption(design.caption),
-      m_helpContextId(design.helpContextId), m_checked(design.checked), m_enabled(design.enabled),
-      m_visible(design.visible) {
+    : m_form(parent.m_form), m_design(design), m_parent(&parent), m_name{design.name, design.index},
+      m_caption(design.caption), m_helpContextId(design.helpContextId), m_checked(design.checked),
+      m_enabled(design.enabled), m_visible(design.visible) {
     parent.append(this);
 }
 
@@ -24,6 +25,18 @@ void MenuEntry::append(MenuEntry* child) {
         m_lastChild->m_nextSibling = child;
     }
     m_lastChild = child;
+}
+
+void MenuEntry::restoreDesign() {
+    if (m_caption != m_design.caption) {
+        m_caption.assign(m_design.caption);
+    }
+    m_checked = m_design.checked;
+    m_enabled = m_design.enabled;
+    m_visible = m_design.visible;
+    for (MenuEntry* child = m_firstChild; child != nullptr; child = child->m_nextSibling) {
+        child->restoreDesign();
+    }
 }
 
 bool MenuEntry::isUsable() const {

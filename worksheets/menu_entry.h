@@ -56,6 +56,9 @@ public:
     // The user picks a leaf or opens an entry's submenu: runs onClick when usable.
     bool userPick();
 
+    // Caption, check mark, enabled and visible state back to the design, children too.
+    void restoreDesign();
+
     Handler onClick;
 
 private:
@@ -64,6 +67,7 @@ private:
     void append(MenuEntry* child);
 
     Form& m_form;
+    MenuDesign m_design;
     MenuEntry* m_parent = nullptr;
     MenuEntry* m_firstChild = nullptr;
     MenuEntry* m_lastChild = nullptr;

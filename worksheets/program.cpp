@@ -16,6 +16,9 @@ Program::~Program() {
     for (auto& form : m_forms) {
         form.reset();
     }
+    for (auto& form : m_spares) {
+        form.reset();
+    }
 }
 
 void Program::start() {
@@ -28,6 +31,7 @@ frmSelection& Program::selectionScreen() {
 
 void Program::registerForm(FormId id, FormFactory factory) {
     m_factories[index(id)] = factory;
+    m_spares[index(id)].reset();
 }
 
 Form* Program::load(FormId id) {
@@ -37,10 +41,13 @@ Form* Program::load(FormId id) {
         return slot.get();
     }
     const FormFactory factory = m_factories[index(id)];
-    if (factory == nullptr) {
+    if (m_spares[index(id)]) {
+        slot = std::move(m_spares[index(id)]);
+    } else if (factory != nullptr) {
+        slot = factory(*this);
+    } else {
         return nullptr;
     }
-    slot = factory(*this);
     Form& form = *slot;
     if (m_listener != nullptr) {
         m_listener->formLoaded(form);
@@ -62,6 +69,22 @@ void Program::unload(Form& form) {
         m_unloaded.push_back(std::move(slot));
         return;
     }
+}
+
+void Program::reset() {
+    m_unloaded.clear();
+    for (std::size_t i = 0; i < m_forms.size(); ++i) {
+        std::unique_ptr<Form>& slot = m_forms[i];
+        if (!slot) {
+            continue;
+        }
+        if (m_listener != nullptr) {
+            m_listener->formUnloaded(*slot);
+        }
+        slot->restoreAsCreated();
+        m_spares[i] = std::move(slot);
+    }
+    m_uv = Universal_Variables{};
 }
 
 void Program::destroyUnloaded() {

@@ -37,6 +37,7 @@ public:
     ~Program();
 
     Universal_Variables& uv() { return m_uv; }
+    const Universal_Variables& uv() const { return m_uv; }
     Platform& platform() { return m_platform; }
     void setListener(FormListener* listener) { m_listener = listener; }
 
@@ -76,6 +77,13 @@ public:
     // Destroys the windows unloaded so far; only outside every handler.
     void destroyUnloaded();
 
+    // Back to the program as it was constructed, before start(): every window unloaded (the
+    // listener is told; no Form_Unload runs) and kept for reuse as its constructor left it, and
+    // the program-wide variables at their initial values. A window loaded again afterwards runs
+    // Form_Load as a new one does. Only outside every handler; for runs without real windows,
+    // where building the windows again for each run would cost more than the run.
+    void reset();
+
 private:
     class DispatchScope {
     public:
@@ -99,6 +107,7 @@ private:
     FormListener* m_listener = nullptr;
     std::array<FormFactory, static_cast<std::size_t>(FormId::Count)> m_factories{};
     std::array<std::unique_ptr<Form>, static_cast<std::size_t>(FormId::Count)> m_forms;
+    std::array<std::unique_ptr<Form>, static_cast<std::size_t>(FormId::Count)> m_spares; // reset, not loaded
     std::vector<std::unique_ptr<Form>> m_unloaded;
     int m_dispatchDepth = 0;
 };

@@ -25,36 +25,49 @@ const char* commandName(HelpCommand command) {
 
 int RecordingPlatform::MsgBox(const std::string& prompt, std::int16_t style, const std::string& title) {
     m_messages.push_back({prompt, style, title});
-    m_log.push_back("MsgBox(" + std::to_string(style) + ", " + title + ", " + prompt + ")");
+    if (m_logging) {
+        m_log.push_back("MsgBox(" + std::to_string(style) + ", " + title + ", " + prompt + ")");
+    }
     return kIdOk;
 }
 
 void RecordingPlatform::SetFocus(Control& control) {
     m_focused = &control;
-    m_focusHistory.push_back(control.fullName());
-    m_log.push_back("SetFocus(" + control.fullName() + ")");
+    if (m_logging) {
+        m_focusHistory.push_back(control.fullName());
+        m_log.push_back("SetFocus(" + control.fullName() + ")");
+    }
 }
 
 void RecordingPlatform::ShowWindow(Form& form) {
-    m_shownWindows.emplace_back(form.name());
-    m_log.push_back("ShowWindow(" + std::string(form.name()) + ")");
+    if (m_logging) {
+        m_shownWindows.emplace_back(form.name());
+        m_log.push_back("ShowWindow(" + std::string(form.name()) + ")");
+    }
 }
 
 bool RecordingPlatform::WinHelp(std::uintptr_t helpWnd, const std::string& helpFile, HelpCommand command,
                                 std::uint32_t contextId, const std::string& key) {
     m_helpCalls.push_back({helpWnd, helpFile, command, contextId, key});
+    if (!m_logging) {
+        return true;
+    }
     m_log.push_back(std::string("WinHelp(") + commandName(command) + ", " + std::to_string(contextId) + ", " +
                     helpFile + ")");
     return true;
 }
 
 std::string RecordingPlatform::ApplicationFolder() {
-    m_log.push_back("ApplicationFolder()");
+    if (m_logging) {
+        m_log.push_back("ApplicationFolder()");
+    }
     return m_folder;
 }
 
 bool RecordingPlatform::PrintDocument(const korveld::PrintDocument& document) {
-    m_log.push_back(m_printerWorks ? "PrintDocument()" : "PrintDocument() failed");
+    if (m_logging) {
+        m_log.push_back(m_printerWorks ? "PrintDocument()" : "PrintDocument() failed");
+    }
     if (m_printerWorks) {
         m_printed.push_back(document);
     }
@@ -62,23 +75,39 @@ bool RecordingPlatform::PrintDocument(const korveld::PrintDocument& document) {
 }
 
 std::string RecordingPlatform::DateText() {
-    m_log.push_back("DateText()");
+    if (m_logging) {
+        m_log.push_back("DateText()");
+    }
     return m_date;
 }
 
 std::string RecordingPlatform::TimeText() {
-    m_log.push_back("TimeText()");
+    if (m_logging) {
+        m_log.push_back("TimeText()");
+    }
     return m_time;
 }
 
 void RecordingPlatform::EndProgram() {
     m_ended = true;
-    m_log.push_back("EndProgram()");
+    if (m_logging) {
+        m_log.push_back("EndProgram()");
+    }
 }
 
 void RecordingPlatform::setDateTime(std::string date, std::string time) {
     m_date = std::move(date);
     m_time = std::move(time);
+}
+
+void RecordingPlatform::reset() {
+    clear();
+    m_folder = kInitialFolder;
+    m_date = kInitialDate;
+    m_time = kInitialTime;
+    m_printerWorks = true;
+    m_logging = true;
+    m_locale = {};
 }
 
 void RecordingPlatform::clear() {

@@ -7,6 +7,7 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace korveld {
@@ -44,8 +45,13 @@ public:
     void setPrinterWorks(bool works) { m_printerWorks = works; }
     void setDateTime(std::string date, std::string time);
     void setNumberLocale(NumberLocale locale) { m_locale = std::move(locale); }
+    // Off: log(), focusHistory() and shownWindows() stay empty; messages, help calls, printed
+    // documents and the focused control are still recorded.
+    void setLogging(bool logging) { m_logging = logging; }
     // Forgets everything recorded so far (the settings stay).
     void clear();
+    // Forgets everything and puts every setting back to its initial value.
+    void reset();
 
     // Every call, one line each, in order: "MsgBox(48, TITLE, prompt)", "SetFocus(txtEvapTemp)".
     const std::vector<std::string>& log() const { return m_log; }
@@ -60,10 +66,15 @@ public:
     bool ended() const { return m_ended; }
 
 private:
-    std::string m_folder = "/opt/korveld";
-    std::string m_date = "12/6/2026";
-    std::string m_time = "9:30 AM";
+    static constexpr std::string_view kInitialFolder = "/opt/korveld";
+    static constexpr std::string_view kInitialDate = "12/6/2026";
+    static constexpr std::string_view kInitialTime = "9:30 AM";
+
+    std::string m_folder{kInitialFolder};
+    std::string m_date{kInitialDate};
+    std::string m_time{kInitialTime};
     bool m_printerWorks = true;
+    bool m_logging = true;
     NumberLocale m_locale;
 
     std::vector<std::string> m_log;

@@ -5,7 +5,7 @@
 namespace korveld {
 
 Timer::Timer(Form& form, const TimerDesign& design)
-    : m_form(form), m_name(design.name), m_interval(design.interval), m_enabled(design.enabled) {
+    : m_form(form), m_name(design.name), m_design(design), m_interval(design.interval), m_enabled(design.enabled) {
     form.adopt(this);
 }
 
@@ -19,6 +19,12 @@ void Timer::setEnabled(bool enabled) {
         ++m_generation;
     }
     m_enabled = enabled;
+}
+
+void Timer::restoreDesign() {
+    m_interval = m_design.interval;
+    m_enabled = m_design.enabled;
+    m_generation = 0;
 }
 
 bool Timer::fire() {

@@ -37,6 +37,10 @@ public:
     // The interval has passed: runs onTimer when the timer is enabled with a non-zero interval.
     bool fire();
 
+    // Interval and enabled state back to the design, the count of changes back to zero; for a
+    // model that no driver runs.
+    void restoreDesign();
+
     Handler onTimer;
 
 private:
@@ -45,6 +49,7 @@ private:
     Form& m_form;
     Timer* m_next = nullptr;
     std::string_view m_name;
+    TimerDesign m_design;
     std::int32_t m_interval;
     std::uint32_t m_generation = 0;
     bool m_enabled;

@@ -3,8 +3,15 @@
 #include "cli/option_parser.h"
 #include "tests/engine/named_rows.h"
 
+#include <array>
+#include <bit>
+#include <charconv>
+#include <cmath>
+#include <cstdlib>
 #include <gtest/gtest.h>
 #include <memory>
+#include <nlohmann/json.hpp>
+#include <random>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -14,22 +21,24 @@ namespace {
 
 using testing_support::PrintTo;
 
-// A command with one option and one flag that prints what it parsed.
+// A command with one option (two names), one flag and one positional word that prints what it parsed.
 class EchoCommand : public Command {
 public:
     EchoCommand() : m_parser("echo", "Prints its options") {
-        m_parser.app().add_option("--name", m_name, "A name");
-        m_parser.app().add_flag("--loud", m_loud, "Upper case");
+        m_parser.addOption("--name,--title", m_name, "A name");
+        m_parser.addFlag("--loud", m_loud, "Upper case");
+        m_parser.addPositional("file", m_file, "A file");
     }
     std::string_view name() const override { return "echo"; }
     std::string_view summary() const override { return "Prints its options"; }
     int execute(std::span<const std::string> args, std::ostream& out, std::ostream& err) override {
         m_name = "-";
         m_loud = false;
+        m_file.clear();
         if (const auto status = m_parser.parse(args, out, err)) {
             return *status;
         }
-        out << m_name << (m_loud ? "!" : "") << '\n';
+        out << m_name << (m_loud ? "!" : "") << (m_file.empty() ? "" : " " + m_file) << '\n';
         return kExitSuccess;
     }
 
@@ -37,6 +46,7 @@ private:
     OptionParser m_parser;
     std::string m_name;
     bool m_loud = false;
+    std::string m_file;
 };
 
 struct LineCase {
@@ -77,7 +87,21 @@ INSTANTIATE_TEST_SUITE_P(RunCli, CommandLines, ::testing::Values(
     LineCase{"CommandRuns",        {"echo", "--name", "KO"},         0,  "KO\n", "", ""},
     LineCase{"CommandHelp",        {"echo", "--help"},               0,  "", "--name", ""},
     LineCase{"UnknownOption",      {"echo", "--bogus"},              64, "", "", "Usage: korveld-cli echo [OPTIONS]"},
-    LineCase{"StrayWord",          {"echo", "KO"},                   64, "", "", "Usage: korveld-cli echo"}
+    LineCase{"PositionalWord",     {"echo", "KO"},                   0,  "- KO\n", "", ""},
+    LineCase{"SecondPositional",   {"echo", "a", "b"},               64, "", "", "The following argument was not expected: b"},
+    LineCase{"ValueAfterEquals",   {"echo", "--name=a=b"},           0,  "a=b\n", "", ""},
+    LineCase{"SecondName",         {"echo", "--title", "KO"},        0,  "KO\n", "", ""},
+    LineCase{"NegativeValue",      {"echo", "--name", "-40"},        0,  "-40\n", "", ""},
+    LineCase{"LastValueWins",      {"echo", "--name", "a", "--name", "b"}, 0, "b\n", "", ""},
+    LineCase{"FlagAndValue",       {"echo", "--loud", "--name", "x"}, 0, "x!\n", "", ""},
+    LineCase{"ValueMissingAtEnd",  {"echo", "--name"},               64, "", "", "--name: 1 required TEXT missing"},
+    LineCase{"OptionIsNoValue",    {"echo", "--name", "--loud"},     64, "", "", "--name: 1 required TEXT missing"},
+    LineCase{"FlagTakesNoValue",   {"echo", "--loud=yes"},           64, "", "", "--loud: a flag takes no value"},
+    LineCase{"ShortWordUnknown",   {"echo", "-x"},                   64, "", "", "not expected: -x"},
+    LineCase{"DashIsAPositional",  {"echo", "-"},                    0,  "- -\n", "", ""},
+    LineCase{"DoubleDashEndsOptions", {"echo", "--", "--loud"},      0,  "- --loud\n", "", ""},
+    LineCase{"HelpWinsOverErrors", {"echo", "--bogus", "-h"},        0,  "", "--name,--title TEXT", ""},
+    LineCase{"TwoUnknownWords",    {"echo", "--a", "--b"},           64, "", "", "The following arguments were not expected: --a --b"}
 ), testing_support::RowName{});
 // clang-format on
 
@@ -102,7 +126,8 @@ struct SingleCase {
 class SinglesInJson : public ::testing::TestWithParam<SingleCase> {};
 
 TEST_P(SinglesInJson, PrintTheShortestDecimalThatReadsBack) {
-    const std::string text = SingleJson(GetParam().value).dump();
+    JsonWriter json;
+    const std::string text(json.single(GetParam().value).text());
     EXPECT_EQ(text, GetParam().json);
     // A reader takes the number as a double and stores it as a float.
     EXPECT_EQ(static_cast<float>(std::stod(text)), GetParam().value);
@@ -116,9 +141,60 @@ INSTANTIATE_TEST_SUITE_P(Json, SinglesInJson, ::testing::Values(
     SingleCase{"ThirdOfTwelve",   1.0f / 12000.0f, "8.333333e-05"},
     SingleCase{"Negative",        -40.0f,          "-40.0"},
     SingleCase{"LargestSingle",   3.4028235e38f,   "3.4028235e+38"},
-    SingleCase{"SmallestSingle",  1e-45f,          "1e-45"}
+    SingleCase{"SmallestSingle",  1e-45f,          "1e-45"},
+    SingleCase{"FixedBelowTenTo16",   1.5e14f,         "150000000000000.0"},
+    SingleCase{"ExponentFromTenTo16", 1e16f,          "1e+16"},
+    SingleCase{"FixedDownToATenThousandth", 0.00012f,        "0.00012"},
+    SingleCase{"NegativeZero",    -0.0f,           "-0.0"}
 ), testing_support::RowName{});
 // clang-format on
+
+// The writer lays numbers and strings out as the JSON library does: the same fixed or exponent form,
+// and digits that read back to the same number, never more of them (the library's digit search is
+// not always the shortest: 3.8232627000000004e+19 for 3.8232627e+19).
+TEST(JsonWriter, AgreesWithTheJsonLibrary) {
+    std::mt19937 random(71206);
+    int differing = 0;
+    for (int i = 0; i < 200000; ++i) {
+        const auto value = std::bit_cast<float>(static_cast<std::uint32_t>(random()));
+        if (!std::isfinite(value)) {
+            continue;
+        }
+        std::array<char, 64> shortest{};
+        const auto end = std::to_chars(shortest.data(), shortest.data() + shortest.size(), value).ptr;
+        const double asDouble = std::strtod(std::string(shortest.data(), end).c_str(), nullptr);
+        JsonWriter json;
+        const std::string text(json.single(value).text());
+        const std::string library = nlohmann::json(asDouble).dump();
+        if (text != library) {
+            ++differing;
+            ASSERT_EQ(std::strtod(text.c_str(), nullptr), asDouble) << text;
+            ASSERT_LT(text.size(), library.size()) << text << " " << library;
+            ASSERT_EQ(text.find('e') == std::string::npos, library.find('e') == std::string::npos) << text;
+        }
+    }
+    EXPECT_LT(differing, 2000); // about one in a hundred
+    std::string every;
+    for (int c = 1; c < 128; ++c) {
+        every += static_cast<char>(c);
+    }
+    for (const std::string& text : {every, std::string("caf\xc3\xa9"), std::string("bad \xff byte"),
+                                    std::string("\n then \xe2\x82"), std::string()}) {
+        // Each string after one that needed an escape, in an array.
+        JsonWriter json;
+        json.beginArray().string("a\tb").string(text).endArray();
+        EXPECT_EQ(json.text(), "[\"a\\tb\"," +
+                                   nlohmann::json(text).dump(-1, ' ', false, nlohmann::json::error_handler_t::replace) +
+                                   "]");
+    }
+}
+
+TEST(JsonWriter, SeparatesMembersAndElements) {
+    JsonWriter json;
+    json.beginObject().member("a", 1).key("b").beginArray().integer(2).beginObject().endObject().endArray();
+    json.member("c", true).memberSingle("d", 0.5f).endObject();
+    EXPECT_EQ(json.text(), R"({"a":1,"b":[2,{}],"c":true,"d":0.5})");
+}
 
 } // namespace
 } // namespace korveld::cli

@@ -8,6 +8,7 @@
 #include <cstdio>
 #include <gtest/gtest.h>
 #include <memory>
+#include <nlohmann/json.hpp>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -16,6 +17,7 @@ namespace korveld::cli {
 namespace {
 
 using Words = std::vector<std::string>;
+using Json = nlohmann::ordered_json;
 
 DateTimeTexts fixedNow() {
     return {"12/6/2026", "9:30 AM"};

@@ -1,0 +1,164 @@
+#include "tests/usage/program_snapshot.h"
+
+#include "worksheets/controls.h"
+#include "worksheets/form.h"
+#include "worksheets/frm_korveld.h"
+#include "worksheets/frm_txv_capacity.h"
+#include "worksheets/program.h"
+
+#include <cstdio>
+#include <optional>
+#include <sstream>
+
+namespace korveld::usage {
+
+namespace {
+
+std::string number(double value) {
+    char text[40];
+    std::snprintf(text, sizeof text, "%.9g", value);
+    return text;
+}
+
+class Writer {
+public:
+    template <class... Parts>
+    void line(const Parts&... parts) {
+        ((m_out << parts << ' '), ...);
+        m_out << '\n';
+    }
+    std::string text() const { return m_out.str(); }
+
+private:
+    std::ostringstream m_out;
+};
+
+std::string fontText(const std::optional<Font>& font) {
+    return font ? std::string(font->family) + "/" + number(font->points) + (font->bold ? "/bold" : "") : "-";
+}
+
+std::string colourText(const std::optional<Colour>& colour) {
+    return colour ? number(colour->red) + "," + number(colour->green) + "," + number(colour->blue) : "-";
+}
+
+void writeControl(Writer& w, const Control& control) {
+    const TwipRect& r = control.rect();
+    w.line(control.fullName(), "rect", r.left, r.top, r.width, r.height, "visible", control.visible(), "enabled",
+           control.enabled(), "tip", std::string(control.toolTip()), "font", fontText(control.font()), "colour",
+           colourText(control.foreColour()));
+    switch (control.kind()) {
+    case ControlKind::Label: {
+        const auto& label = static_cast<const Label&>(control);
+        w.line(control.fullName(), "caption", label.caption(), "align", static_cast<int>(label.alignment()));
+        break;
+    }
+    case ControlKind::TextBox: {
+        const auto& box = static_cast<const TextBox&>(control);
+        w.line(control.fullName(), "text", box.text(), "align", static_cast<int>(box.alignment()), "locked",
+               box.locked());
+        break;
+    }
+    case ControlKind::CommandButton:
+        w.line(control.fullName(), "caption", static_cast<const CommandButton&>(control).caption());
+        break;
+    case ControlKind::OptionButton: {
+        const auto& option = static_cast<const OptionButton&>(control);
+        w.line(control.fullName(), "caption", option.caption(), "value", option.value());
+        break;
+    }
+    case ControlKind::CheckBox: {
+        const auto& box = static_cast<const CheckBox&>(control);
+        w.line(control.fullName(), "caption", box.caption(), "value", box.value());
+        break;
+    }
+    case ControlKind::Frame:
+        w.line(control.fullName(), "caption", static_cast<const Frame&>(control).caption());
+        break;
+    }
+}
+
+void writeMenu(Writer& w, const MenuEntry& entry) {
+    w.line(entry.fullName(), "caption", entry.caption(), "checked", entry.checked(), "enabled", entry.enabled(),
+           "visible", entry.visible());
+    for (const MenuEntry* child = entry.firstChild(); child != nullptr; child = child->nextSibling()) {
+        writeMenu(w, *child);
+    }
+}
+
+void writeUnits(Writer& w, const WorksheetUnits& units) {
+    w.line("units", static_cast<int>(units.UnitsMetric), static_cast<int>(units.CapacityUnit),
+           static_cast<int>(units.PressureUnit), units.DistUserDefined);
+}
+
+void writeCapacitySheet(Writer& w, const frmtxvCapacity& sheet) {
+    w.line("RefIndex", sheet.RefIndex, "SizeNo", sheet.SizeNo, "RowCount", sheet.RowCount, "RowCapacity",
+           number(sheet.RowCapacity), "DistSuffix", sheet.DistSuffix);
+    writeUnits(w, sheet.units());
+    const Rating& rating = sheet.lastRating();
+    w.line("rating", static_cast<int>(rating.outcome), rating.RowCount, number(rating.conditions.DeltaP),
+           number(rating.conditions.MassFlow), number(rating.conditions.Sensit));
+    for (const RatingRow& row : rating.Rows()) {
+        w.line("row", row.SizeNo, row.label, number(row.RowCapacity), row.loading ? number(*row.loading) : "-");
+    }
+}
+
+void writeSelectionSheet(Writer& w, const frmkorveld& sheet) {
+    w.line("SeriesNo", sheet.SeriesNo, "RefIndex", sheet.RefIndex, "R507Flag", sheet.R507Flag, "RefLetter",
+           sheet.RefLetter, "SizeNo", sheet.SizeNo);
+    writeUnits(w, sheet.units());
+    const SelectionConditions& c = sheet.selectionConditions();
+    w.line("conditions", number(c.EvapTemp), number(c.CondTemp), number(c.LiqTemp), number(c.PEvap), number(c.HVap),
+           number(c.PCond), number(c.HLiq), number(c.LiqDensity), number(c.DistPressDrop), number(c.DeltaP),
+           number(c.MassFlow), number(c.Sensit), number(c.UnitMultiplier), number(c.InputCapacity));
+    if (const std::optional<SelectedValve>& valve = sheet.selectedValve()) {
+        w.line("selected", valve->SizeNo, valve->SelectedName, valve->capacityText, valve->loadingText);
+    } else {
+        w.line("selected", "-");
+    }
+}
+
+void writeVariables(Writer& w, const Universal_Variables& v) {
+    w.line("running", number(v.EvapTemp), number(v.CondTemp), number(v.LiqTemp), number(v.PEvap), number(v.HVap),
+           number(v.PCond), number(v.HLiq), number(v.LiqDensity), number(v.Sensit), number(v.DistPressDrop),
+           number(v.DeltaP), number(v.MassFlow), number(v.UnitMultiplier), number(v.FlowMultiplier),
+           number(v.ValConstant), v.ValName, number(v.EvapTempEntry));
+    w.line("letters", v.EqualizerCode, v.ChargeCode, v.StrainerCode, number(v.BleedFraction), v.BleedOption,
+           v.BleedPart, v.AdviceClear);
+    w.line("advice", v.ReplaceAdvice);
+    w.line("message", v.MsgTitle, v.MsgText, v.MsgStyle);
+    // The help owner is a window's address: only whether it is set can be the same in two programs.
+    w.line("help", v.HelpWnd != 0, v.HelpFile);
+}
+
+} // namespace
+
+std::string SnapshotOf(const Program& program) {
+    Writer w;
+    for (std::size_t id = 0; id < static_cast<std::size_t>(FormId::Count); ++id) {
+        const Form* form = program.loaded(static_cast<FormId>(id));
+        if (form == nullptr) {
+            w.line("window", id, "not loaded");
+            continue;
+        }
+        w.line("window", id, form->name(), form->caption(), "size", form->width(), form->height(), "visible",
+               form->visible(), "enabled", form->enabled(), "back", colourText(form->backColour()));
+        for (const Control& control : form->controls()) {
+            writeControl(w, control);
+        }
+        for (const MenuEntry& entry : form->menuBar()) {
+            writeMenu(w, entry);
+        }
+        for (const Timer& timer : form->timers()) {
+            w.line(timer.name(), "interval", timer.interval(), "enabled", timer.enabled());
+        }
+        if (id == static_cast<std::size_t>(FormId::frmtxvCapacity)) {
+            writeCapacitySheet(w, static_cast<const frmtxvCapacity&>(*form));
+        } else if (id == static_cast<std::size_t>(FormId::frmkorveld)) {
+            writeSelectionSheet(w, static_cast<const frmkorveld&>(*form));
+        }
+    }
+    writeVariables(w, program.uv());
+    return w.text();
+}
+
+} // namespace korveld::usage
