@@ -1,5 +1,7 @@
 #include "app/form_window.h"
 
+#include "app/classic_frame.h"
+#include "app/classic_indicators.h"
 #include "app/qt_adapter.h"
 #include "app/qt_conversions.h"
 #include "worksheets/controls.h"
@@ -21,12 +23,16 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QShortcut>
+#include <QStyle>
 #include <QTextDocument>
 #include <QTimer>
 
 namespace korveld {
 
 namespace {
+
+// Pixels above and below an indicator that its outline and anti-aliasing need.
+constexpr int kIndicatorAllowance = 2;
 
 QString text(const std::string& value) {
     return QString::fromStdString(value);
@@ -60,9 +66,25 @@ void setTextKeepingCursor(QPlainTextEdit& edit, const QString& value) {
     edit.setTextCursor(restored);
 }
 
+// An option or check box designed lower than its indicator grows about its middle, so that the
+// circle or box and the caption show whole; the design's centre line stays where it was.
+QRect withIndicatorRoom(QRect geometry, const QWidget& widget, QStyle::PixelMetric indicator) {
+    const int needed =
+        std::max(widget.style()->pixelMetric(indicator, nullptr, &widget), widget.fontMetrics().height()) +
+        kIndicatorAllowance;
+    if (geometry.height() >= needed) {
+        return geometry;
+    }
+    const int grow = needed - geometry.height();
+    geometry.adjust(0, -(grow / 2), 0, grow - grow / 2);
+    return geometry;
+}
+
 } // namespace
 
-FormWindow::FormWindow(Form& form, QtAdapter& adapter) : m_form(form), m_adapter(adapter), m_client(new QWidget(this)) {
+FormWindow::FormWindow(Form& form, QtAdapter& adapter)
+    : m_form(form), m_adapter(adapter), m_client(new QWidget(this)), m_indicatorStyle(new ClassicIndicatorStyle) {
+    m_indicatorStyle->setParent(this);
     setObjectName(qs(form.name()));
     m_client->setObjectName(QStringLiteral("clientArea"));
     m_client->installEventFilter(this);
@@ -179,6 +201,7 @@ void FormWindow::buildControl(Control& control) {
     }
     case ControlKind::OptionButton: {
         auto* option = new QRadioButton(parent);
+        option->setStyle(m_indicatorStyle);
         // The model decides which option of a group is chosen, not Qt.
         option->setAutoExclusive(false);
         connect(option, &QRadioButton::clicked, this,
@@ -188,12 +211,13 @@ void FormWindow::buildControl(Control& control) {
     }
     case ControlKind::CheckBox: {
         auto* check = new QCheckBox(parent);
+        check->setStyle(m_indicatorStyle);
         connect(check, &QCheckBox::clicked, this, [this, &control] { forward([&control] { control.userClick(); }); });
         widget = check;
         break;
     }
     case ControlKind::Frame:
-        widget = new QGroupBox(parent);
+        widget = new ClassicFrame(parent);
         break;
     }
     widget->setObjectName(QString::fromStdString(control.fullName()));
@@ -394,6 +418,7 @@ void FormWindow::renderControl(ControlBinding& binding) {
             if (option.isChecked() != model.value()) {
                 option.setChecked(model.value());
             }
+            geometry = withIndicatorRoom(geometry, option, QStyle::PM_ExclusiveIndicatorHeight);
         });
         break;
     case ControlKind::CheckBox:
@@ -408,6 +433,7 @@ void FormWindow::renderControl(ControlBinding& binding) {
             if (check.checkState() != state) {
                 check.setCheckState(state);
             }
+            geometry = withIndicatorRoom(geometry, check, QStyle::PM_IndicatorHeight);
         });
         break;
     case ControlKind::Frame:

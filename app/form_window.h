@@ -12,6 +12,7 @@
 
 class QAction;
 class QMenu;
+class QStyle;
 class QTimer;
 
 namespace korveld {
@@ -74,6 +75,7 @@ private:
     Form& m_form;
     QtAdapter& m_adapter;
     QWidget* m_client;
+    QStyle* m_indicatorStyle; // options and check boxes; owned by the window
     std::vector<ControlBinding> m_controls;
     QHash<const QObject*, std::size_t> m_controlIndex;
     std::vector<MenuBinding> m_menus;
