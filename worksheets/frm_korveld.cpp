@@ -155,6 +155,12 @@ void frmkorveld::closeButtonPressed() {
 void frmkorveld::cmdClose_Click() {
     Hide();
     program().selectionScreen().Show();
+    // The bleed dialog belongs to this worksheet: it goes as its own close button would take it
+    // (Accept), so the bleed chosen stays and Yes opens it again when the worksheet is back.
+    if (auto* bleed = static_cast<frmPerCentBleed*>(program().loaded(FormId::frmPerCentBleed));
+        bleed != nullptr && bleed->visible()) {
+        bleed->cmdExit_Click();
+    }
 
     txtCondTemp.setText("");
     txtEvapTemp.setText("");
