@@ -104,16 +104,17 @@ FormWindow::FormWindow(Form& form, QtAdapter& adapter)
     for (Timer& timer : form.timers()) {
         buildTimer(timer);
     }
-    // Tab order is declaration order.
+    // The Tab key follows the window's own order; hidden and disabled controls are passed over.
     QWidget* previous = nullptr;
-    for (const ControlBinding& binding : m_controls) {
-        if (binding.widget->focusPolicy() == Qt::NoFocus) {
+    for (const Control* control : form.tabOrder()) {
+        QWidget* widget = widgetOf(*control);
+        if (widget == nullptr || widget->focusPolicy() == Qt::NoFocus) {
             continue;
         }
         if (previous != nullptr) {
-            setTabOrder(previous, binding.widget);
+            setTabOrder(previous, widget);
         }
-        previous = binding.widget;
+        previous = widget;
     }
     auto* help = new QShortcut(QKeySequence(Qt::Key_F1), this);
     help->setContext(Qt::WindowShortcut);
@@ -172,6 +173,7 @@ void FormWindow::buildControl(Control& control) {
         if (box.multiLine()) {
             auto* edit = new QPlainTextEdit(parent);
             edit->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+            edit->setTabChangesFocus(true);
             edit->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
             edit->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
             edit->viewport()->installEventFilter(this);
@@ -450,6 +452,9 @@ void FormWindow::renderControl(ControlBinding& binding) {
     }
     if (widget->toolTip() != qs(control.toolTip())) {
         widget->setToolTip(qs(control.toolTip()));
+    }
+    if (const QString name = qs(control.accessibleName()); widget->accessibleName() != name) {
+        widget->setAccessibleName(name);
     }
     if (widget->testAttribute(Qt::WA_Disabled) == control.enabled()) {
         widget->setEnabled(control.enabled());

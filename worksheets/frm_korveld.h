@@ -147,7 +147,7 @@ public:
     Label lblPressureDrop{*this, {.name = "lblPressureDrop", .rect = {210, 960, 1215, 225},
                                   .caption = "Pressure Drop", .container = &fmeDistributor, .visible = false}};
     TextBox txtPressureDrop{*this, {.name = "txtPressureDrop", .rect = {240, 1200, 700, 330},
-                                    .container = &fmeDistributor, .visible = false}};
+                                    .container = &fmeDistributor, .namedBy = &lblPressureDrop, .visible = false}};
     Label lblPressureUnits{*this, {.name = "lblPressureUnits", .rect = {960, 1230, 270, 240}, .caption = "psi",
                                    .container = &fmeDistributor, .visible = false}};
 
@@ -184,7 +184,7 @@ public:
     Label lblBleed{*this, {.name = "lblBleed", .rect = {200, 645, 975, 255}, .caption = "% Bleed",
                            .container = &fmeBleedOption}};
     TextBox txtBleedPerCent{*this, {.name = "txtBleedPerCent", .rect = {1200, 600, 735, 330},
-                                    .container = &fmeBleedOption, .locked = true}};
+                                    .container = &fmeBleedOption, .namedBy = &lblBleed, .locked = true}};
 
     Frame fmeLineConn{*this, {.name = "fmeLineConn", .rect = {5040, 2280, 1935, 855}, .caption = "Line Connections",
                               .toolTip = "Line Connection Types."}};

@@ -44,7 +44,7 @@ public:
                                    .toolTip = "Expansion Valve Capacity Box.", .alignment = Alignment::Center,
                                    .locked = true}};
     TextBox txtValveLoading{*this, {.name = "txtValveLoading", .rect = {3960, 1080, 975, 375},
-                                    .alignment = Alignment::Center}};
+                                    .namedBy = &lblPerCentLoading, .alignment = Alignment::Center}};
     Label lblPowAssby{*this, {.name = "lblPowAssby", .rect = {2012, 1560, 1575, 240}, .caption = "Power Assembly",
                               .alignment = Alignment::Center}};
     TextBox txtPowAssby{*this, {.name = "txtPowAssby", .rect = {2012, 1800, 1575, 360},

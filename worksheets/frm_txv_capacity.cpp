@@ -88,6 +88,20 @@ void frmtxvCapacity::bindHandlers() {
     mnuTechSup.onClick = [this] { help().HelpContext(HelpId::TechnicalSupport); };
 }
 
+std::vector<Control*> frmtxvCapacity::tabOrder() const {
+    std::vector<Control*> order;
+    for (Control* control : Form::tabOrder()) {
+        if (control->name().base == "txtFlowCap") {
+            continue;
+        }
+        order.push_back(control);
+        if (control->name().base == "txtValCap") {
+            order.push_back(const_cast<TextBox*>(&txtFlowCap(control->name().index)));
+        }
+    }
+    return order;
+}
+
 void frmtxvCapacity::Form_Load() {
     setWidth(kCollapsedWidth);
     fmeLoading.setVisible(false);

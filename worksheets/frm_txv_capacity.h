@@ -31,6 +31,8 @@ public:
 
     void Form_Load() override;
     void closeButtonPressed() override { cmdClose_Click(); }
+    // Declaration order, except that the result rows are visited row by row: capacity, loading.
+    std::vector<Control*> tabOrder() const override;
 
     void cmdCalculate_Click();
     void cmdClose_Click();
@@ -103,7 +105,7 @@ public:
     Label lblPressureDrop{*this, {.name = "lblPressureDrop", .rect = {120, 960, 1695, 255}, .caption = "Pressure Drop",
                                   .container = &fmeDistributor, .visible = false}};
     TextBox txtPressureDrop{*this, {.name = "txtPressureDrop", .rect = {240, 1200, 855, 350},
-                                    .container = &fmeDistributor, .visible = false}};
+                                    .container = &fmeDistributor, .namedBy = &lblPressureDrop, .visible = false}};
     Label lblPressureUnits{*this, {.name = "lblPressureUnits", .rect = {1200, 1250, 240, 250}, .caption = "psi",
                                    .container = &fmeDistributor, .visible = false, .autoSize = true}};
 
@@ -115,7 +117,8 @@ public:
     Frame fmeLoading{*this, {.name = "fmeLoading", .rect = {120, 4080, 2175, 1335}, .caption = " Loading Calculations"}};
     Label lblSystemCap{*this, {.name = "lblSystemCap", .rect = {120, 240, 1650, 255}, .caption = "System Capacity",
                                .container = &fmeLoading}};
-    TextBox txtSystemCapacity{*this, {.name = "txtSystemCapacity", .rect = {240, 480, 1215, 405}, .container = &fmeLoading}};
+    TextBox txtSystemCapacity{*this, {.name = "txtSystemCapacity", .rect = {240, 480, 1215, 405},
+                                      .container = &fmeLoading, .namedBy = &lblSystemCap}};
     Label lblUnits{*this, {.name = "lblUnits", .rect = {1440, 600, 615, 255}, .caption = "Btu/h", .container = &fmeLoading}};
     OptionButton optDone{*this, {.name = "optDone", .rect = {360, 925, 1500, 240}, .caption = "No Loading",
                                  .container = &fmeLoading}};
@@ -150,14 +153,16 @@ public:
         return ControlDesign{.name = "lblValName", .rect = {5475, i == 12 ? 4980 : 975 + 360 * (i - 1), 60, 240},
                              .alignment = Alignment::Right, .autoSize = true};
     }};
-    ControlArray<TextBox, 12> txtValCap{*this, 1, [](std::int16_t i) {
+    ControlArray<TextBox, 12> txtValCap{*this, 1, [this](std::int16_t i) {
         return ControlDesign{.name = "txtValCap", .rect = {5580, 960 + 360 * (i - 1), 1215, 360},
-                             .toolTip = i == 1 ? "Valve Capacity Boxes." : "", .visible = false,
+                             .toolTip = i == 1 ? "Valve Capacity Boxes." : "", .namedBy = &lblCapHeading,
+                             .visible = false,
                              .alignment = Alignment::Right, .locked = true};
     }};
-    ControlArray<TextBox, 12> txtFlowCap{*this, 1, [](std::int16_t i) {
+    ControlArray<TextBox, 12> txtFlowCap{*this, 1, [this](std::int16_t i) {
         return ControlDesign{.name = "txtFlowCap", .rect = {7200, 960 + 360 * (i - 1), 800, 360},
-                             .toolTip = i == 9 ? "Flow Capacity Boxes." : "", .visible = false,
+                             .toolTip = i == 9 ? "Flow Capacity Boxes." : "", .namedBy = &lblFlowHeading,
+                             .visible = false,
                              .alignment = Alignment::Right, .locked = true};
     }};
 

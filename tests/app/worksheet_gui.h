@@ -21,7 +21,7 @@ struct TypedSystem {
 };
 
 class WorksheetGui : public GuiTest {
-protected:
+public:
     // Runs one user step and renders.
     void act(const std::function<void()>& step) { m_adapter->dispatch(step); }
 
