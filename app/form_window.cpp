@@ -13,6 +13,7 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLayout>
 #include <QLineEdit>
@@ -119,6 +120,10 @@ FormWindow::FormWindow(Form& form, QtAdapter& adapter)
     auto* help = new QShortcut(QKeySequence(Qt::Key_F1), this);
     help->setContext(Qt::WindowShortcut);
     connect(help, &QShortcut::activated, this, [this] { helpKey(); });
+    // Copy with the focus on a button, an option or nowhere; text boxes pass it on themselves.
+    auto* copy = new QShortcut(QKeySequence::Copy, this);
+    copy->setContext(Qt::WindowShortcut);
+    connect(copy, &QShortcut::activated, this, [this] { forward([this] { m_form.copyRequested(); }); });
 }
 
 FormWindow::~FormWindow() = default;
@@ -518,6 +523,9 @@ bool FormWindow::eventFilter(QObject* watched, QEvent* event) {
         return false;
     }
     const QEvent::Type type = event->type();
+    if (type == QEvent::KeyPress) {
+        return copyKey(watched, *static_cast<QKeyEvent*>(event));
+    }
     if (type != QEvent::MouseButtonDblClick && type != QEvent::MouseButtonRelease) {
         return false;
     }
@@ -544,6 +552,25 @@ bool FormWindow::eventFilter(QObject* watched, QEvent* event) {
         forward([control] { control->userClick(); });
     }
     return ownsMouse;
+}
+
+bool FormWindow::copyKey(QObject* watched, const QKeyEvent& key) {
+    if (!key.matches(QKeySequence::Copy)) {
+        return false;
+    }
+    // Text selected in an entry is copied as the box copies it. Read-only boxes hold the window's
+    // answer (and select their text when tabbed into), so there the window copies what it shows.
+    if (auto* line = qobject_cast<QLineEdit*>(watched);
+        line != nullptr && !line->isReadOnly() && line->hasSelectedText()) {
+        return false;
+    }
+    if (auto* text = qobject_cast<QPlainTextEdit*>(watched);
+        text != nullptr && !text->isReadOnly() && text->textCursor().hasSelection()) {
+        return false;
+    }
+    bool copied = false;
+    forward([this, &copied] { copied = m_form.copyRequested(); });
+    return copied;
 }
 
 void FormWindow::helpKey() {

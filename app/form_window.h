@@ -11,6 +11,7 @@
 #include <vector>
 
 class QAction;
+class QKeyEvent;
 class QMenu;
 class QStyle;
 class QTimer;
@@ -71,6 +72,8 @@ private:
     void renderTimer(TimerBinding& binding);
     void forward(const std::function<void()>& handler);
     void helpKey();
+    // Ctrl+C in a control: true when the window copied; text selected in an entry is left to it.
+    bool copyKey(QObject* watched, const QKeyEvent& key);
 
     Form& m_form;
     QtAdapter& m_adapter;

@@ -7,6 +7,7 @@
 #include "worksheets/form.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QDate>
 #include <QLocale>
 #include <QMessageBox>
@@ -84,6 +85,10 @@ std::string QtPlatform::DateText() {
 
 std::string QtPlatform::TimeText() {
     return QLocale::system().toString(QTime::currentTime(), QLocale::ShortFormat).toStdString();
+}
+
+void QtPlatform::SetClipboardText(const std::string& text) {
+    QGuiApplication::clipboard()->setText(qs(text));
 }
 
 NumberLocale QtPlatform::UserNumberLocale() {

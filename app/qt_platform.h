@@ -32,6 +32,7 @@ public:
     bool PrintDocument(const korveld::PrintDocument& document) override;
     std::string DateText() override;
     std::string TimeText() override;
+    void SetClipboardText(const std::string& text) override;
     NumberLocale UserNumberLocale() override;
     void EndProgram() override;
 

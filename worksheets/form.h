@@ -112,6 +112,9 @@ public:
     virtual void Form_Unload() {}
     // What the window's close button means for this window; by default the window is unloaded.
     virtual void closeButtonPressed();
+    // Copy (Ctrl+C) where no text is selected: the window puts what it shows on the clipboard.
+    // Returns false when it has nothing to copy (the default).
+    virtual bool copyRequested() { return false; }
 
     // A user's double-click on the window's own surface.
     bool userDblClick();

@@ -1,6 +1,7 @@
 #include "worksheets/frm_results.h"
 
 #include "worksheets/frm_korveld.h"
+#include "worksheets/platform.h"
 #include "worksheets/selection_report.h"
 
 namespace korveld {
@@ -12,6 +13,9 @@ constexpr FormDesign kDesign{.name = "frmResults",
                              .width = 5610,
                              .height = 5250,
                              .borderStyle = BorderStyle::FixedDialog};
+
+// The advice box has no label of its own; its column is headed with this.
+constexpr std::string_view kAdviceHeading = "Power Head Advice";
 
 } // namespace
 
@@ -37,6 +41,18 @@ void frmResults::applyLayout(Twips height, Twips buttonTop, std::optional<Twips>
     if (messageTop) {
         txtMessage.setTop(*messageTop);
     }
+}
+
+TextTable frmResults::AnswerAsTable() const {
+    return {{lblvalResults.caption(), lblValCapacity.caption(), lblPerCentLoading.caption(), lblPowAssby.caption(),
+             lblCageAssby.caption(), std::string(kAdviceHeading)},
+            {txtValSelected.text(), txtValCapacity.text(), txtValveLoading.text(), txtPowAssby.text(),
+             txtCageAssby.text(), txtMessage.visible() ? txtMessage.text() : std::string()}};
+}
+
+bool frmResults::copyRequested() {
+    platform().SetClipboardText(TabSeparated(AnswerAsTable()));
+    return true;
 }
 
 void frmResults::cmdOK_Click() {

@@ -6,6 +6,7 @@
 #include "worksheets/controls.h"
 #include "worksheets/form.h"
 #include "worksheets/program.h"
+#include "worksheets/tab_separated.h"
 
 #include <optional>
 
@@ -18,12 +19,17 @@ public:
     explicit frmResults(Program& program);
 
     void Form_Unload() override;
+    // Copies the answer (AnswerAsTable) as tab-separated text.
+    bool copyRequested() override;
     // The close button acts as OK once OK is enabled, so the worksheet is never left disabled;
     // while the advice timer still holds OK disabled it does nothing.
     void closeButtonPressed() override;
 
     void cmdOK_Click();
     void cmdPrintButton_Click();
+
+    // The answer under a heading row: name, capacity, loading, power and cage assemblies, advice.
+    TextTable AnswerAsTable() const;
 
     // The outer height and the tops of the buttons and of the message box for a layout.
     void applyLayout(Twips height, Twips buttonTop, std::optional<Twips> messageTop);

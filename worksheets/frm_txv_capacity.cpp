@@ -246,6 +246,35 @@ PrintDocument frmtxvCapacity::Report() {
     return BuildCapacityReport(report, platform().UserNumberLocale());
 }
 
+TextTable frmtxvCapacity::RowsAsTable() const {
+    const bool loading = optYES.value();
+    TextTable table;
+    std::vector<std::string>& heading = table.emplace_back();
+    heading.push_back(lblValveName.caption());
+    heading.push_back(lblCapHeading.caption() + " (" + lblCapUnits.caption() + ")");
+    if (loading) {
+        heading.push_back(lblFlowHeading.caption() + " (" + lblFlowUnits.caption() + " " + txtSystemCapacity.text() +
+                          " " + lblUnits.caption() + ")");
+    }
+    for (std::int16_t i = 1; i <= RowCount; ++i) {
+        std::vector<std::string>& row = table.emplace_back();
+        row.push_back(lblValName(i).caption());
+        row.push_back(txtValCap(i).text());
+        if (loading) {
+            row.push_back(txtFlowCap(i).text());
+        }
+    }
+    return table;
+}
+
+bool frmtxvCapacity::copyRequested() {
+    if (!cmdPrint.visible()) {
+        return false;
+    }
+    platform().SetClipboardText(TabSeparated(RowsAsTable()));
+    return true;
+}
+
 void frmtxvCapacity::showResults() {
     const bool loading = optYES.value();
     setWidth(loading ? kLoadingWidth : kCapacityWidth);

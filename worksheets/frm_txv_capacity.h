@@ -10,6 +10,7 @@
 #include "worksheets/controls.h"
 #include "worksheets/form.h"
 #include "worksheets/program.h"
+#include "worksheets/tab_separated.h"
 #include "worksheets/unit_switch.h"
 
 #include <array>
@@ -33,6 +34,8 @@ public:
     void closeButtonPressed() override { cmdClose_Click(); }
     // Declaration order, except that the result rows are visited row by row: capacity, loading.
     std::vector<Control*> tabOrder() const override;
+    // While rows are shown, copies them (RowsAsTable) as tab-separated text.
+    bool copyRequested() override;
 
     void cmdCalculate_Click();
     void cmdClose_Click();
@@ -59,6 +62,8 @@ public:
     void ClearResults();
     // The printed page of the rows on screen, dated by the platform.
     PrintDocument Report();
+    // The rows on screen under a heading row: name, capacity and, with loading on, the loading.
+    TextTable RowsAsTable() const;
 
     const WorksheetUnits& units() const { return m_units; }
     // The last rating that Calculate ran.

@@ -51,6 +51,8 @@ public:
     // The current date and time in the system's short formats.
     virtual std::string DateText() = 0;
     virtual std::string TimeText() = 0;
+    // Puts plain text on the clipboard, for pasting into a spreadsheet.
+    virtual void SetClipboardText(const std::string& text) = 0;
     // The decimal and grouping characters of the user's locale, for entries and shown numbers.
     virtual NumberLocale UserNumberLocale() { return {}; }
     // Ends the program at once: every window closes, nothing is saved.

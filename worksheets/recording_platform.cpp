@@ -61,6 +61,11 @@ bool RecordingPlatform::PrintDocument(const korveld::PrintDocument& document) {
     return m_printerWorks;
 }
 
+void RecordingPlatform::SetClipboardText(const std::string& text) {
+    m_clipboard = text;
+    m_log.push_back("SetClipboardText()");
+}
+
 std::string RecordingPlatform::DateText() {
     m_log.push_back("DateText()");
     return m_date;

@@ -37,6 +37,7 @@ public:
     bool PrintDocument(const korveld::PrintDocument& document) override;
     std::string DateText() override;
     std::string TimeText() override;
+    void SetClipboardText(const std::string& text) override;
     NumberLocale UserNumberLocale() override { return m_locale; }
     void EndProgram() override;
 
@@ -52,6 +53,8 @@ public:
     const std::vector<Message>& messages() const { return m_messages; }
     const std::vector<HelpCall>& helpCalls() const { return m_helpCalls; }
     const std::vector<korveld::PrintDocument>& printed() const { return m_printed; }
+    // The clipboard's text: what was put there last.
+    const std::string& clipboard() const { return m_clipboard; }
     // The control that got the focus last, or nullptr; valid while its window is loaded.
     Control* focused() const { return m_focused; }
     // Full names of the controls that got the focus, in order.
@@ -70,6 +73,7 @@ private:
     std::vector<Message> m_messages;
     std::vector<HelpCall> m_helpCalls;
     std::vector<korveld::PrintDocument> m_printed;
+    std::string m_clipboard;
     std::vector<std::string> m_focusHistory;
     std::vector<std::string> m_shownWindows;
     Control* m_focused = nullptr;
