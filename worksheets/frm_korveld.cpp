@@ -98,6 +98,7 @@ frmkorveld::frmkorveld(Program& program)
     mnuValveSelection.onClick = [this] { mnuValveSelection_Click(); };
     mnuHowToUse.onClick = [this] { mnuHowToUse_Click(); };
     mnuTechnical.onClick = [this] { mnuTechnical_Click(); };
+    mnuOperatingWindows.onClick = [this] { mnuOperatingWindows_Click(); };
 
     buildPickMenus();
 }
@@ -161,6 +162,7 @@ void frmkorveld::cmdClose_Click() {
         bleed != nullptr && bleed->visible()) {
         bleed->cmdExit_Click();
     }
+    platform().HideOperatingWindows();
 
     txtCondTemp.setText("");
     txtEvapTemp.setText("");

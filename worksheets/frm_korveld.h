@@ -6,6 +6,7 @@
 
 #include "engine/charges.h"
 #include "engine/conditions.h"
+#include "engine/operating_windows.h"
 #include "engine/selection.h"
 #include "worksheets/controls.h"
 #include "worksheets/form.h"
@@ -63,6 +64,7 @@ public:
     void mnuValveSelection_Click();
     void mnuHowToUse_Click();
     void mnuTechnical_Click();
+    void mnuOperatingWindows_Click();
 
     // The handler of a refrigerant entry (mnuRefR12 ... mnuRefR507) and of a series entry (mnuKO ...).
     void refrigerantPick(MenuEntry& entry, const RefrigerantInfo& refrigerant);
@@ -89,6 +91,10 @@ public:
     // report prints these pressures even if the capacity worksheet has rated since.
     const SelectionConditions& selectionConditions() const { return m_selectionConditions; }
     const std::optional<SelectedValve>& selectedValve() const { return m_selectedValve; }
+    // Every size's window at the conditions of that selection, for its chart.
+    const std::optional<OperatingWindows>& selectionWindows() const { return m_selectionWindows; }
+    // Every size's window at the conditions the worksheet shows now.
+    OperatingWindows currentWindows();
 
     // Members set by the menu picks and the selection.
     std::int16_t SeriesNo = 0;
@@ -224,6 +230,9 @@ public:
     MenuEntry mnuMet{mnuUnits, {.name = "mnuMet", .caption = "&Metric"}};
     MenuEntry mnuKWatts{mnuMet, {.name = "mnuKWatts", .caption = "&KWatts"}};
     MenuEntry mnuKiloCal{mnuMet, {.name = "mnuKiloCal", .caption = "Kilo&Cal"}};
+    // The chart of every size's operating window at the conditions typed.
+    MenuEntry mnuView{*this, {.name = "mnuView", .caption = "&View"}};
+    MenuEntry mnuOperatingWindows{mnuView, {.name = "mnuOperatingWindows", .caption = "&Operating Windows…"}};
     MenuEntry mnuhelp{*this, {.name = "mnuhelp", .caption = "Help"}};
     MenuEntry mnuContents3{mnuhelp, {.name = "mnuContents3", .caption = "Contents"}};
     MenuEntry mnuSearch{mnuhelp, {.name = "mnuSearch", .caption = "Search For Help On..."}};
@@ -268,6 +277,7 @@ private:
     MenuEntry* mnuVSer = nullptr;
     SelectionConditions m_selectionConditions;
     std::optional<SelectedValve> m_selectedValve;
+    std::optional<OperatingWindows> m_selectionWindows;
     WorksheetUnits m_units;
     UnitSwitch m_unitSwitch;
 };

@@ -2,6 +2,8 @@
 
 #include "worksheets/frm_korveld.h"
 #include "worksheets/platform.h"
+#include "worksheets/report_pages.h"
+#include "worksheets/report_printing.h"
 #include "worksheets/selection_report.h"
 
 namespace korveld {
@@ -22,6 +24,9 @@ constexpr std::string_view kAdviceHeading = "Power Head Advice";
 frmResults::frmResults(Program& program) : Form(program, kDesign) {
     cmdOK.onClick = [this] { cmdOK_Click(); };
     cmdPrintButton.onClick = [this] { cmdPrintButton_Click(); };
+    cmdPreview.onClick = [this] { cmdPreview_Click(); };
+    cmdSavePdf.onClick = [this] { cmdSavePdf_Click(); };
+    cmdChart.onClick = [this] { cmdChart_Click(); };
 }
 
 void frmResults::Form_Unload() {
@@ -36,8 +41,9 @@ void frmResults::closeButtonPressed() {
 
 void frmResults::applyLayout(Twips height, Twips buttonTop, std::optional<Twips> messageTop) {
     setHeight(height);
-    cmdOK.setTop(buttonTop);
-    cmdPrintButton.setTop(buttonTop);
+    for (CommandButton* button : {&cmdOK, &cmdPrintButton, &cmdPreview, &cmdSavePdf, &cmdChart}) {
+        button->setTop(buttonTop);
+    }
     if (messageTop) {
         txtMessage.setTop(*messageTop);
     }
@@ -73,6 +79,25 @@ void frmResults::cmdOK_Click() {
 void frmResults::cmdPrintButton_Click() {
     if (auto* worksheet = static_cast<frmkorveld*>(program().loaded(FormId::frmkorveld))) {
         PrintSelectionReport(*worksheet, *this);
+    }
+}
+
+void frmResults::cmdPreview_Click() {
+    if (auto* worksheet = static_cast<frmkorveld*>(program().loaded(FormId::frmkorveld))) {
+        platform().PreviewReport(SelectionReportPages(*worksheet, *this));
+    }
+}
+
+void frmResults::cmdSavePdf_Click() {
+    if (auto* worksheet = static_cast<frmkorveld*>(program().loaded(FormId::frmkorveld))) {
+        SaveReportAsPdf(platform(), SelectionReportPages(*worksheet, *this));
+    }
+}
+
+void frmResults::cmdChart_Click() {
+    const auto* worksheet = static_cast<frmkorveld*>(program().loaded(FormId::frmkorveld));
+    if (worksheet != nullptr && worksheet->selectionWindows()) {
+        platform().ShowOperatingWindows(*worksheet->selectionWindows());
     }
 }
 

@@ -27,6 +27,9 @@ public:
 
     void cmdOK_Click();
     void cmdPrintButton_Click();
+    void cmdPreview_Click();
+    void cmdSavePdf_Click();
+    void cmdChart_Click();
 
     // The answer under a heading row: name, capacity, loading, power and cage assemblies, advice.
     TextTable AnswerAsTable() const;
@@ -65,6 +68,14 @@ public:
                                 .toolTip = "OK Button for The Results Form."}};
     CommandButton cmdPrintButton{*this, {.name = "cmdPrintButton", .rect = {4320, 4320, 975, 495},
                                          .caption = "&Print"}};
+    // The report's preview and PDF and the chart of the series' windows, in the button row where
+    // nothing else sits: left of OK, and between OK and Print.
+    CommandButton cmdPreview{*this, {.name = "cmdPreview", .rect = {120, 4350, 900, 495}, .caption = "Pre&view…",
+                                     .toolTip = "Print Preview of the Selection Report."}};
+    CommandButton cmdSavePdf{*this, {.name = "cmdSavePdf", .rect = {1050, 4350, 870, 495}, .caption = "P&DF…",
+                                     .toolTip = "Save the Selection Report as PDF."}};
+    CommandButton cmdChart{*this, {.name = "cmdChart", .rect = {3300, 4350, 945, 495}, .caption = "&Chart…",
+                                   .toolTip = "Operating Windows of the Valve Sizes."}};
     // clang-format on
 };
 

@@ -64,6 +64,8 @@ void frmtxvCapacity::bindHandlers() {
     cmdCalculate.onClick = [this] { cmdCalculate_Click(); };
     cmdClose.onClick = [this] { cmdClose_Click(); };
     cmdPrint.onClick = [this] { cmdPrint_Click(); };
+    mnuPrintPreview.onClick = [this] { mnuPrintPreview_Click(); };
+    mnuSaveAsPdf.onClick = [this] { mnuSaveAsPdf_Click(); };
     optYES.onClick = [this] { optYES_Click(); };
     optNO.onClick = [this] { optNO_Click(); };
     optDone.onClick = [this] { optDone_Click(); };
@@ -121,6 +123,8 @@ void frmtxvCapacity::ClearResults() {
         heading->setVisible(false);
     }
     cmdPrint.setVisible(false);
+    mnuPrintPreview.setEnabled(false);
+    mnuSaveAsPdf.setEnabled(false);
     fmeValveLoading.setVisible(!optYES.value());
     fmeLoading.setVisible(optYES.value());
     setWidth(kCollapsedWidth);
@@ -220,8 +224,26 @@ void frmtxvCapacity::cmdPrint_Click() {
     PrintReport(platform(), Report());
 }
 
+void frmtxvCapacity::mnuPrintPreview_Click() {
+    if (cmdPrint.visible()) {
+        platform().PreviewReport(ReportForPreview());
+    }
+}
+
+void frmtxvCapacity::mnuSaveAsPdf_Click() {
+    if (cmdPrint.visible()) {
+        SaveReportAsPdf(platform(), ReportForPreview());
+    }
+}
+
+ReportPages frmtxvCapacity::ReportForPreview() {
+    return {"Valve Capacities " + txtSelValve.text() + " " + txtSelectRefrig.text(), Report(), std::nullopt};
+}
+
 PrintDocument frmtxvCapacity::Report() {
-    const Universal_Variables& variables = uv();
+    // The pressures of the rating on screen: a selection since then has its own in the
+    // program-wide variables.
+    const RatingConditions& rated = m_rating.conditions;
     CapacityReport report{.date = platform().DateText(),
                           .time = platform().TimeText(),
                           .refrigerant = txtSelectRefrig.text(),
@@ -232,8 +254,8 @@ PrintDocument frmtxvCapacity::Report() {
                           .metric = IsMetric(chosenCapacityUnit()),
                           .userDefined = m_units.DistUserDefined == 1,
                           .pressureDropEntry = txtPressureDrop.text(),
-                          .DistPressDrop = variables.DistPressDrop,
-                          .DeltaP = variables.DeltaP,
+                          .DistPressDrop = rated.DistPressDrop,
+                          .DeltaP = rated.DeltaP,
                           .pressureUnit = lblPressureUnits.caption(),
                           .systemCapacity = txtSystemCapacity.text(),
                           .systemCapacityUnit = lblUnits.caption(),
@@ -287,6 +309,8 @@ void frmtxvCapacity::showResults() {
     lblRefrigHeading.Move(loading ? 5760 : 4800, 120);
     lblRefrigHeading.setVisible(true);
     cmdPrint.setVisible(true);
+    mnuPrintPreview.setEnabled(true);
+    mnuSaveAsPdf.setEnabled(true);
 }
 
 } // namespace korveld

@@ -10,6 +10,7 @@
 #include "worksheets/controls.h"
 #include "worksheets/form.h"
 #include "worksheets/program.h"
+#include "worksheets/report_pages.h"
 #include "worksheets/tab_separated.h"
 #include "worksheets/unit_switch.h"
 
@@ -40,6 +41,8 @@ public:
     void cmdCalculate_Click();
     void cmdClose_Click();
     void cmdPrint_Click();
+    void mnuPrintPreview_Click();
+    void mnuSaveAsPdf_Click();
     void optYES_Click();
     void optNO_Click();
     void optDone_Click();
@@ -62,6 +65,8 @@ public:
     void ClearResults();
     // The printed page of the rows on screen, dated by the platform.
     PrintDocument Report();
+    // The same page for the preview and the PDF, titled after the series and refrigerant.
+    ReportPages ReportForPreview();
     // The rows on screen under a heading row: name, capacity and, with loading on, the loading.
     TextTable RowsAsTable() const;
 
@@ -172,6 +177,11 @@ public:
     }};
 
     // ---- Menus ----
+    // The report's preview and PDF, first in the menu bar; usable while PRINT is shown.
+    MenuEntry mnuFile{*this, {.name = "mnuFile", .caption = "&File"}};
+    MenuEntry mnuPrintPreview{mnuFile, {.name = "mnuPrintPreview", .caption = "Print Pre&view…", .enabled = false}};
+    MenuEntry mnuSaveAsPdf{mnuFile, {.name = "mnuSaveAsPdf", .caption = "Save Report as &PDF…", .enabled = false}};
+
     MenuEntry mnuRefrig{*this, {.name = "mnuRefrig", .caption = "Refrigerant"}};
     MenuEntry mnuRefR12{mnuRefrig, {.name = "mnuRefR12", .caption = "R-12"}};
     MenuEntry mnuRefR22{mnuRefrig, {.name = "mnuRefR22", .caption = "R-22"}};
