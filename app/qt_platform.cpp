@@ -131,8 +131,10 @@ void QtPlatform::ShowOperatingWindows(const OperatingWindows& chart) {
     if (first) {
         m_chart = std::make_unique<OperatingWindowChart>();
     }
+    // A window the user has not resized follows the picture's own size.
+    const bool ownSize = first || !m_chart->isVisible() || m_chart->size() == m_chart->sizeHint();
     m_chart->setChart(chart, UserNumberLocale());
-    if (first || !m_chart->isVisible()) {
+    if (ownSize) {
         m_chart->resize(m_chart->sizeHint());
     }
     m_chart->show();
