@@ -150,7 +150,10 @@ INSTANTIATE_TEST_SUITE_P(Keyboard, Accelerators, ::testing::Values(
     AcceleratorCase{"AltL_CloseSelection", [](Keyboard& k) -> Form& { return k.selectionTyped(); }, Qt::Key_L, "cmdClose"},
     AcceleratorCase{"AltO_OK",        [](Keyboard& k) -> Form& { return k.resultsShown(); },   Qt::Key_O, "cmdOK"},
     AcceleratorCase{"AltP_Print",     [](Keyboard& k) -> Form& { return k.resultsShown(); },   Qt::Key_P, "cmdPrintButton"},
-    AcceleratorCase{"AltA_Accept",    [](Keyboard& k) -> Form& { return k.bleedShown(); },     Qt::Key_A, "cmdExit"}
+    AcceleratorCase{"AltA_Accept",    [](Keyboard& k) -> Form& { return k.bleedShown(); },     Qt::Key_A, "cmdExit"},
+    AcceleratorCase{"AltV_Preview",   [](Keyboard& k) -> Form& { return k.resultsShown(); },   Qt::Key_V, "cmdPreview"},
+    AcceleratorCase{"AltD_Pdf",       [](Keyboard& k) -> Form& { return k.resultsShown(); },   Qt::Key_D, "cmdSavePdf"},
+    AcceleratorCase{"AltC_Chart",     [](Keyboard& k) -> Form& { return k.resultsShown(); },   Qt::Key_C, "cmdChart"}
 ), [](const auto& info) { return std::string(info.param.name); });
 // clang-format on
 
@@ -179,7 +182,11 @@ INSTANTIATE_TEST_SUITE_P(Keyboard, MenuKeys, ::testing::Values(
     MenuKeyCase{"AltU_CapacityUnits", [](Keyboard& k) -> Form& { return k.capacityTyped(); }, Qt::Key_U,
                 [](Form& f) -> MenuEntry& { return static_cast<frmtxvCapacity&>(f).mnuUnits; }},
     MenuKeyCase{"AltU_SelectionUnits", [](Keyboard& k) -> Form& { return k.selectionTyped(); }, Qt::Key_U,
-                [](Form& f) -> MenuEntry& { return static_cast<frmkorveld&>(f).mnuUnits; }}
+                [](Form& f) -> MenuEntry& { return static_cast<frmkorveld&>(f).mnuUnits; }},
+    MenuKeyCase{"AltF_CapacityFile", [](Keyboard& k) -> Form& { return k.rateKO(); }, Qt::Key_F,
+                [](Form& f) -> MenuEntry& { return static_cast<frmtxvCapacity&>(f).mnuFile; }},
+    MenuKeyCase{"AltV_SelectionView", [](Keyboard& k) -> Form& { return k.selectionTyped(); }, Qt::Key_V,
+                [](Form& f) -> MenuEntry& { return static_cast<frmkorveld&>(f).mnuView; }}
 ), [](const auto& info) { return std::string(info.param.name); });
 // clang-format on
 
