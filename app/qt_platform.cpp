@@ -38,6 +38,13 @@ QMessageBox::Icon iconOf(std::int16_t style) {
     }
 }
 
+// The window a dialog belongs to: the active one, unless it is hidden, as a window just unloaded
+// is until its deletion, which would take the dialog with it.
+QWidget* dialogParent() {
+    QWidget* active = QApplication::activeWindow();
+    return active != nullptr && active->isVisible() ? active : nullptr;
+}
+
 } // namespace
 
 QtPlatform::QtPlatform() = default;
@@ -48,7 +55,7 @@ int QtPlatform::MsgBox(const std::string& prompt, std::int16_t style, const std:
         // The windows show what the handler did so far while the box waits.
         m_adapter->renderAll();
     }
-    QWidget* parent = QApplication::activeWindow();
+    QWidget* parent = dialogParent();
     const QString caption = title.empty() ? QCoreApplication::applicationName() : QString::fromStdString(title);
     QMessageBox box(iconOf(style), caption, QString::fromStdString(prompt), QMessageBox::Ok, parent);
     box.setObjectName(QStringLiteral("msgBox"));
@@ -100,7 +107,7 @@ void QtPlatform::PreviewReport(const ReportPages& report) {
     if (m_adapter != nullptr) {
         m_adapter->renderAll();
     }
-    previewReport(report, UserNumberLocale(), QApplication::activeWindow());
+    previewReport(report, UserNumberLocale(), dialogParent());
 }
 
 PdfSaveResult QtPlatform::SaveReportAsPdf(const ReportPages& report) {
@@ -112,10 +119,9 @@ PdfSaveResult QtPlatform::SaveReportAsPdf(const ReportPages& report) {
         folder = QDir::homePath();
     }
     const QString offered = QDir(folder).filePath(pdfFileNameFor(report));
-    QString chosen =
-        m_chooseFile ? m_chooseFile(offered)
-                     : QFileDialog::getSaveFileName(QApplication::activeWindow(), QStringLiteral("Save Report as PDF"),
-                                                    offered, QStringLiteral("PDF files (*.pdf)"));
+    QString chosen = m_chooseFile ? m_chooseFile(offered)
+                                  : QFileDialog::getSaveFileName(dialogParent(), QStringLiteral("Save Report as PDF"),
+                                                                 offered, QStringLiteral("PDF files (*.pdf)"));
     if (chosen.isEmpty()) {
         return {PdfSaveOutcome::Cancelled, {}};
     }
