@@ -5,7 +5,7 @@ CMAKE_FLAGS ?=
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 BENCH_ARGS ?=
 
-.PHONY: all deps configure build test run bench format clean deps-sanitize test-sanitize
+.PHONY: all deps configure build test run bench package format clean deps-sanitize test-sanitize
 
 all: build
 
@@ -26,6 +26,10 @@ run: build
 
 bench: build
 	@$(BUILD_DIR)/bench/korveld_bench $(BENCH_ARGS)
+
+# The Debian package, written to $(BUILD_DIR): korveld_<version>_<arch>.deb
+package: build
+	@cd $(BUILD_DIR) && cpack -G DEB
 
 # The whole suite built with clang under AddressSanitizer and UndefinedBehaviorSanitizer, with the
 # fuzz targets fuzzing from their seeds. Suppressions, each with its reason, are in tests/sanitizers/.

@@ -1,5 +1,7 @@
 #include "app/form_window.h"
 
+#include "app/classic_frame.h"
+#include "app/classic_indicators.h"
 #include "app/qt_adapter.h"
 #include "app/qt_conversions.h"
 #include "worksheets/controls.h"
@@ -11,6 +13,7 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLayout>
 #include <QLineEdit>
@@ -21,12 +24,16 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QShortcut>
+#include <QStyle>
 #include <QTextDocument>
 #include <QTimer>
 
 namespace korveld {
 
 namespace {
+
+// Pixels above and below an indicator that its outline and anti-aliasing need.
+constexpr int kIndicatorAllowance = 2;
 
 QString text(const std::string& value) {
     return QString::fromStdString(value);
@@ -60,9 +67,25 @@ void setTextKeepingCursor(QPlainTextEdit& edit, const QString& value) {
     edit.setTextCursor(restored);
 }
 
+// An option or check box designed lower than its indicator grows about its middle, so that the
+// circle or box and the caption show whole; the design's centre line stays where it was.
+QRect withIndicatorRoom(QRect geometry, const QWidget& widget, QStyle::PixelMetric indicator) {
+    const int needed =
+        std::max(widget.style()->pixelMetric(indicator, nullptr, &widget), widget.fontMetrics().height()) +
+        kIndicatorAllowance;
+    if (geometry.height() >= needed) {
+        return geometry;
+    }
+    const int grow = needed - geometry.height();
+    geometry.adjust(0, -(grow / 2), 0, grow - grow / 2);
+    return geometry;
+}
+
 } // namespace
 
-FormWindow::FormWindow(Form& form, QtAdapter& adapter) : m_form(form), m_adapter(adapter), m_client(new QWidget(this)) {
+FormWindow::FormWindow(Form& form, QtAdapter& adapter)
+    : m_form(form), m_adapter(adapter), m_client(new QWidget(this)), m_indicatorStyle(new ClassicIndicatorStyle) {
+    m_indicatorStyle->setParent(this);
     setObjectName(qs(form.name()));
     m_client->setObjectName(QStringLiteral("clientArea"));
     m_client->installEventFilter(this);
@@ -82,20 +105,25 @@ FormWindow::FormWindow(Form& form, QtAdapter& adapter) : m_form(form), m_adapter
     for (Timer& timer : form.timers()) {
         buildTimer(timer);
     }
-    // Tab order is declaration order.
+    // The Tab key follows the window's own order; hidden and disabled controls are passed over.
     QWidget* previous = nullptr;
-    for (const ControlBinding& binding : m_controls) {
-        if (binding.widget->focusPolicy() == Qt::NoFocus) {
+    for (const Control* control : form.tabOrder()) {
+        QWidget* widget = widgetOf(*control);
+        if (widget == nullptr || widget->focusPolicy() == Qt::NoFocus) {
             continue;
         }
         if (previous != nullptr) {
-            setTabOrder(previous, binding.widget);
+            setTabOrder(previous, widget);
         }
-        previous = binding.widget;
+        previous = widget;
     }
     auto* help = new QShortcut(QKeySequence(Qt::Key_F1), this);
     help->setContext(Qt::WindowShortcut);
     connect(help, &QShortcut::activated, this, [this] { helpKey(); });
+    // Copy with the focus on a button, an option or nowhere; text boxes pass it on themselves.
+    auto* copy = new QShortcut(QKeySequence::Copy, this);
+    copy->setContext(Qt::WindowShortcut);
+    connect(copy, &QShortcut::activated, this, [this] { forward([this] { m_form.copyRequested(); }); });
 }
 
 FormWindow::~FormWindow() = default;
@@ -150,6 +178,7 @@ void FormWindow::buildControl(Control& control) {
         if (box.multiLine()) {
             auto* edit = new QPlainTextEdit(parent);
             edit->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+            edit->setTabChangesFocus(true);
             edit->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
             edit->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
             edit->viewport()->installEventFilter(this);
@@ -179,6 +208,7 @@ void FormWindow::buildControl(Control& control) {
     }
     case ControlKind::OptionButton: {
         auto* option = new QRadioButton(parent);
+        option->setStyle(m_indicatorStyle);
         // The model decides which option of a group is chosen, not Qt.
         option->setAutoExclusive(false);
         connect(option, &QRadioButton::clicked, this,
@@ -188,12 +218,13 @@ void FormWindow::buildControl(Control& control) {
     }
     case ControlKind::CheckBox: {
         auto* check = new QCheckBox(parent);
+        check->setStyle(m_indicatorStyle);
         connect(check, &QCheckBox::clicked, this, [this, &control] { forward([&control] { control.userClick(); }); });
         widget = check;
         break;
     }
     case ControlKind::Frame:
-        widget = new QGroupBox(parent);
+        widget = new ClassicFrame(parent);
         break;
     }
     widget->setObjectName(QString::fromStdString(control.fullName()));
@@ -394,6 +425,7 @@ void FormWindow::renderControl(ControlBinding& binding) {
             if (option.isChecked() != model.value()) {
                 option.setChecked(model.value());
             }
+            geometry = withIndicatorRoom(geometry, option, QStyle::PM_ExclusiveIndicatorHeight);
         });
         break;
     case ControlKind::CheckBox:
@@ -408,6 +440,7 @@ void FormWindow::renderControl(ControlBinding& binding) {
             if (check.checkState() != state) {
                 check.setCheckState(state);
             }
+            geometry = withIndicatorRoom(geometry, check, QStyle::PM_IndicatorHeight);
         });
         break;
     case ControlKind::Frame:
@@ -424,6 +457,9 @@ void FormWindow::renderControl(ControlBinding& binding) {
     }
     if (widget->toolTip() != qs(control.toolTip())) {
         widget->setToolTip(qs(control.toolTip()));
+    }
+    if (const QString name = qs(control.accessibleName()); widget->accessibleName() != name) {
+        widget->setAccessibleName(name);
     }
     if (widget->testAttribute(Qt::WA_Disabled) == control.enabled()) {
         widget->setEnabled(control.enabled());
@@ -487,6 +523,9 @@ bool FormWindow::eventFilter(QObject* watched, QEvent* event) {
         return false;
     }
     const QEvent::Type type = event->type();
+    if (type == QEvent::KeyPress) {
+        return copyKey(watched, *static_cast<QKeyEvent*>(event));
+    }
     if (type != QEvent::MouseButtonDblClick && type != QEvent::MouseButtonRelease) {
         return false;
     }
@@ -513,6 +552,25 @@ bool FormWindow::eventFilter(QObject* watched, QEvent* event) {
         forward([control] { control->userClick(); });
     }
     return ownsMouse;
+}
+
+bool FormWindow::copyKey(QObject* watched, const QKeyEvent& key) {
+    if (!key.matches(QKeySequence::Copy)) {
+        return false;
+    }
+    // Text selected in an entry is copied as the box copies it. Read-only boxes hold the window's
+    // answer (and select their text when tabbed into), so there the window copies what it shows.
+    if (auto* line = qobject_cast<QLineEdit*>(watched);
+        line != nullptr && !line->isReadOnly() && line->hasSelectedText()) {
+        return false;
+    }
+    if (auto* text = qobject_cast<QPlainTextEdit*>(watched);
+        text != nullptr && !text->isReadOnly() && text->textCursor().hasSelection()) {
+        return false;
+    }
+    bool copied = false;
+    forward([this, &copied] { copied = m_form.copyRequested(); });
+    return copied;
 }
 
 void FormWindow::helpKey() {

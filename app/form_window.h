@@ -11,7 +11,9 @@
 #include <vector>
 
 class QAction;
+class QKeyEvent;
 class QMenu;
+class QStyle;
 class QTimer;
 
 namespace korveld {
@@ -70,10 +72,13 @@ private:
     void renderTimer(TimerBinding& binding);
     void forward(const std::function<void()>& handler);
     void helpKey();
+    // Ctrl+C in a control: true when the window copied; text selected in an entry is left to it.
+    bool copyKey(QObject* watched, const QKeyEvent& key);
 
     Form& m_form;
     QtAdapter& m_adapter;
     QWidget* m_client;
+    QStyle* m_indicatorStyle; // options and check boxes; owned by the window
     std::vector<ControlBinding> m_controls;
     QHash<const QObject*, std::size_t> m_controlIndex;
     std::vector<MenuBinding> m_menus;

@@ -1,4 +1,5 @@
 // The program: the start screen in a real window, driven by the window models.
+#include "app/program_options.h"
 #include "app/qt_adapter.h"
 #include "app/qt_conversions.h"
 #include "app/qt_platform.h"
@@ -6,8 +7,21 @@
 #include "worksheets/program.h"
 
 #include <QApplication>
+#include <QFileInfo>
+#include <iostream>
 
 int main(int argc, char* argv[]) {
+    const korveld::ProgramOptionContext context{
+        KORVELD_VERSION,
+        [&argc, argv] {
+            // The program's folder as the running program finds it, through a link too.
+            QCoreApplication core(argc, argv);
+            return korveld::QtPlatform().ApplicationFolder();
+        },
+        [](const std::string& path) { return QFileInfo(QString::fromStdString(path)).isFile(); }};
+    if (const std::optional<int> status = korveld::runProgramOption(argc, argv, context, std::cout, std::cerr)) {
+        return *status;
+    }
     QApplication application(argc, argv);
     QApplication::setApplicationName(korveld::qs(korveld::kApplicationTitle));
     QApplication::setQuitOnLastWindowClosed(false);

@@ -48,6 +48,11 @@ int paintDocument(const PrintDocument& document, QPainter& painter, QPaintDevice
     return drawn;
 }
 
+int paintOnPrinter(const PrintDocument& document, QPainter& painter, QPrinter& printer) {
+    const int pageHeight = printer.pageLayout().paintRectPixels(printer.resolution()).height();
+    return paintDocument(document, painter, printer, pageHeight, [&printer] { return printer.newPage(); });
+}
+
 bool printOnDefaultPrinter(const PrintDocument& document) {
     const QPrinterInfo info = QPrinterInfo::defaultPrinter();
     if (info.isNull()) {
@@ -61,8 +66,7 @@ bool printOnDefaultPrinter(const PrintDocument& document) {
     if (!painter.begin(&printer)) {
         return false;
     }
-    const int pageHeight = printer.pageLayout().paintRectPixels(printer.resolution()).height();
-    paintDocument(document, painter, printer, pageHeight, [&printer] { return printer.newPage(); });
+    paintOnPrinter(document, painter, printer);
     return painter.end() && printer.printerState() != QPrinter::Error;
 }
 

@@ -8,6 +8,7 @@
 
 class QPaintDevice;
 class QPainter;
+class QPrinter;
 
 namespace korveld {
 
@@ -18,5 +19,8 @@ bool printOnDefaultPrinter(const PrintDocument& document);
 // and returns false to stop. Returns the number of text lines drawn.
 int paintDocument(const PrintDocument& document, QPainter& painter, QPaintDevice& device, int pageHeight,
                   const std::function<bool()>& newPage);
+
+// Draws the document on a printer whose painter is active, over as many pages as it needs.
+int paintOnPrinter(const PrintDocument& document, QPainter& painter, QPrinter& printer);
 
 } // namespace korveld

@@ -1,15 +1,22 @@
 #include "app/qt_platform.h"
 
 #include "app/form_window.h"
+#include "app/operating_window_chart.h"
 #include "app/printing.h"
 #include "app/qt_adapter.h"
 #include "app/qt_conversions.h"
+#include "app/report_output.h"
 #include "worksheets/form.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QDate>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
 #include <QLocale>
 #include <QMessageBox>
+#include <QStandardPaths>
 #include <QTime>
 
 namespace korveld {
@@ -31,14 +38,24 @@ QMessageBox::Icon iconOf(std::int16_t style) {
     }
 }
 
+// The window a dialog belongs to: the active one, unless it is hidden, as a window just unloaded
+// is until its deletion, which would take the dialog with it.
+QWidget* dialogParent() {
+    QWidget* active = QApplication::activeWindow();
+    return active != nullptr && active->isVisible() ? active : nullptr;
+}
+
 } // namespace
+
+QtPlatform::QtPlatform() = default;
+QtPlatform::~QtPlatform() = default;
 
 int QtPlatform::MsgBox(const std::string& prompt, std::int16_t style, const std::string& title) {
     if (m_adapter != nullptr) {
         // The windows show what the handler did so far while the box waits.
         m_adapter->renderAll();
     }
-    QWidget* parent = QApplication::activeWindow();
+    QWidget* parent = dialogParent();
     const QString caption = title.empty() ? QCoreApplication::applicationName() : QString::fromStdString(title);
     QMessageBox box(iconOf(style), caption, QString::fromStdString(prompt), QMessageBox::Ok, parent);
     box.setObjectName(QStringLiteral("msgBox"));
@@ -84,6 +101,61 @@ std::string QtPlatform::DateText() {
 
 std::string QtPlatform::TimeText() {
     return QLocale::system().toString(QTime::currentTime(), QLocale::ShortFormat).toStdString();
+}
+
+void QtPlatform::PreviewReport(const ReportPages& report) {
+    if (m_adapter != nullptr) {
+        m_adapter->renderAll();
+    }
+    previewReport(report, UserNumberLocale(), dialogParent());
+}
+
+PdfSaveResult QtPlatform::SaveReportAsPdf(const ReportPages& report) {
+    if (m_adapter != nullptr) {
+        m_adapter->renderAll();
+    }
+    QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    if (folder.isEmpty() || !QDir(folder).exists()) {
+        folder = QDir::homePath();
+    }
+    const QString offered = QDir(folder).filePath(pdfFileNameFor(report));
+    QString chosen = m_chooseFile ? m_chooseFile(offered)
+                                  : QFileDialog::getSaveFileName(dialogParent(), QStringLiteral("Save Report as PDF"),
+                                                                 offered, QStringLiteral("PDF files (*.pdf)"));
+    if (chosen.isEmpty()) {
+        return {PdfSaveOutcome::Cancelled, {}};
+    }
+    if (QFileInfo(chosen).suffix().isEmpty()) {
+        chosen += QStringLiteral(".pdf");
+    }
+    const bool written = writeReportPdf(report, chosen, UserNumberLocale());
+    return {written ? PdfSaveOutcome::Saved : PdfSaveOutcome::Failed, chosen.toStdString()};
+}
+
+void QtPlatform::ShowOperatingWindows(const OperatingWindows& chart) {
+    const bool first = m_chart == nullptr;
+    if (first) {
+        m_chart = std::make_unique<OperatingWindowChart>();
+    }
+    // A window the user has not resized follows the picture's own size.
+    const bool ownSize = first || !m_chart->isVisible() || m_chart->size() == m_chart->sizeHint();
+    m_chart->setChart(chart, UserNumberLocale());
+    if (ownSize) {
+        m_chart->resize(m_chart->sizeHint());
+    }
+    m_chart->show();
+    m_chart->raise();
+    m_chart->activateWindow();
+}
+
+void QtPlatform::HideOperatingWindows() {
+    if (m_chart != nullptr) {
+        m_chart->hide();
+    }
+}
+
+void QtPlatform::SetClipboardText(const std::string& text) {
+    QGuiApplication::clipboard()->setText(qs(text));
 }
 
 NumberLocale QtPlatform::UserNumberLocale() {

@@ -26,7 +26,9 @@ constexpr std::string_view kNoSizeTitle = "Valve Selection";
 constexpr std::string_view kUnitGap = "  ";
 constexpr std::string_view kPerCentSuffix = "  %";
 
-SelectionMessage outcomeMessage(SizeOutcome outcome, std::string_view seriesText) {
+} // namespace
+
+SelectionMessage OutcomeMessage(SizeOutcome outcome, std::string_view seriesText) {
     switch (outcome) {
     case SizeOutcome::TooSmall:
         return {SelectionMessageKind::CapacityTooSmall, std::string(kTooSmallText), kTooSmallTitle};
@@ -41,6 +43,8 @@ SelectionMessage outcomeMessage(SizeOutcome outcome, std::string_view seriesText
     // A series without a size for the refrigerant: the message its refrigerant pick would give.
     return {SelectionMessageKind::NoSizeOffered, NotAvailableForRefrigerantPrompt(seriesText), kNoSizeTitle};
 }
+
+namespace {
 
 // Distributor drop and the equalizer every distributor choice forces (external chosen; internal
 // left enabled only without a distributor).
@@ -98,8 +102,8 @@ float WithBleed(float ValCapacity, std::int16_t SeriesNo, std::int16_t BleedOpti
     return static_cast<float>(static_cast<double>(ValCapacity) * BleedFraction + ValCapacity);
 }
 
-SelectionAnswer SelectValve(const SelectionRequest& request, const NumberLocale& locale) {
-    SelectionAnswer answer;
+bool PrepareSelection(const SelectionRequest& request, const NumberLocale& locale, SelectionAnswer& answer,
+                      NameLetters& letters) {
     answer.EqualizerCode = request.EqualizerCode;
     answer.ChargeCode = request.ChargeCode;
     const std::int16_t SeriesNo = request.SeriesNo;
@@ -112,7 +116,7 @@ SelectionAnswer SelectValve(const SelectionRequest& request, const NumberLocale&
     EntryCheckResult checked = CheckSelectionEntries(request.entries, checkState, locale);
     if (checked.failure) {
         answer.entryFailure = std::move(checked.failure);
-        return answer;
+        return false;
     }
     SelectionConditions& c = answer.conditions;
     c.EvapTemp = checked.accepted.EvapTemp;
@@ -122,8 +126,8 @@ SelectionAnswer SelectValve(const SelectionRequest& request, const NumberLocale&
 
     // Letters of the name; the options some series force do not change this selection's letters.
     answer.ChargeCode = ChargeDesignation(SeriesNo, request.charge, c.EvapTemp, request.ChargeCode);
-    NameLetters letters = NameLettersFor({SeriesNo, request.equalizerFrameVisible, request.externalChosen,
-                                          request.connectionFrameVisible, request.sweatChosen, request.EqualizerCode});
+    letters = NameLettersFor({SeriesNo, request.equalizerFrameVisible, request.externalChosen,
+                              request.connectionFrameVisible, request.sweatChosen, request.EqualizerCode});
     answer.EqualizerCode = letters.EqualizerCode;
     SeriesOverrideOptions(SeriesNo, answer.forced);
 
@@ -134,32 +138,56 @@ SelectionAnswer SelectValve(const SelectionRequest& request, const NumberLocale&
     c.DeltaP = PressureDifference(c.PCond, c.PEvap, c.DistPressDrop);
     if (DeltaPTooSmall(c.DeltaP)) {
         answer.message = {SelectionMessageKind::DeltaPTooSmall, std::string(kDeltaPTooSmallText), kDeltaPTooSmallTitle};
-        return answer;
+        return false;
     }
     c.MassFlow = static_cast<float>(kBtuPerMinutePerTon / (static_cast<double>(c.HVap) - c.HLiq));
+    c.Sensit = Series(SeriesNo).usesSensitivity ? Sensitivity(c.EvapTemp, request.RefIndex) : 1.0f;
+    return true;
+}
+
+SizeRater::SizeRater(const SelectionRequest& request, const SelectionConditions& conditions)
+    : m_catalog(CatalogLookupOf(request.SeriesNo)),
+      m_sizeCount(m_catalog != nullptr ? Series(request.SeriesNo).sizeCount : std::int16_t{0}),
+      m_SeriesNo(request.SeriesNo), m_RefIndex(request.RefIndex), m_BleedOption(request.BleedOption),
+      m_BleedFraction(request.BleedFraction), m_MassFlow(conditions.MassFlow), m_Sensit(conditions.Sensit),
+      m_root(std::sqrt(static_cast<double>(conditions.LiqDensity) * conditions.DeltaP)) {}
+
+std::optional<float> SizeRater::rate(std::int16_t SizeNo, std::string_view& ValName) const {
+    ValName = {};
+    if (m_catalog == nullptr) {
+        return std::nullopt;
+    }
+    const CatalogSize size = m_catalog(SizeNo, m_RefIndex);
+    ValName = size.ValName;
+    if (ValName.empty()) {
+        return std::nullopt;
+    }
+    return WithBleed(RatedTons(size.ValConstant, m_root, m_MassFlow, m_Sensit), m_SeriesNo, m_BleedOption,
+                     m_BleedFraction);
+}
+
+SelectionAnswer SelectValve(const SelectionRequest& request, const NumberLocale& locale) {
+    SelectionAnswer answer;
+    NameLetters letters;
+    if (!PrepareSelection(request, locale, answer, letters)) {
+        return answer;
+    }
+    const std::int16_t SeriesNo = request.SeriesNo;
+    const SelectionConditions& c = answer.conditions;
     const SeriesInfo& series = Series(SeriesNo);
-    c.Sensit = series.usesSensitivity ? Sensitivity(c.EvapTemp, request.RefIndex) : 1.0f;
 
     // Rate the sizes in catalog order until one window holds the requirement or none can.
-    const CatalogLookup catalog = CatalogLookupOf(SeriesNo);
-    const double root = std::sqrt(static_cast<double>(c.LiqDensity) * c.DeltaP);
+    const SizeRater rater(request, c);
     SizeSearch search(series.sizeCount, c.InputCapacity);
     std::string_view ValName;
-    for (std::int16_t SizeNo = 1; catalog != nullptr && SizeNo <= series.sizeCount; ++SizeNo) {
-        const CatalogSize size = catalog(SizeNo, request.RefIndex);
-        ValName = size.ValName;
-        std::optional<float> capacity;
-        if (!ValName.empty()) {
-            capacity = WithBleed(RatedTons(size.ValConstant, root, c.MassFlow, c.Sensit), SeriesNo, request.BleedOption,
-                                 request.BleedFraction);
-        }
-        if (search.offer(SizeNo, capacity)) {
+    for (std::int16_t SizeNo = 1; SizeNo <= rater.sizeCount(); ++SizeNo) {
+        if (search.offer(SizeNo, rater.rate(SizeNo, ValName))) {
             break;
         }
     }
     const SizeSearchResult found = search.result();
     if (found.outcome != SizeOutcome::Selected) {
-        answer.message = outcomeMessage(found.outcome, request.entries.txtSelValve);
+        answer.message = OutcomeMessage(found.outcome, request.entries.txtSelValve);
         return answer;
     }
 

@@ -9,6 +9,7 @@
 #include "number_text.h"
 #include "selection_checks.h"
 #include "size_search.h"
+#include "valconts.h"
 
 #include <cstdint>
 #include <optional>
@@ -128,5 +129,38 @@ SelectionAnswer SelectValve(const SelectionRequest& request, const NumberLocale&
 
 // Every message a selection can end with once its entries passed the checks.
 std::vector<MessagePattern> SelectionOutcomeMessages();
+
+// The message of a walk that found no size: too small, between two valves, too large, or no size
+// offered for the refrigerant (named by the series text).
+SelectionMessage OutcomeMessage(SizeOutcome outcome, std::string_view seriesText);
+
+// Select's steps before the size walk: the entry checks, the letters of the name, the conditions and
+// the pressure difference. Returns false when `answer` is already complete (an entry failure or a
+// DeltaP too small); otherwise its conditions and letters are set for the walk.
+bool PrepareSelection(const SelectionRequest& request, const NumberLocale& locale, SelectionAnswer& answer,
+                      NameLetters& letters);
+
+// Rates the sizes of the request's series at the prepared conditions, one at a time, as the walk
+// asks for them; the selection and the operating-window chart both rate through it.
+class SizeRater {
+public:
+    SizeRater(const SelectionRequest& request, const SelectionConditions& conditions);
+    // The sizes of the series; 0 when it has no catalog.
+    std::int16_t sizeCount() const { return m_sizeCount; }
+    // Size SizeNo in tons, bleed included, or empty when it is not offered for the refrigerant;
+    // ValName views the size's name in the catalog (empty when not offered).
+    std::optional<float> rate(std::int16_t SizeNo, std::string_view& ValName) const;
+
+private:
+    CatalogLookup m_catalog;
+    std::int16_t m_sizeCount;
+    std::int16_t m_SeriesNo;
+    std::int16_t m_RefIndex;
+    std::int16_t m_BleedOption;
+    float m_BleedFraction;
+    float m_MassFlow;
+    float m_Sensit;
+    double m_root; // the square root of LiqDensity × DeltaP, the same for every size
+};
 
 } // namespace korveld

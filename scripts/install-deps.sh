@@ -9,6 +9,7 @@ packages=(
     libgtest-dev libgmock-dev libbenchmark-dev
     libcli11-dev nlohmann-json3-dev
     fonts-dejavu-core fonts-liberation
+    poppler-utils dpkg-dev file desktop-file-utils
 )
 # Optional extras for the targets that need them, asked for by name: KORVELD_EXTRA_PACKAGES="clang xvfb"
 if [[ -n "${KORVELD_EXTRA_PACKAGES:-}" ]]; then

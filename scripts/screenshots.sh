@@ -1,19 +1,40 @@
 #!/usr/bin/env bash
-# Photographs the program on a virtual display: the start screen of the real binary, then the help
-# topic, pop-up, contents, search and the missing-file message, the capacity worksheet before and
-# after Calculate, and the selection worksheet with its results and bleed dialogs, through three
-# small drivers.
-# Usage: scripts/screenshots.sh [OUTPUT_FOLDER]   (default /tmp/korveld-shots)
-# Needs xvfb and imagemagick: KORVELD_EXTRA_PACKAGES="xvfb imagemagick" scripts/install-deps.sh
+# Photographs the program on a virtual display.
+#
+#   scripts/screenshots.sh [OUTPUT_FOLDER]   (default /tmp/korveld-shots)
+#       The start screen of the real binary, then the help topic, pop-up, contents, search and the
+#       missing-file message, the capacity worksheet before and after Calculate, and the selection
+#       worksheet with its results and bleed dialogs, through three small drivers.
+#   scripts/screenshots.sh --docs [OUTPUT_FOLDER]   (default docs/)
+#       The README's pictures, one per window: start screen, both worksheets with their answers,
+#       the results dialog and the operating-window chart.
+#
+# KORVELD_SCALE=2 photographs at 200 % (QT_SCALE_FACTOR). Needs xvfb and imagemagick:
+# KORVELD_EXTRA_PACKAGES="xvfb imagemagick" scripts/install-deps.sh
 set -euo pipefail
 cd "$(dirname "$0")/.."
-out=$(realpath -m "${1:-/tmp/korveld-shots}")
+docs=0
+if [[ "${1:-}" == "--docs" ]]; then
+    docs=1
+    shift
+fi
+if [[ $docs -eq 1 ]]; then
+    out=$(realpath -m "${1:-docs}")
+else
+    out=$(realpath -m "${1:-/tmp/korveld-shots}")
+fi
 mkdir -p "$out"
+export QT_SCALE_FACTOR="${KORVELD_SCALE:-1}"
 cmake -S . -B build -G Ninja >/dev/null
 cmake --build build --target korveld korveld_screenshots korveld_capacity_screenshots \
-    korveld_selection_screenshots >/dev/null
+    korveld_selection_screenshots korveld_docs_screenshots >/dev/null
 
-xvfb-run -a -s "-screen 0 1280x1024x24" bash -c '
+if [[ $docs -eq 1 ]]; then
+    xvfb-run -a -s "-screen 0 1280x1024x24" build/tests/app/korveld_docs_screenshots "$out" "$PWD/build/app"
+    exit 0
+fi
+
+xvfb-run -a -s "-screen 0 2560x2048x24" bash -c '
     set -euo pipefail
     out=$1
     build/app/korveld &

@@ -17,8 +17,8 @@ std::string ControlName::text() const {
 }
 
 Control::Control(Form& form, ControlKind kind, const ControlDesign& design)
-    : m_text(design.caption), m_form(form), m_design(design),
-      m_container(design.container), m_name{design.name, design.index}, m_rect(design.rect), m_toolTip(design.toolTip),
+    : m_text(design.caption), m_form(form), m_design(design), m_container(design.container),
+      m_namedBy(design.namedBy), m_name{design.name, design.index}, m_rect(design.rect), m_toolTip(design.toolTip),
       m_font(design.font), m_foreColour(design.foreColour), m_helpContextId(design.helpContextId), m_kind(kind),
       m_visible(design.visible), m_enabled(design.enabled) {
     form.adopt(this);
@@ -34,6 +34,39 @@ void Control::restoreDesign() {
     m_foreColour = m_design.foreColour;
     m_visible = m_design.visible;
     m_enabled = m_design.enabled;
+}
+
+namespace {
+
+// A caption as it reads: "&&" is one ampersand, a single "&" only marks the accelerator.
+std::string withoutAccelerator(std::string_view caption) {
+    std::string read;
+    read.reserve(caption.size());
+    for (std::size_t i = 0; i < caption.size(); ++i) {
+        if (caption[i] == '&' && i + 1 < caption.size()) {
+            ++i;
+        }
+        read += caption[i];
+    }
+    return read;
+}
+
+} // namespace
+
+std::string_view Control::captionText() const {
+    return m_kind == ControlKind::TextBox ? std::string_view() : std::string_view(m_text);
+}
+
+std::string Control::accessibleName() const {
+    if (!m_toolTip.empty()) {
+        return std::string(m_toolTip);
+    }
+    for (const Control* named : {m_namedBy, static_cast<const Control*>(this)}) {
+        if (named != nullptr && !named->captionText().empty()) {
+            return withoutAccelerator(named->captionText());
+        }
+    }
+    return m_container != nullptr ? withoutAccelerator(m_container->captionText()) : std::string();
 }
 
 bool Control::isUsable() const {

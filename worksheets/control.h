@@ -13,6 +13,7 @@ namespace korveld {
 
 class Form;
 class Frame;
+class Control;
 
 using Twips = std::int32_t;
 using Handler = std::function<void()>;
@@ -61,6 +62,7 @@ struct ControlDesign {
     std::string_view toolTip{};
     std::optional<Font> font{};
     Frame* container = nullptr;
+    const Control* namedBy = nullptr; // the label (or button) whose caption names a control without one
     bool visible = true;
     bool enabled = true;
     Alignment alignment = Alignment::Left;
@@ -109,6 +111,12 @@ public:
     void setForeColour(const std::optional<Colour>& colour) { m_foreColour = colour; }
     std::int32_t helpContextId() const { return m_helpContextId; }
 
+    // The caption a user reads on the control; empty for a text box, whose text is its content.
+    std::string_view captionText() const;
+    // The name assistive tools announce: the tool tip; else the caption of the control that names
+    // it, or its own caption, without the & of the accelerator; else the caption of its frame.
+    std::string accessibleName() const;
+
     // Whether a user can reach the control: it, every frame around it and its window are
     // visible and enabled.
     bool isUsable() const;
@@ -141,6 +149,7 @@ private:
     ControlDesign m_design;
     Control* m_next = nullptr;
     Frame* m_container;
+    const Control* m_namedBy;
     ControlName m_name;
     TwipRect m_rect;
     std::string_view m_toolTip;

@@ -119,6 +119,14 @@ bool Form::userDblClick() {
     return true;
 }
 
+std::vector<Control*> Form::tabOrder() const {
+    std::vector<Control*> order;
+    for (Control& control : controls()) {
+        order.push_back(&control);
+    }
+    return order;
+}
+
 void Form::adopt(Control* control) {
     (m_lastControl == nullptr ? m_firstControl : m_lastControl->m_next) = control;
     m_lastControl = control;

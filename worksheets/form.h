@@ -13,6 +13,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace korveld {
 
@@ -100,6 +101,8 @@ public:
     }
     // The menu bar shows while any top-level entry is visible.
     bool hasMenuBar() const;
+    // The order the Tab key visits the controls: declaration order unless the window says otherwise.
+    virtual std::vector<Control*> tabOrder() const;
     // The control with this name (and index), or nullptr; for tests and scripted runs.
     Control* findControl(std::string_view name, std::int16_t index = -1) const;
     MenuEntry* findMenu(std::string_view name, std::int16_t index = -1) const;
@@ -114,6 +117,9 @@ public:
     virtual void Form_Unload() {}
     // What the window's close button means for this window; by default the window is unloaded.
     virtual void closeButtonPressed();
+    // Copy (Ctrl+C) where no text is selected: the window puts what it shows on the clipboard.
+    // Returns false when it has nothing to copy (the default).
+    virtual bool copyRequested() { return false; }
 
     // A user's double-click on the window's own surface.
     bool userDblClick();

@@ -98,6 +98,7 @@ frmkorveld::frmkorveld(Program& program)
     mnuValveSelection.onClick = [this] { mnuValveSelection_Click(); };
     mnuHowToUse.onClick = [this] { mnuHowToUse_Click(); };
     mnuTechnical.onClick = [this] { mnuTechnical_Click(); };
+    mnuOperatingWindows.onClick = [this] { mnuOperatingWindows_Click(); };
 
     buildPickMenus();
 }
@@ -166,6 +167,13 @@ void frmkorveld::closeButtonPressed() {
 void frmkorveld::cmdClose_Click() {
     Hide();
     program().selectionScreen().Show();
+    // The bleed dialog belongs to this worksheet: it goes as its own close button would take it
+    // (Accept), so the bleed chosen stays and Yes opens it again when the worksheet is back.
+    if (auto* bleed = static_cast<frmPerCentBleed*>(program().loaded(FormId::frmPerCentBleed));
+        bleed != nullptr && bleed->visible()) {
+        bleed->cmdExit_Click();
+    }
+    platform().HideOperatingWindows();
 
     txtCondTemp.setText("");
     txtEvapTemp.setText("");

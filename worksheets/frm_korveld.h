@@ -6,6 +6,7 @@
 
 #include "engine/charges.h"
 #include "engine/conditions.h"
+#include "engine/operating_windows.h"
 #include "engine/selection.h"
 #include "worksheets/controls.h"
 #include "worksheets/form.h"
@@ -63,6 +64,7 @@ public:
     void mnuValveSelection_Click();
     void mnuHowToUse_Click();
     void mnuTechnical_Click();
+    void mnuOperatingWindows_Click();
 
     // The handler of a refrigerant entry (mnuRefR12 ... mnuRefR507) and of a series entry (mnuKO ...).
     void refrigerantPick(MenuEntry& entry, const RefrigerantInfo& refrigerant);
@@ -89,6 +91,10 @@ public:
     // report prints these pressures even if the capacity worksheet has rated since.
     const SelectionConditions& selectionConditions() const { return m_selectionConditions; }
     const std::optional<SelectedValve>& selectedValve() const { return m_selectedValve; }
+    // Every size's window at the conditions of that selection, for its chart.
+    const std::optional<OperatingWindows>& selectionWindows() const { return m_selectionWindows; }
+    // Every size's window at the conditions the worksheet shows now.
+    OperatingWindows currentWindows();
 
     // Members set by the menu picks and the selection.
     std::int16_t SeriesNo = 0;
@@ -147,7 +153,7 @@ public:
     Label lblPressureDrop{*this, {.name = "lblPressureDrop", .rect = {210, 960, 1215, 225},
                                   .caption = "Pressure Drop", .container = &fmeDistributor, .visible = false}};
     TextBox txtPressureDrop{*this, {.name = "txtPressureDrop", .rect = {240, 1200, 700, 330},
-                                    .container = &fmeDistributor, .visible = false}};
+                                    .container = &fmeDistributor, .namedBy = &lblPressureDrop, .visible = false}};
     Label lblPressureUnits{*this, {.name = "lblPressureUnits", .rect = {960, 1230, 270, 240}, .caption = "psi",
                                    .container = &fmeDistributor, .visible = false}};
 
@@ -184,7 +190,7 @@ public:
     Label lblBleed{*this, {.name = "lblBleed", .rect = {200, 645, 975, 255}, .caption = "% Bleed",
                            .container = &fmeBleedOption}};
     TextBox txtBleedPerCent{*this, {.name = "txtBleedPerCent", .rect = {1200, 600, 735, 330},
-                                    .container = &fmeBleedOption, .locked = true}};
+                                    .container = &fmeBleedOption, .namedBy = &lblBleed, .locked = true}};
 
     Frame fmeLineConn{*this, {.name = "fmeLineConn", .rect = {5040, 2280, 1935, 855}, .caption = "Line Connections",
                               .toolTip = "Line Connection Types."}};
@@ -224,6 +230,9 @@ public:
     MenuEntry mnuMet{mnuUnits, {.name = "mnuMet", .caption = "&Metric"}};
     MenuEntry mnuKWatts{mnuMet, {.name = "mnuKWatts", .caption = "&KWatts"}};
     MenuEntry mnuKiloCal{mnuMet, {.name = "mnuKiloCal", .caption = "Kilo&Cal"}};
+    // The chart of every size's operating window at the conditions typed.
+    MenuEntry mnuView{*this, {.name = "mnuView", .caption = "&View"}};
+    MenuEntry mnuOperatingWindows{mnuView, {.name = "mnuOperatingWindows", .caption = "&Operating Windows…"}};
     MenuEntry mnuhelp{*this, {.name = "mnuhelp", .caption = "Help"}};
     MenuEntry mnuContents3{mnuhelp, {.name = "mnuContents3", .caption = "Contents"}};
     MenuEntry mnuSearch{mnuhelp, {.name = "mnuSearch", .caption = "Search For Help On..."}};
@@ -270,6 +279,7 @@ private:
     MenuEntry* mnuVSer = nullptr;
     SelectionConditions m_selectionConditions;
     std::optional<SelectedValve> m_selectedValve;
+    std::optional<OperatingWindows> m_selectionWindows;
     WorksheetUnits m_units;
     UnitSwitch m_unitSwitch;
 };

@@ -130,7 +130,13 @@ void frmkorveld::cmdSelect_Click() {
     v.BleedPart.clear();
     v.AdviceClear = 0;
 
-    const SelectionAnswer answer = SelectValve(readSelectionRequest(), platform().UserNumberLocale());
+    const SelectionRequest request = readSelectionRequest();
+    const NumberLocale locale = platform().UserNumberLocale();
+    const SelectionAnswer answer = SelectValve(request, locale);
+    if (answer.selected) {
+        // Taken before the answer changes any option, from the very request Select answered.
+        m_selectionWindows = SelectionWindows(request, locale);
+    }
     v.EqualizerCode = answer.EqualizerCode;
     v.ChargeCode = answer.ChargeCode;
     v.BleedPart = answer.BleedPart;
@@ -167,6 +173,14 @@ void frmkorveld::cmdSelect_Click() {
     m_selectionConditions = c;
     m_selectedValve = valve;
     showResults(valve, answer.AdviceClear);
+}
+
+OperatingWindows frmkorveld::currentWindows() {
+    return SelectionWindows(readSelectionRequest(), platform().UserNumberLocale());
+}
+
+void frmkorveld::mnuOperatingWindows_Click() {
+    platform().ShowOperatingWindows(currentWindows());
 }
 
 void frmkorveld::showResults(const SelectedValve& valve, std::int16_t AdviceClear) {

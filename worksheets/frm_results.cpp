@@ -1,6 +1,9 @@
 #include "worksheets/frm_results.h"
 
 #include "worksheets/frm_korveld.h"
+#include "worksheets/platform.h"
+#include "worksheets/report_pages.h"
+#include "worksheets/report_printing.h"
 #include "worksheets/selection_report.h"
 
 namespace korveld {
@@ -13,11 +16,17 @@ constexpr FormDesign kDesign{.name = "frmResults",
                              .height = 5250,
                              .borderStyle = BorderStyle::FixedDialog};
 
+// The advice box has no label of its own; its column is headed with this.
+constexpr std::string_view kAdviceHeading = "Power Head Advice";
+
 } // namespace
 
 frmResults::frmResults(Program& program) : Form(program, kDesign) {
     cmdOK.onClick = [this] { cmdOK_Click(); };
     cmdPrintButton.onClick = [this] { cmdPrintButton_Click(); };
+    cmdPreview.onClick = [this] { cmdPreview_Click(); };
+    cmdSavePdf.onClick = [this] { cmdSavePdf_Click(); };
+    cmdChart.onClick = [this] { cmdChart_Click(); };
 }
 
 void frmResults::Form_Unload() {
@@ -32,11 +41,24 @@ void frmResults::closeButtonPressed() {
 
 void frmResults::applyLayout(Twips height, Twips buttonTop, std::optional<Twips> messageTop) {
     setHeight(height);
-    cmdOK.setTop(buttonTop);
-    cmdPrintButton.setTop(buttonTop);
+    for (CommandButton* button : {&cmdOK, &cmdPrintButton, &cmdPreview, &cmdSavePdf, &cmdChart}) {
+        button->setTop(buttonTop);
+    }
     if (messageTop) {
         txtMessage.setTop(*messageTop);
     }
+}
+
+TextTable frmResults::AnswerAsTable() const {
+    return {{lblvalResults.caption(), lblValCapacity.caption(), lblPerCentLoading.caption(), lblPowAssby.caption(),
+             lblCageAssby.caption(), std::string(kAdviceHeading)},
+            {txtValSelected.text(), txtValCapacity.text(), txtValveLoading.text(), txtPowAssby.text(),
+             txtCageAssby.text(), txtMessage.visible() ? txtMessage.text() : std::string()}};
+}
+
+bool frmResults::copyRequested() {
+    platform().SetClipboardText(TabSeparated(AnswerAsTable()));
+    return true;
 }
 
 void frmResults::cmdOK_Click() {
@@ -57,6 +79,25 @@ void frmResults::cmdOK_Click() {
 void frmResults::cmdPrintButton_Click() {
     if (auto* worksheet = static_cast<frmkorveld*>(program().loaded(FormId::frmkorveld))) {
         PrintSelectionReport(*worksheet, *this);
+    }
+}
+
+void frmResults::cmdPreview_Click() {
+    if (auto* worksheet = static_cast<frmkorveld*>(program().loaded(FormId::frmkorveld))) {
+        platform().PreviewReport(SelectionReportPages(*worksheet, *this));
+    }
+}
+
+void frmResults::cmdSavePdf_Click() {
+    if (auto* worksheet = static_cast<frmkorveld*>(program().loaded(FormId::frmkorveld))) {
+        SaveReportAsPdf(platform(), SelectionReportPages(*worksheet, *this));
+    }
+}
+
+void frmResults::cmdChart_Click() {
+    const auto* worksheet = static_cast<frmkorveld*>(program().loaded(FormId::frmkorveld));
+    if (worksheet != nullptr && worksheet->selectionWindows()) {
+        platform().ShowOperatingWindows(*worksheet->selectionWindows());
     }
 }
 

@@ -6,6 +6,7 @@
 #include "worksheets/controls.h"
 #include "worksheets/form.h"
 #include "worksheets/program.h"
+#include "worksheets/tab_separated.h"
 
 #include <optional>
 
@@ -18,12 +19,20 @@ public:
     explicit frmResults(Program& program);
 
     void Form_Unload() override;
+    // Copies the answer (AnswerAsTable) as tab-separated text.
+    bool copyRequested() override;
     // The close button acts as OK once OK is enabled, so the worksheet is never left disabled;
     // while the advice timer still holds OK disabled it does nothing.
     void closeButtonPressed() override;
 
     void cmdOK_Click();
     void cmdPrintButton_Click();
+    void cmdPreview_Click();
+    void cmdSavePdf_Click();
+    void cmdChart_Click();
+
+    // The answer under a heading row: name, capacity, loading, power and cage assemblies, advice.
+    TextTable AnswerAsTable() const;
 
     // The outer height and the tops of the buttons and of the message box for a layout.
     void applyLayout(Twips height, Twips buttonTop, std::optional<Twips> messageTop);
@@ -44,7 +53,7 @@ public:
                                    .toolTip = "Expansion Valve Capacity Box.", .alignment = Alignment::Center,
                                    .locked = true}};
     TextBox txtValveLoading{*this, {.name = "txtValveLoading", .rect = {3960, 1080, 975, 375},
-                                    .alignment = Alignment::Center}};
+                                    .namedBy = &lblPerCentLoading, .alignment = Alignment::Center}};
     Label lblPowAssby{*this, {.name = "lblPowAssby", .rect = {2012, 1560, 1575, 240}, .caption = "Power Assembly",
                               .alignment = Alignment::Center}};
     TextBox txtPowAssby{*this, {.name = "txtPowAssby", .rect = {2012, 1800, 1575, 360},
@@ -59,6 +68,14 @@ public:
                                 .toolTip = "OK Button for The Results Form."}};
     CommandButton cmdPrintButton{*this, {.name = "cmdPrintButton", .rect = {4320, 4320, 975, 495},
                                          .caption = "&Print"}};
+    // The report's preview and PDF and the chart of the series' windows, in the button row where
+    // nothing else sits: left of OK, and between OK and Print.
+    CommandButton cmdPreview{*this, {.name = "cmdPreview", .rect = {120, 4350, 900, 495}, .caption = "Pre&view…",
+                                     .toolTip = "Print Preview of the Selection Report."}};
+    CommandButton cmdSavePdf{*this, {.name = "cmdSavePdf", .rect = {1050, 4350, 870, 495}, .caption = "P&DF…",
+                                     .toolTip = "Save the Selection Report as PDF."}};
+    CommandButton cmdChart{*this, {.name = "cmdChart", .rect = {3300, 4350, 945, 495}, .caption = "&Chart…",
+                                   .toolTip = "Operating Windows of the Valve Sizes."}};
     // clang-format on
 };
 

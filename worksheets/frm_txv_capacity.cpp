@@ -63,6 +63,8 @@ void frmtxvCapacity::bindHandlers() {
     cmdCalculate.onClick = [this] { cmdCalculate_Click(); };
     cmdClose.onClick = [this] { cmdClose_Click(); };
     cmdPrint.onClick = [this] { cmdPrint_Click(); };
+    mnuPrintPreview.onClick = [this] { mnuPrintPreview_Click(); };
+    mnuSaveAsPdf.onClick = [this] { mnuSaveAsPdf_Click(); };
     optYES.onClick = [this] { optYES_Click(); };
     optNO.onClick = [this] { optNO_Click(); };
     optDone.onClick = [this] { optDone_Click(); };
@@ -98,6 +100,20 @@ void frmtxvCapacity::resetOwnState() {
     m_locale = {};
 }
 
+std::vector<Control*> frmtxvCapacity::tabOrder() const {
+    std::vector<Control*> order;
+    for (Control* control : Form::tabOrder()) {
+        if (control->name().base == "txtFlowCap") {
+            continue;
+        }
+        order.push_back(control);
+        if (control->name().base == "txtValCap") {
+            order.push_back(const_cast<TextBox*>(&txtFlowCap(control->name().index)));
+        }
+    }
+    return order;
+}
+
 void frmtxvCapacity::Form_Load() {
     setWidth(kCollapsedWidth);
     fmeLoading.setVisible(false);
@@ -124,6 +140,8 @@ void frmtxvCapacity::ClearResults() {
         heading->setVisible(false);
     }
     cmdPrint.setVisible(false);
+    mnuPrintPreview.setEnabled(false);
+    mnuSaveAsPdf.setEnabled(false);
     fmeValveLoading.setVisible(!optYES.value());
     fmeLoading.setVisible(optYES.value());
     setWidth(kCollapsedWidth);
@@ -223,6 +241,22 @@ void frmtxvCapacity::cmdPrint_Click() {
     PrintReport(platform(), Report());
 }
 
+void frmtxvCapacity::mnuPrintPreview_Click() {
+    if (cmdPrint.visible()) {
+        platform().PreviewReport(ReportForPreview());
+    }
+}
+
+void frmtxvCapacity::mnuSaveAsPdf_Click() {
+    if (cmdPrint.visible()) {
+        SaveReportAsPdf(platform(), ReportForPreview());
+    }
+}
+
+ReportPages frmtxvCapacity::ReportForPreview() {
+    return {"Valve Capacities " + txtSelValve.text() + " " + txtSelectRefrig.text(), Report(), std::nullopt};
+}
+
 PrintDocument frmtxvCapacity::Report() {
     // The pressures of the rating behind the rows on screen: the program-wide ones may since have
     // been overwritten by a selection on the other worksheet.
@@ -251,6 +285,35 @@ PrintDocument frmtxvCapacity::Report() {
     return BuildCapacityReport(report, platform().UserNumberLocale());
 }
 
+TextTable frmtxvCapacity::RowsAsTable() const {
+    const bool loading = optYES.value();
+    TextTable table;
+    std::vector<std::string>& heading = table.emplace_back();
+    heading.push_back(lblValveName.caption());
+    heading.push_back(lblCapHeading.caption() + " (" + lblCapUnits.caption() + ")");
+    if (loading) {
+        heading.push_back(lblFlowHeading.caption() + " (" + lblFlowUnits.caption() + " " + txtSystemCapacity.text() +
+                          " " + lblUnits.caption() + ")");
+    }
+    for (std::int16_t i = 1; i <= RowCount; ++i) {
+        std::vector<std::string>& row = table.emplace_back();
+        row.push_back(lblValName(i).caption());
+        row.push_back(txtValCap(i).text());
+        if (loading) {
+            row.push_back(txtFlowCap(i).text());
+        }
+    }
+    return table;
+}
+
+bool frmtxvCapacity::copyRequested() {
+    if (!cmdPrint.visible()) {
+        return false;
+    }
+    platform().SetClipboardText(TabSeparated(RowsAsTable()));
+    return true;
+}
+
 void frmtxvCapacity::showResults() {
     const bool loading = optYES.value();
     setWidth(loading ? kLoadingWidth : kCapacityWidth);
@@ -263,6 +326,8 @@ void frmtxvCapacity::showResults() {
     lblRefrigHeading.Move(loading ? 5760 : 4800, 120);
     lblRefrigHeading.setVisible(true);
     cmdPrint.setVisible(true);
+    mnuPrintPreview.setEnabled(true);
+    mnuSaveAsPdf.setEnabled(true);
 }
 
 } // namespace korveld

@@ -11,6 +11,8 @@
 #include "worksheets/controls.h"
 #include "worksheets/form.h"
 #include "worksheets/program.h"
+#include "worksheets/report_pages.h"
+#include "worksheets/tab_separated.h"
 #include "worksheets/unit_switch.h"
 
 #include <array>
@@ -36,10 +38,16 @@ public:
 
     void Form_Load() override;
     void closeButtonPressed() override { cmdClose_Click(); }
+    // Declaration order, except that the result rows are visited row by row: capacity, loading.
+    std::vector<Control*> tabOrder() const override;
+    // While rows are shown, copies them (RowsAsTable) as tab-separated text.
+    bool copyRequested() override;
 
     void cmdCalculate_Click();
     void cmdClose_Click();
     void cmdPrint_Click();
+    void mnuPrintPreview_Click();
+    void mnuSaveAsPdf_Click();
     void optYES_Click();
     void optNO_Click();
     void optDone_Click();
@@ -62,6 +70,10 @@ public:
     void ClearResults();
     // The printed page of the rows on screen, dated by the platform.
     PrintDocument Report();
+    // The same page for the preview and the PDF, titled after the series and refrigerant.
+    ReportPages ReportForPreview();
+    // The rows on screen under a heading row: name, capacity and, with loading on, the loading.
+    TextTable RowsAsTable() const;
 
     const WorksheetUnits& units() const { return m_units; }
     // The last rating that Calculate ran.
@@ -108,7 +120,7 @@ public:
     Label lblPressureDrop{*this, {.name = "lblPressureDrop", .rect = {120, 960, 1695, 255}, .caption = "Pressure Drop",
                                   .container = &fmeDistributor, .visible = false}};
     TextBox txtPressureDrop{*this, {.name = "txtPressureDrop", .rect = {240, 1200, 855, 350},
-                                    .container = &fmeDistributor, .visible = false}};
+                                    .container = &fmeDistributor, .namedBy = &lblPressureDrop, .visible = false}};
     Label lblPressureUnits{*this, {.name = "lblPressureUnits", .rect = {1200, 1250, 240, 250}, .caption = "psi",
                                    .container = &fmeDistributor, .visible = false, .autoSize = true}};
 
@@ -120,7 +132,8 @@ public:
     Frame fmeLoading{*this, {.name = "fmeLoading", .rect = {120, 4080, 2175, 1335}, .caption = " Loading Calculations"}};
     Label lblSystemCap{*this, {.name = "lblSystemCap", .rect = {120, 240, 1650, 255}, .caption = "System Capacity",
                                .container = &fmeLoading}};
-    TextBox txtSystemCapacity{*this, {.name = "txtSystemCapacity", .rect = {240, 480, 1215, 405}, .container = &fmeLoading}};
+    TextBox txtSystemCapacity{*this, {.name = "txtSystemCapacity", .rect = {240, 480, 1215, 405},
+                                      .container = &fmeLoading, .namedBy = &lblSystemCap}};
     Label lblUnits{*this, {.name = "lblUnits", .rect = {1440, 600, 615, 255}, .caption = "Btu/h", .container = &fmeLoading}};
     OptionButton optDone{*this, {.name = "optDone", .rect = {360, 925, 1500, 240}, .caption = "No Loading",
                                  .container = &fmeLoading}};
@@ -155,18 +168,25 @@ public:
         return ControlDesign{.name = "lblValName", .rect = {5475, i == 12 ? 4980 : 975 + 360 * (i - 1), 60, 240},
                              .alignment = Alignment::Right, .autoSize = true};
     }};
-    ControlArray<TextBox, 12> txtValCap{*this, 1, [](std::int16_t i) {
+    ControlArray<TextBox, 12> txtValCap{*this, 1, [this](std::int16_t i) {
         return ControlDesign{.name = "txtValCap", .rect = {5580, 960 + 360 * (i - 1), 1215, 360},
-                             .toolTip = i == 1 ? "Valve Capacity Boxes." : "", .visible = false,
+                             .toolTip = i == 1 ? "Valve Capacity Boxes." : "", .namedBy = &lblCapHeading,
+                             .visible = false,
                              .alignment = Alignment::Right, .locked = true};
     }};
-    ControlArray<TextBox, 12> txtFlowCap{*this, 1, [](std::int16_t i) {
+    ControlArray<TextBox, 12> txtFlowCap{*this, 1, [this](std::int16_t i) {
         return ControlDesign{.name = "txtFlowCap", .rect = {7200, 960 + 360 * (i - 1), 800, 360},
-                             .toolTip = i == 9 ? "Flow Capacity Boxes." : "", .visible = false,
+                             .toolTip = i == 9 ? "Flow Capacity Boxes." : "", .namedBy = &lblFlowHeading,
+                             .visible = false,
                              .alignment = Alignment::Right, .locked = true};
     }};
 
     // ---- Menus ----
+    // The report's preview and PDF, first in the menu bar; usable while PRINT is shown.
+    MenuEntry mnuFile{*this, {.name = "mnuFile", .caption = "&File"}};
+    MenuEntry mnuPrintPreview{mnuFile, {.name = "mnuPrintPreview", .caption = "Print Pre&view…", .enabled = false}};
+    MenuEntry mnuSaveAsPdf{mnuFile, {.name = "mnuSaveAsPdf", .caption = "Save Report as &PDF…", .enabled = false}};
+
     MenuEntry mnuRefrig{*this, {.name = "mnuRefrig", .caption = "Refrigerant"}};
     MenuEntry mnuRefR12{mnuRefrig, {.name = "mnuRefR12", .caption = "R-12"}};
     MenuEntry mnuRefR22{mnuRefrig, {.name = "mnuRefR22", .caption = "R-22"}};

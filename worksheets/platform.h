@@ -13,7 +13,10 @@ namespace korveld {
 
 class Control;
 class Form;
+struct OperatingWindows;
+struct PdfSaveResult;
 struct PrintDocument;
+struct ReportPages;
 
 // Message box styles: the buttons in the low bits, the icon in bits 4..6.
 inline constexpr std::int16_t kMsgOkOnly = 0;
@@ -51,6 +54,15 @@ public:
     // The current date and time in the system's short formats.
     virtual std::string DateText() = 0;
     virtual std::string TimeText() = 0;
+    // Shows the report in a print preview, from which the user may also print it.
+    virtual void PreviewReport(const ReportPages& report) = 0;
+    // Asks the user for a file and writes the report there as PDF.
+    virtual PdfSaveResult SaveReportAsPdf(const ReportPages& report) = 0;
+    // Shows the picture in the operating-window chart (one window for the program), or hides it.
+    virtual void ShowOperatingWindows(const OperatingWindows& chart) = 0;
+    virtual void HideOperatingWindows() = 0;
+    // Puts plain text on the clipboard, for pasting into a spreadsheet.
+    virtual void SetClipboardText(const std::string& text) = 0;
     // The decimal and grouping characters of the user's locale, for entries and shown numbers.
     virtual NumberLocale UserNumberLocale() { return {}; }
     // Ends the program at once: every window closes, nothing is saved.

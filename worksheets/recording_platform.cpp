@@ -74,6 +74,33 @@ bool RecordingPlatform::PrintDocument(const korveld::PrintDocument& document) {
     return m_printerWorks;
 }
 
+void RecordingPlatform::PreviewReport(const ReportPages& report) {
+    m_previewed.push_back(report);
+    m_log.push_back("PreviewReport(" + report.title + ")");
+}
+
+PdfSaveResult RecordingPlatform::SaveReportAsPdf(const ReportPages& report) {
+    m_pdfRequests.push_back(report);
+    m_log.push_back("SaveReportAsPdf(" + report.title + ")");
+    return m_pdfAnswer;
+}
+
+void RecordingPlatform::ShowOperatingWindows(const OperatingWindows& chart) {
+    m_charts.push_back(chart);
+    m_chartShown = true;
+    m_log.push_back("ShowOperatingWindows(" + chart.series + ")");
+}
+
+void RecordingPlatform::HideOperatingWindows() {
+    m_chartShown = false;
+    m_log.push_back("HideOperatingWindows()");
+}
+
+void RecordingPlatform::SetClipboardText(const std::string& text) {
+    m_clipboard = text;
+    m_log.push_back("SetClipboardText()");
+}
+
 std::string RecordingPlatform::DateText() {
     if (m_logging) {
         m_log.push_back("DateText()");
@@ -115,6 +142,9 @@ void RecordingPlatform::clear() {
     m_messages.clear();
     m_helpCalls.clear();
     m_printed.clear();
+    m_previewed.clear();
+    m_pdfRequests.clear();
+    m_charts.clear();
     m_focusHistory.clear();
     m_shownWindows.clear();
     m_focused = nullptr;

@@ -4,6 +4,7 @@
 
 #include "worksheets/platform.h"
 #include "worksheets/print_document.h"
+#include "worksheets/report_pages.h"
 
 #include <cstdint>
 #include <string>
@@ -38,11 +39,18 @@ public:
     bool PrintDocument(const korveld::PrintDocument& document) override;
     std::string DateText() override;
     std::string TimeText() override;
+    void PreviewReport(const ReportPages& report) override;
+    PdfSaveResult SaveReportAsPdf(const ReportPages& report) override;
+    void ShowOperatingWindows(const OperatingWindows& chart) override;
+    void HideOperatingWindows() override;
+    void SetClipboardText(const std::string& text) override;
     NumberLocale UserNumberLocale() override { return m_locale; }
     void EndProgram() override;
 
     void setApplicationFolder(std::string folder) { m_folder = std::move(folder); }
     void setPrinterWorks(bool works) { m_printerWorks = works; }
+    // What the next PDF requests answer: the file chosen and whether it could be written.
+    void setPdfAnswer(PdfSaveResult answer) { m_pdfAnswer = std::move(answer); }
     void setDateTime(std::string date, std::string time);
     void setNumberLocale(NumberLocale locale) { m_locale = std::move(locale); }
     // Off: log(), focusHistory() and shownWindows() stay empty; messages, help calls, printed
@@ -58,6 +66,14 @@ public:
     const std::vector<Message>& messages() const { return m_messages; }
     const std::vector<HelpCall>& helpCalls() const { return m_helpCalls; }
     const std::vector<korveld::PrintDocument>& printed() const { return m_printed; }
+    const std::vector<ReportPages>& previewed() const { return m_previewed; }
+    // Every report asked for as PDF, written or not.
+    const std::vector<ReportPages>& pdfRequests() const { return m_pdfRequests; }
+    // Every picture shown in the chart window, and whether that window shows now.
+    const std::vector<OperatingWindows>& charts() const { return m_charts; }
+    bool chartShown() const { return m_chartShown; }
+    // The clipboard's text: what was put there last.
+    const std::string& clipboard() const { return m_clipboard; }
     // The control that got the focus last, or nullptr; valid while its window is loaded.
     Control* focused() const { return m_focused; }
     // Full names of the controls that got the focus, in order.
@@ -81,6 +97,12 @@ private:
     std::vector<Message> m_messages;
     std::vector<HelpCall> m_helpCalls;
     std::vector<korveld::PrintDocument> m_printed;
+    PdfSaveResult m_pdfAnswer{PdfSaveOutcome::Saved, "/tmp/report.pdf"};
+    std::vector<ReportPages> m_previewed;
+    std::vector<ReportPages> m_pdfRequests;
+    std::vector<OperatingWindows> m_charts;
+    bool m_chartShown = false;
+    std::string m_clipboard;
     std::vector<std::string> m_focusHistory;
     std::vector<std::string> m_shownWindows;
     Control* m_focused = nullptr;

@@ -2,12 +2,14 @@
 // any failure there is reported with one fixed message, after which the worksheet carries on.
 #pragma once
 
+#include <string>
 #include <string_view>
 
 namespace korveld {
 
 class Platform;
 struct PrintDocument;
+struct ReportPages;
 
 inline constexpr std::string_view kPrinterErrorText =
     "A printer error as occured!  Check to see if you printer is connected or that the correct printer driver "
@@ -16,5 +18,12 @@ inline constexpr std::string_view kPrinterErrorText =
 // Prints the document; when it cannot, shows kPrinterErrorText with an OK button, no icon and the
 // application's title. Returns whether the document was printed.
 bool PrintReport(Platform& platform, const PrintDocument& document);
+
+// Asks where to save the report and writes it there as PDF; a file that cannot be written gets a
+// message naming it. Returns whether the file was written.
+bool SaveReportAsPdf(Platform& platform, const ReportPages& report);
+
+// The message of a PDF that could not be written.
+std::string PdfNotWrittenText(std::string_view path);
 
 } // namespace korveld

@@ -100,4 +100,11 @@ void PrintSelectionReport(frmkorveld& worksheet, frmResults& results) {
                                           platform.UserNumberLocale()));
 }
 
+ReportPages SelectionReportPages(frmkorveld& worksheet, frmResults& results) {
+    Platform& platform = results.platform();
+    return {"Selected Expansion Valve " + results.txtValSelected.text(),
+            SelectionReport(worksheet, results, platform.DateText(), platform.TimeText(), platform.UserNumberLocale()),
+            worksheet.selectionWindows()};
+}
+
 } // namespace korveld

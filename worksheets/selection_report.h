@@ -4,6 +4,7 @@
 
 #include "engine/number_text.h"
 #include "worksheets/print_document.h"
+#include "worksheets/report_pages.h"
 
 #include <string_view>
 
@@ -17,5 +18,9 @@ PrintDocument SelectionReport(const frmkorveld& worksheet, const frmResults& res
 
 // Prints the report on the default printer; a printer that fails gets the printer-error message.
 void PrintSelectionReport(frmkorveld& worksheet, frmResults& results);
+
+// The report for the preview and the PDF: the same page, dated by the platform, and the picture
+// of the operating windows the selection walked through.
+ReportPages SelectionReportPages(frmkorveld& worksheet, frmResults& results);
 
 } // namespace korveld

@@ -18,6 +18,8 @@ void GuiTest::TearDown() {
     m_program.reset();
     m_platform.reset();
     QApplication::processEvents();
+    // Windows unloaded during the test go now, not inside the next test's event loops.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
 void GuiTest::start() {

@@ -152,5 +152,22 @@ TEST_F(SelectionSheetTest, AcceptWithoutAChoiceStillRenamesTheWorksheetOptions) 
     EXPECT_TRUE(bleedDialog()->optNone.value());
 }
 
+TEST_F(SelectionSheetTest, ClosingTheWorksheetTakesTheOpenBleedDialogWithItAndKeepsTheBleed) {
+    pickSeries(KO);
+    click(sheet->optYES);
+    click(bleedDialog()->opt20);
+    click(sheet->cmdClose);
+    EXPECT_FALSE(sheet->visible());
+    EXPECT_FALSE(bleedDialog()->visible());
+    EXPECT_EQ(program.uv().BleedOption, 3);
+    EXPECT_EQ(sheet->txtBleedPerCent.text(), "20%");
+    EXPECT_TRUE(bleedDialog()->opt20.value());
+    // Back on the worksheet, Yes opens the dialog again.
+    click(program.selectionScreen().cmdValveSelect);
+    EXPECT_FALSE(sheet->optYES.value());
+    click(sheet->optYES);
+    EXPECT_TRUE(bleedDialog()->visible());
+}
+
 } // namespace
 } // namespace korveld::testing

@@ -1,0 +1,206 @@
+// Keyboard use on real widgets: the Tab key visits every control a user can reach in the window's
+// order, the & accelerators press their buttons and open their menus, and every widget carries
+// the model's accessible name.
+#include "engine/series_numbers.h"
+#include "worksheet_gui.h"
+
+#include <QAction>
+#include <QMenu>
+#include <QPushButton>
+
+namespace korveld::testing {
+namespace {
+
+using namespace korveld::series;
+
+class Keyboard : public WorksheetGui {
+public:
+    frmSelection& startScreen() {
+        start();
+        return screen();
+    }
+    frmtxvCapacity& capacityTyped() {
+        frmtxvCapacity& sheet = openCapacity();
+        act([&] {
+            sheet.mnuRefR22.userPick();
+            sheet.mnuKO.userPick();
+            sheet.txtEvapTemp.userType("40");
+            sheet.txtCondTemp.userType("100");
+            sheet.txtLiqTemp.userType("90");
+        });
+        return sheet;
+    }
+    frmkorveld& selectionTyped() {
+        frmkorveld& sheet = openSelection();
+        enter(sheet, {"R-22", KO, "40", "14840"});
+        return sheet;
+    }
+    frmResults& resultsShown() { return *selectShowing({"R-22", KO, "40", "14840"}); }
+    frmPerCentBleed& bleedShown() {
+        frmkorveld& sheet = selectionTyped();
+        act([&] { sheet.optYES.userClick(); });
+        return *bleedDialog();
+    }
+
+    FormWindow& activate(const Form& form) {
+        FormWindow& window = windowOf(form);
+        window.activateWindow();
+        EXPECT_TRUE(QTest::qWaitForWindowActive(&window));
+        return window;
+    }
+};
+
+using Opener = std::function<Form&(Keyboard&)>;
+
+// ---- Tab ----
+
+struct TabCase {
+    const char* name;
+    Opener open;
+    std::vector<const char*> chain; // empty: the model's order of the controls a user can reach
+};
+
+class TabKey : public Keyboard, public ::testing::WithParamInterface<TabCase> {};
+
+TEST_P(TabKey, VisitsEveryReachableControlInOrderAndComesRound) {
+    Form& form = GetParam().open(*this);
+    FormWindow& window = activate(form);
+    std::vector<std::string> expected(GetParam().chain.begin(), GetParam().chain.end());
+    if (expected.empty()) {
+        for (const Control* control : form.tabOrder()) {
+            if (control->kind() != ControlKind::Label && control->kind() != ControlKind::Frame && control->isUsable()) {
+                expected.push_back(control->fullName());
+            }
+        }
+    }
+    ASSERT_FALSE(expected.empty());
+    QWidget* first = window.findChild<QWidget*>(QString::fromStdString(expected.front()));
+    ASSERT_NE(first, nullptr);
+    first->setFocus(Qt::TabFocusReason);
+    std::vector<std::string> visited;
+    for (std::size_t i = 0; i <= expected.size(); ++i) {
+        QWidget* focused = QApplication::focusWidget();
+        ASSERT_NE(focused, nullptr);
+        visited.push_back(focused->objectName().toStdString());
+        QTest::keyClick(focused, Qt::Key_Tab);
+    }
+    expected.push_back(expected.front());
+    EXPECT_EQ(visited, expected);
+}
+
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Keyboard, TabKey, ::testing::Values(
+    TabCase{"StartScreen", [](Keyboard& k) -> Form& { return k.startScreen(); },
+            {"cmdValveSelect", "txtValSelect", "cmdValveCap", "txtValCap", "cmdExit"}},
+    TabCase{"ResultsDialogKO", [](Keyboard& k) -> Form& { return k.resultsShown(); },
+            {"txtValSelected", "txtValCapacity", "txtValveLoading", "cmdOK", "cmdPrintButton", "cmdPreview",
+             "cmdSavePdf", "cmdChart"}},
+    TabCase{"BleedDialog", [](Keyboard& k) -> Form& { return k.bleedShown(); },
+            {"opt10", "opt15", "opt20", "opt25", "opt30", "opt40", "opt50", "optNone", "cmdExit"}},
+    TabCase{"CapacityRatedWithLoading", [](Keyboard& k) -> Form& { return k.rateKO("12000"); }, {}},
+    TabCase{"SelectionKO", [](Keyboard& k) -> Form& { return k.selectionTyped(); }, {}}
+), [](const auto& info) { return std::string(info.param.name); });
+// clang-format on
+
+TEST_F(Keyboard, CapacityRowsAreTabbedCapacityThenLoading) {
+    frmtxvCapacity& sheet = rateKO("12000");
+    activate(sheet);
+    QWidget* first = widget(sheet, "txtValCap(1)");
+    first->setFocus(Qt::TabFocusReason);
+    std::vector<std::string> visited;
+    for (int i = 0; i < 4; ++i) {
+        visited.push_back(QApplication::focusWidget()->objectName().toStdString());
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    }
+    EXPECT_EQ(visited, (std::vector<std::string>{"txtValCap(1)", "txtFlowCap(1)", "txtValCap(2)", "txtFlowCap(2)"}));
+}
+
+// ---- Accelerators ----
+
+struct AcceleratorCase {
+    const char* name;
+    Opener open;
+    Qt::Key key;
+    const char* button; // the button the accelerator presses
+};
+
+class Accelerators : public Keyboard, public ::testing::WithParamInterface<AcceleratorCase> {};
+
+TEST_P(Accelerators, AltAndTheUnderlinedLetterPressTheButton) {
+    const AcceleratorCase& row = GetParam();
+    Form& form = row.open(*this);
+    Control* button = form.findControl(row.button);
+    ASSERT_NE(button, nullptr);
+    // What the button does is tested elsewhere; here only that the key reaches it.
+    std::string pressed;
+    button->onClick = [&] { pressed = button->fullName(); };
+    FormWindow& window = activate(form);
+    QTest::keyClick(&window, row.key, Qt::AltModifier);
+    // The button shows itself pressed for a moment first.
+    EXPECT_TRUE(waitFor([&] { return !pressed.empty(); }));
+    EXPECT_EQ(pressed, row.button);
+}
+
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Keyboard, Accelerators, ::testing::Values(
+    AcceleratorCase{"AltX_Exit",      [](Keyboard& k) -> Form& { return k.startScreen(); },    Qt::Key_X, "cmdExit"},
+    AcceleratorCase{"AltC_Calculate", [](Keyboard& k) -> Form& { return k.capacityTyped(); },  Qt::Key_C, "cmdCalculate"},
+    AcceleratorCase{"AltL_CloseCapacity", [](Keyboard& k) -> Form& { return k.capacityTyped(); }, Qt::Key_L, "cmdClose"},
+    AcceleratorCase{"AltS_Select",    [](Keyboard& k) -> Form& { return k.selectionTyped(); }, Qt::Key_S, "cmdSelect"},
+    AcceleratorCase{"AltL_CloseSelection", [](Keyboard& k) -> Form& { return k.selectionTyped(); }, Qt::Key_L, "cmdClose"},
+    AcceleratorCase{"AltO_OK",        [](Keyboard& k) -> Form& { return k.resultsShown(); },   Qt::Key_O, "cmdOK"},
+    AcceleratorCase{"AltP_Print",     [](Keyboard& k) -> Form& { return k.resultsShown(); },   Qt::Key_P, "cmdPrintButton"},
+    AcceleratorCase{"AltA_Accept",    [](Keyboard& k) -> Form& { return k.bleedShown(); },     Qt::Key_A, "cmdExit"},
+    AcceleratorCase{"AltV_Preview",   [](Keyboard& k) -> Form& { return k.resultsShown(); },   Qt::Key_V, "cmdPreview"},
+    AcceleratorCase{"AltD_Pdf",       [](Keyboard& k) -> Form& { return k.resultsShown(); },   Qt::Key_D, "cmdSavePdf"},
+    AcceleratorCase{"AltC_Chart",     [](Keyboard& k) -> Form& { return k.resultsShown(); },   Qt::Key_C, "cmdChart"}
+), [](const auto& info) { return std::string(info.param.name); });
+// clang-format on
+
+struct MenuKeyCase {
+    const char* name;
+    Opener open;
+    Qt::Key key;
+    std::function<MenuEntry&(Form&)> menu;
+};
+
+class MenuKeys : public Keyboard, public ::testing::WithParamInterface<MenuKeyCase> {};
+
+TEST_P(MenuKeys, AltAndTheUnderlinedLetterOpenTheMenu) {
+    const MenuKeyCase& row = GetParam();
+    Form& form = row.open(*this);
+    FormWindow& window = activate(form);
+    QMenu* menu = window.actionOf(row.menu(form))->menu();
+    ASSERT_NE(menu, nullptr);
+    QTest::keyClick(&window, row.key, Qt::AltModifier);
+    EXPECT_TRUE(waitFor([&] { return menu->isVisible(); }));
+    menu->close();
+}
+
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Keyboard, MenuKeys, ::testing::Values(
+    MenuKeyCase{"AltU_CapacityUnits", [](Keyboard& k) -> Form& { return k.capacityTyped(); }, Qt::Key_U,
+                [](Form& f) -> MenuEntry& { return static_cast<frmtxvCapacity&>(f).mnuUnits; }},
+    MenuKeyCase{"AltU_SelectionUnits", [](Keyboard& k) -> Form& { return k.selectionTyped(); }, Qt::Key_U,
+                [](Form& f) -> MenuEntry& { return static_cast<frmkorveld&>(f).mnuUnits; }},
+    MenuKeyCase{"AltF_CapacityFile", [](Keyboard& k) -> Form& { return k.rateKO(); }, Qt::Key_F,
+                [](Form& f) -> MenuEntry& { return static_cast<frmtxvCapacity&>(f).mnuFile; }},
+    MenuKeyCase{"AltV_SelectionView", [](Keyboard& k) -> Form& { return k.selectionTyped(); }, Qt::Key_V,
+                [](Form& f) -> MenuEntry& { return static_cast<frmkorveld&>(f).mnuView; }}
+), [](const auto& info) { return std::string(info.param.name); });
+// clang-format on
+
+// ---- Accessible names reach the widgets ----
+
+TEST_F(Keyboard, EveryWidgetCarriesItsControlsAccessibleName) {
+    frmtxvCapacity& sheet = rateKO("12000");
+    for (const Control& control : sheet.controls()) {
+        QWidget* widget = windowOf(sheet).widgetOf(control);
+        ASSERT_NE(widget, nullptr);
+        EXPECT_EQ(widget->accessibleName().toStdString(), control.accessibleName()) << control.fullName();
+    }
+    EXPECT_EQ(widget(sheet, "txtSystemCapacity")->accessibleName(), QStringLiteral("System Capacity"));
+}
+
+} // namespace
+} // namespace korveld::testing

@@ -1,0 +1,273 @@
+// The reports as PDF files and in the print preview, and the operating-window chart on screen: the
+// PDF's first page holds exactly the printed lines, a selection's chart follows on a second page.
+#include "app/operating_window_chart.h"
+#include "app/report_output.h"
+#include "engine/series_numbers.h"
+#include "worksheet_gui.h"
+#include "worksheets/recording_platform.h"
+#include "worksheets/selection_report.h"
+
+#include <QFile>
+#include <QPrintPreviewDialog>
+#include <QPrintPreviewWidget>
+#include <QProcess>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QTimer>
+
+namespace korveld::testing {
+namespace {
+
+using namespace korveld::series;
+
+// The report of a worksheet driven on the recording platform, with its fixed date and time.
+struct ReportSource {
+    RecordingPlatform platform;
+    Program program{platform};
+
+    ReportPages capacity(const char* systemCapacity) {
+        program.start();
+        program.dispatch([&] { program.selectionScreen().cmdValveCap.userClick(); });
+        auto& sheet = program.form<frmtxvCapacity>();
+        program.dispatch([&] {
+            sheet.mnuRefR22.userPick();
+            sheet.mnuQZ.userPick();
+            if (systemCapacity != nullptr) {
+                sheet.optYES.userClick();
+                sheet.txtSystemCapacity.userType(systemCapacity);
+            }
+            sheet.txtEvapTemp.userType("40");
+            sheet.txtCondTemp.userType("100");
+            sheet.txtLiqTemp.userType("90");
+            sheet.cmdCalculate.userClick();
+        });
+        return sheet.ReportForPreview();
+    }
+    ReportPages selection(const char* refrigerant, std::int16_t series, const char* capacity) {
+        program.start();
+        program.dispatch([&] { program.selectionScreen().cmdValveSelect.userClick(); });
+        auto& sheet = program.form<frmkorveld>();
+        program.dispatch([&] {
+            sheet.refrigerantMenu(refrigerant)->userPick();
+            sheet.seriesMenu(series)->userPick();
+            sheet.txtEvapTemp.userType("40");
+            sheet.txtCondTemp.userType("100");
+            sheet.txtLiqTemp.userType("90");
+            sheet.txtInputCap.userType(capacity);
+            sheet.cmdSelect.userClick();
+        });
+        auto* results = static_cast<frmResults*>(program.loaded(FormId::frmResults));
+        EXPECT_NE(results, nullptr);
+        return SelectionReportPages(sheet, *results);
+    }
+};
+
+QString runTool(const QString& tool, const QStringList& arguments) {
+    QProcess process;
+    process.start(tool, arguments);
+    EXPECT_TRUE(process.waitForFinished(20000)) << tool.toStdString();
+    EXPECT_EQ(process.exitCode(), 0) << tool.toStdString() << ": " << process.readAllStandardError().toStdString();
+    return QString::fromUtf8(process.readAllStandardOutput());
+}
+
+// The lines of a page with their blanks made single, empty lines left out: a proportional font
+// places the columns by width, so only the words and their order can be compared.
+QStringList wordsByLine(const QStringList& lines) {
+    QStringList out;
+    for (const QString& line : lines) {
+        const QString words = line.simplified();
+        if (!words.isEmpty()) {
+            out << words;
+        }
+    }
+    return out;
+}
+
+QStringList pdfPageLines(const QString& path, int page) {
+    const QString number = QString::number(page);
+    return runTool(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), QStringLiteral("-f"), number,
+                                                 QStringLiteral("-l"), number, path, QStringLiteral("-")})
+        .remove(QLatin1Char('\f'))
+        .split(QLatin1Char('\n'));
+}
+
+int pdfPageCount(const QString& path) {
+    const QRegularExpression pages(QStringLiteral("Pages:\\s+(\\d+)"));
+    return pages.match(runTool(QStringLiteral("pdfinfo"), {path})).captured(1).toInt();
+}
+
+// ---- PDF ----
+
+struct PdfCase {
+    const char* name;
+    std::function<ReportPages(ReportSource&)> report;
+    int pages;
+    const char* chartTitle; // on page 2; nullptr without a chart
+};
+
+class ReportPdf : public ::testing::TestWithParam<PdfCase> {};
+
+TEST_P(ReportPdf, FirstPageHoldsThePrintedLines) {
+    ReportSource source;
+    const ReportPages report = GetParam().report(source);
+    QTemporaryDir folder;
+    ASSERT_TRUE(folder.isValid());
+    const QString path = folder.filePath(QStringLiteral("report.pdf"));
+    ASSERT_TRUE(writeReportPdf(report, path, {}));
+
+    QStringList printed;
+    for (const std::string& line : renderPlainText(report.page)) {
+        printed << QString::fromStdString(line);
+    }
+    EXPECT_EQ(wordsByLine(pdfPageLines(path, 1)), wordsByLine(printed));
+    EXPECT_EQ(pdfPageCount(path), GetParam().pages);
+    if (GetParam().chartTitle != nullptr) {
+        const QStringList chart = wordsByLine(pdfPageLines(path, 2));
+        ASSERT_FALSE(chart.isEmpty());
+        EXPECT_EQ(chart.front(), QString::fromUtf8(GetParam().chartTitle));
+        EXPECT_TRUE(chart.contains(operatingWindowsCaption(*report.chart, {}).simplified()))
+            << chart.join(QLatin1Char('|')).toStdString();
+    }
+}
+
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Reports, ReportPdf, ::testing::Values(
+    PdfCase{"CapacityQZ",            [](ReportSource& s) { return s.capacity(nullptr); },             1, nullptr},
+    PdfCase{"CapacityQZWithLoading", [](ReportSource& s) { return s.capacity("24000"); },             1, nullptr},
+    PdfCase{"SelectionKO",           [](ReportSource& s) { return s.selection("R-22", KO, "14840"); }, 2,
+            "Operating windows of the KO sizes"},
+    PdfCase{"SelectionVMPAssemblies", [](ReportSource& s) { return s.selection("R-22", VMP, "48000"); }, 2,
+            "Operating windows of the VMP sizes"}
+), [](const auto& info) { return std::string(info.param.name); });
+// clang-format on
+
+TEST(ReportPdfFile, AFolderThatDoesNotExistCannotBeWritten) {
+    ReportSource source;
+    EXPECT_FALSE(writeReportPdf(source.capacity(nullptr), QStringLiteral("/nonexistent-folder/report.pdf"), {}));
+}
+
+TEST(ReportPdfFile, OfferedNameHasNoFolderSeparators) {
+    ReportPages report;
+    report.title = "Selected Expansion Valve KOE - 1-1/2 - HC ";
+    EXPECT_EQ(pdfFileNameFor(report), QStringLiteral("Selected Expansion Valve KOE - 1-1_2 - HC.pdf"));
+    report.title.clear();
+    EXPECT_EQ(pdfFileNameFor(report), QStringLiteral("report.pdf"));
+}
+
+// ---- The chart on screen ----
+
+struct ChartCase {
+    const char* name;
+    std::int16_t series;
+    const char* seriesText;
+    const char* capacity;
+    bool highlighted; // a selected size is drawn green
+};
+
+class ChartWidget : public ::testing::TestWithParam<ChartCase> {};
+
+int pixelsLike(const QImage& image, const QColor& colour) {
+    int count = 0;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            const QColor pixel = image.pixelColor(x, y);
+            count += std::abs(pixel.red() - colour.red()) + std::abs(pixel.green() - colour.green()) +
+                                 std::abs(pixel.blue() - colour.blue()) <
+                             12
+                         ? 1
+                         : 0;
+        }
+    }
+    return count;
+}
+
+TEST_P(ChartWidget, RendersBarsTheRequirementAndTheHighlight) {
+    const ChartCase& row = GetParam();
+    SelectionRequest request;
+    request.entries = {"R-22", row.seriesText, "40", "100", "90", row.capacity, ""};
+    request.SeriesNo = row.series;
+    request.RefIndex = 2;
+    request.RefLetter = "H";
+    request.unitCaption = "Btu/h";
+    request.charge = {true, ChargeOption::MOPNone, {"C or Z", "CA", "W35", "W65", "W100"}};
+    OperatingWindowChart chart;
+    chart.setChart(SelectionWindows(request), {});
+    chart.resize(chart.sizeHint());
+    const QImage image = chart.grab().toImage();
+    ASSERT_FALSE(image.isNull());
+    EXPECT_EQ(image.size(), chart.sizeHint());
+    EXPECT_GT(pixelsLike(image, QColor(176, 196, 222)), 200);                   // window bars
+    EXPECT_GT(pixelsLike(image, QColor(198, 40, 40)), 100);                     // requirement line
+    EXPECT_EQ(pixelsLike(image, QColor(129, 199, 132)) > 200, row.highlighted); // the selected bar
+    EXPECT_EQ(chart.accessibleName(), operatingWindowsCaption(chart.chart(), {}));
+}
+
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Chart, ChartWidget, ::testing::Values(
+    ChartCase{"KOSelected", KO, "KO", "14840", true},
+    ChartCase{"QZBetween",  QZ, "QZ", "41500", false},
+    ChartCase{"KOTooSmall", KO, "KO", "2000",  false},
+    ChartCase{"KOTooLarge", KO, "KO", "70000", false}
+), [](const auto& info) { return std::string(info.param.name); });
+// clang-format on
+
+// ---- From the windows ----
+
+TEST_F(WorksheetGui, CapacityFileMenuSavesThePdfWhereTheUserChooses) {
+    frmtxvCapacity& sheet = rateKO("12000");
+    QString offered;
+    const QString chosen = helpFolder() + QStringLiteral("/capacities");
+    m_platform->setSaveFileChooser([&](const QString& file) {
+        offered = file;
+        return chosen;
+    });
+    windowOf(sheet).actionOf(sheet.mnuSaveAsPdf)->trigger();
+    EXPECT_TRUE(offered.endsWith(QStringLiteral("/Valve Capacities KO R-22.pdf"))) << offered.toStdString();
+    const QString written = chosen + QStringLiteral(".pdf");
+    ASSERT_TRUE(QFile::exists(written));
+    EXPECT_TRUE(wordsByLine(pdfPageLines(written, 1)).contains(QStringLiteral("KOE 1-1/2 14,840.07 80.9 %")));
+}
+
+TEST_F(WorksheetGui, ResultsButtonsWriteTheTwoPagePdfAndShowTheChart) {
+    frmResults& dialog = *selectShowing({"R-22", KO, "40", "14840"});
+    const QString chosen = helpFolder() + QStringLiteral("/selection.pdf");
+    m_platform->setSaveFileChooser([&](const QString&) { return chosen; });
+    QTest::mouseClick(widget<QPushButton>(dialog, "cmdSavePdf"), Qt::LeftButton);
+    ASSERT_TRUE(QFile::exists(chosen));
+    EXPECT_EQ(pdfPageCount(chosen), 2);
+
+    QTest::mouseClick(widget<QPushButton>(dialog, "cmdChart"), Qt::LeftButton);
+    OperatingWindowChart* chart = m_platform->chartWindow();
+    ASSERT_NE(chart, nullptr);
+    EXPECT_TRUE(waitFor([&] { return chart->isVisible(); }));
+    EXPECT_EQ(chart->chart().selectedSize, 4);
+    EXPECT_EQ(chart->windowTitle(), QStringLiteral("Operating Windows"));
+}
+
+TEST_F(WorksheetGui, PreviewShowsThePrintedPageAndTheChartPage) {
+    frmResults& dialog = *selectShowing({"R-22", KO, "40", "14840"});
+    int pages = -1;
+    QString title;
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+        auto* preview = qobject_cast<QPrintPreviewDialog*>(QApplication::activeModalWidget());
+        if (preview == nullptr) {
+            return;
+        }
+        auto* view = preview->findChild<QPrintPreviewWidget*>();
+        if (view == nullptr || view->pageCount() == 0) {
+            return;
+        }
+        poll.stop();
+        pages = view->pageCount();
+        title = preview->windowTitle();
+        preview->reject();
+    });
+    poll.start(20);
+    QTest::mouseClick(widget<QPushButton>(dialog, "cmdPreview"), Qt::LeftButton);
+    EXPECT_EQ(pages, 2);
+    EXPECT_TRUE(title.contains(QStringLiteral("KOE - 1-1/2 - HC"))) << title.toStdString();
+}
+
+} // namespace
+} // namespace korveld::testing
