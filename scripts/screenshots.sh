@@ -4,7 +4,7 @@
 #   scripts/screenshots.sh [OUTPUT_FOLDER]   (default /tmp/korveld-shots)
 #       The start screen of the real binary, then the help topic, pop-up, contents, search and the
 #       missing-file message, the capacity worksheet before and after Calculate, and the selection
-#       worksheet with its results and bleed dialogs, through three small drivers.
+#       worksheet with its results and bleed dialogs, by tools/screenshots.
 #   scripts/screenshots.sh --docs [OUTPUT_FOLDER]   (default docs/)
 #       The README's pictures, one per window: start screen, both worksheets with their answers,
 #       the results dialog and the operating-window chart.
@@ -26,11 +26,11 @@ fi
 mkdir -p "$out"
 export QT_SCALE_FACTOR="${KORVELD_SCALE:-1}"
 cmake -S . -B build -G Ninja >/dev/null
-cmake --build build --target korveld korveld_screenshots korveld_capacity_screenshots \
-    korveld_selection_screenshots korveld_docs_screenshots >/dev/null
+cmake --build build --target korveld korveld_screenshots >/dev/null
+shots=build/tools/screenshots/korveld_screenshots
 
 if [[ $docs -eq 1 ]]; then
-    xvfb-run -a -s "-screen 0 1280x1024x24" build/tests/app/korveld_docs_screenshots "$out" "$PWD/build/app"
+    xvfb-run -a -s "-screen 0 1280x1024x24" "$shots" docs "$out" "$PWD/build/app"
     exit 0
 fi
 
@@ -44,7 +44,7 @@ xvfb-run -a -s "-screen 0 2560x2048x24" bash -c '
     echo "wrote $out/korveld_start_screen.png"
     kill "$pid"
     wait "$pid" 2>/dev/null || true
-    build/tests/app/korveld_screenshots "$out" "$PWD/build/app"
-    build/tests/app/korveld_capacity_screenshots "$out" "$PWD/build/app"
-    build/tests/app/korveld_selection_screenshots "$out" "$PWD/build/app"
-' _ "$out"
+    for scenes in help capacity selection; do
+        "$2" "$scenes" "$out" "$PWD/build/app"
+    done
+' _ "$out" "$shots"

@@ -1,0 +1,90 @@
+// The README's pictures: each window grabbed as the screen shows it, after the steps a user takes.
+#include "app/form_window.h"
+#include "app/operating_window_chart.h"
+#include "engine/series_numbers.h"
+#include "photo_session.h"
+#include "worksheets/frm_korveld.h"
+#include "worksheets/frm_results.h"
+#include "worksheets/frm_selection.h"
+#include "worksheets/frm_txv_capacity.h"
+
+#include <QPainter>
+#include <QTest>
+#include <algorithm>
+#include <cstdio>
+
+namespace korveld::screenshots {
+namespace {
+
+QImage grabbed(QWidget& window) {
+    QTest::qWait(300);
+    return window.grab().toImage();
+}
+
+// Two windows side by side, as they stand on the screen.
+QImage sideBySide(const QImage& left, const QImage& right) {
+    constexpr int kGap = 12;
+    QImage both(left.width() + kGap + right.width(), std::max(left.height(), right.height()), QImage::Format_RGB32);
+    both.fill(QColor(90, 90, 90));
+    QPainter painter(&both);
+    painter.drawImage(0, 0, left);
+    painter.drawImage(left.width() + kGap, 0, right);
+    return both;
+}
+
+} // namespace
+
+bool DocsScenes(PhotoSession& session) {
+    Program& program = session.program();
+    QtAdapter& adapter = session.adapter();
+    bool ok = session.save(grabbed(*adapter.windowOf(program.selectionScreen())), QStringLiteral("start-screen"));
+
+    // The capacity worksheet: R-22, KO, 40 / 100 / 90 °F, loading against a 12,000 Btu/h system.
+    session.dispatch([&] { program.selectionScreen().cmdValveCap.userClick(); });
+    auto& capacity = program.form<frmtxvCapacity>();
+    session.dispatch([&] {
+        capacity.mnuRefR22.userPick();
+        capacity.mnuKO.userPick();
+        capacity.optYES.userClick();
+        capacity.txtSystemCapacity.userType("12000");
+        capacity.txtEvapTemp.userType("40");
+        capacity.txtCondTemp.userType("100");
+        capacity.txtLiqTemp.userType("90");
+        capacity.cmdCalculate.userClick();
+    });
+    ok = session.save(grabbed(*adapter.windowOf(capacity)), QStringLiteral("capacity-worksheet")) && ok;
+    session.dispatch([&] { capacity.cmdClose.userClick(); });
+
+    // The selection worksheet with its answer: R-134a, VMP, 24,000 Btu/h.
+    session.dispatch([&] { program.selectionScreen().cmdValveSelect.userClick(); });
+    auto& selection = program.form<frmkorveld>();
+    session.dispatch([&] {
+        EnterSystem(selection, "R-134a", series::VMP, "40", "24000");
+        selection.cmdSelect.userClick();
+    });
+    auto* results = static_cast<frmResults*>(program.loaded(FormId::frmResults));
+    if (results == nullptr) {
+        std::fprintf(stderr, "the selection showed no results dialog\n");
+        return false;
+    }
+    const QImage resultsImage = grabbed(*adapter.windowOf(*results));
+    ok = session.save(sideBySide(grabbed(*adapter.windowOf(selection)), resultsImage),
+                      QStringLiteral("selection-worksheet")) &&
+         ok;
+    ok = session.save(resultsImage, QStringLiteral("results-dialog")) && ok;
+
+    // The chart of that selection, from the results dialog.
+    session.dispatch([&] { results->cmdChart.userClick(); });
+    ok = session.save(grabbed(*session.platform().chartWindow()), QStringLiteral("operating-windows")) && ok;
+    session.dispatch([&] { CloseResults(program, selection); });
+
+    // A requirement that falls between two valves, from the worksheet's View menu.
+    session.dispatch([&] {
+        EnterSystem(selection, "R-22", series::QZ, "40", "41500");
+        selection.mnuOperatingWindows.userPick();
+    });
+    ok = session.save(grabbed(*session.platform().chartWindow()), QStringLiteral("operating-windows-between")) && ok;
+    return ok;
+}
+
+} // namespace korveld::screenshots
