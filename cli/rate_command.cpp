@@ -126,17 +126,6 @@ RateCommand::RateCommand(DateTimeSource dateTime)
     m_parser.addFlag("--json", m_options.json, "Print the conditions and rows as one JSON object");
 }
 
-ScriptedUser& RateCommand::freshUser() {
-    // Only the printed page shows the date and time.
-    const DateTimeTexts now = m_options.json ? DateTimeTexts{} : m_dateTime();
-    if (m_user) {
-        m_user->restart(now);
-    } else {
-        m_user = std::make_unique<ScriptedUser>(now);
-    }
-    return *m_user;
-}
-
 std::string_view RateCommand::summary() const {
     return "Rate every size of a valve series (the capacity worksheet)";
 }
@@ -175,7 +164,8 @@ int RateCommand::run(std::ostream& out, std::ostream& err) {
         return m_parser.usageError("--valve must be one of " + names + " (or a menu caption such as G/GY)", err);
     }
 
-    ScriptedUser& user = freshUser();
+    // Only the printed page shows the date and time.
+    ScriptedUser& user = m_user.fresh(m_options.json ? DateTimeTexts{} : m_dateTime());
     user.openFromStartScreen(&frmSelection::cmdValveCap);
     auto& sheet = static_cast<frmtxvCapacity&>(*user.program().load(FormId::frmtxvCapacity));
     if (sheet.units().CapacityUnit != *unit) {

@@ -48,14 +48,13 @@ private:
 
     int run(std::ostream& out, std::ostream& err);
     // The user of this run: built once, restarted for every later run.
-    ScriptedUser& freshUser();
 
     DateTimeSource m_dateTime;
     OptionParser m_parser;
     Options m_options;
     Given m_given{};
     JsonWriter m_json;
-    std::unique_ptr<ScriptedUser> m_user;
+    ReusedUser m_user;
 };
 
 } // namespace korveld::cli

@@ -8,6 +8,7 @@
 #include "worksheets/program.h"
 #include "worksheets/recording_platform.h"
 
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -61,6 +62,23 @@ private:
     RecordingPlatform m_platform;
     Program m_program;
     std::optional<StopMessage> m_stop;
+};
+
+// One scripted user kept by a command for all its runs (a batch runs many): each run gets it
+// restarted, as new.
+class ReusedUser {
+public:
+    ScriptedUser& fresh(const DateTimeTexts& now) {
+        if (m_user) {
+            m_user->restart(now);
+        } else {
+            m_user = std::make_unique<ScriptedUser>(now);
+        }
+        return *m_user;
+    }
+
+private:
+    std::unique_ptr<ScriptedUser> m_user;
 };
 
 } // namespace korveld::cli

@@ -119,17 +119,6 @@ SelectCommand::SelectCommand(DateTimeSource dateTime)
     m_parser.addFlag("--json", m_options.json, "Print the answer as one JSON object");
 }
 
-ScriptedUser& SelectCommand::freshUser() {
-    // Only the printed page shows the date and time.
-    const DateTimeTexts now = m_options.json ? DateTimeTexts{} : m_dateTime();
-    if (m_user) {
-        m_user->restart(now);
-    } else {
-        m_user = std::make_unique<ScriptedUser>(now);
-    }
-    return *m_user;
-}
-
 std::string_view SelectCommand::summary() const {
     return "Select the size of a valve series for a capacity (the selection worksheet)";
 }
@@ -166,7 +155,8 @@ int SelectCommand::run(std::ostream& out, std::ostream& err) {
         return m_parser.usageError("--bleed must be one of 0, 10, 15, 20, 25, 30, 40, 50", err);
     }
 
-    ScriptedUser& user = freshUser();
+    // Only the printed page shows the date and time.
+    ScriptedUser& user = m_user.fresh(m_options.json ? DateTimeTexts{} : m_dateTime());
     frmkorveld& sheet = OpenSelectionWorksheet(user, *picks);
     Choose(user, distributorOption(sheet, *distributor), "--distributor");
     if (m_given.pressureDrop->given()) {
