@@ -62,29 +62,12 @@ OptionButton& distributorOption(frmtxvCapacity& sheet, DistributorChoice choice)
     return sheet.optDistOrifice;
 }
 
-void writeConditions(JsonWriter& json, const Universal_Variables& uv) {
-    json.key("conditions").beginObject();
-    json.memberSingle("EvapTemp", uv.EvapTemp);
-    json.memberSingle("CondTemp", uv.CondTemp);
-    json.memberSingle("LiqTemp", uv.LiqTemp);
-    json.memberSingle("PEvap", uv.PEvap);
-    json.memberSingle("PCond", uv.PCond);
-    json.memberSingle("HVap", uv.HVap);
-    json.memberSingle("HLiq", uv.HLiq);
-    json.memberSingle("LiqDensity", uv.LiqDensity);
-    json.memberSingle("DistPressDrop", uv.DistPressDrop);
-    json.memberSingle("DeltaP", uv.DeltaP);
-    json.memberSingle("MassFlow", uv.MassFlow);
-    json.memberSingle("Sensit", uv.Sensit);
-    json.endObject();
-}
-
 void writeResult(JsonWriter& json, frmtxvCapacity& sheet, std::string_view unit, const Universal_Variables& uv) {
     json.beginObject();
     json.member("refrigerant", sheet.txtSelectRefrig.text());
     json.member("valve", sheet.txtSelValve.text());
     json.member("unit", unit);
-    writeConditions(json, uv);
+    WriteConditions(json, uv);
     json.key("rows").beginArray();
     std::int16_t K = 0;
     for (const RatingRow& rated : sheet.lastRating().Rows()) {

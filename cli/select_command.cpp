@@ -61,23 +61,6 @@ OptionButton* chargeOptionNamed(frmkorveld& sheet, std::string_view value) {
     return hiddenMatch;
 }
 
-void writeConditions(JsonWriter& json, const SelectionConditions& c) {
-    json.key("conditions").beginObject();
-    json.memberSingle("EvapTemp", c.EvapTemp);
-    json.memberSingle("CondTemp", c.CondTemp);
-    json.memberSingle("LiqTemp", c.LiqTemp);
-    json.memberSingle("PEvap", c.PEvap);
-    json.memberSingle("PCond", c.PCond);
-    json.memberSingle("HVap", c.HVap);
-    json.memberSingle("HLiq", c.HLiq);
-    json.memberSingle("LiqDensity", c.LiqDensity);
-    json.memberSingle("DistPressDrop", c.DistPressDrop);
-    json.memberSingle("DeltaP", c.DeltaP);
-    json.memberSingle("MassFlow", c.MassFlow);
-    json.memberSingle("Sensit", c.Sensit);
-    json.endObject();
-}
-
 void writeAnswer(JsonWriter& json, const frmkorveld& sheet, const frmResults& results, const SelectedValve& valve) {
     json.beginObject();
     json.member("valve", results.txtValSelected.text());
@@ -91,7 +74,7 @@ void writeAnswer(JsonWriter& json, const frmkorveld& sheet, const frmResults& re
     json.member("cage_assembly", results.txtCageAssby.text());
     json.member("advice", valve.advice.firstText);
     json.member("replace_advice", sheet.uv().ReplaceAdvice);
-    writeConditions(json, sheet.selectionConditions());
+    WriteConditions(json, sheet.selectionConditions());
     json.endObject();
 }
 
