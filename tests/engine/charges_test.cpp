@@ -134,18 +134,13 @@ TEST_P(ChargeCaptions, WritesTheFamilysCaptions) {
 // clang-format off
 INSTANTIATE_TEST_SUITE_P(Families, ChargeCaptions, ::testing::Values(
     CaptionCase{"R12_standard",        1, kKO,  false, {"W15",  "W35",   "W55",    "C or Z"}},
-    CaptionCase{"R134a_VA",            3, kVA,  false, {"AD 0", "AD 10", "",       "W"}},
-    CaptionCase{"R22_standard",        2, kVMP, false, {"W35",  "W65",   "W100",   "C or Z"}},
     CaptionCase{"R407C_VA",            9, kVA,  false, {"AD 0", "AD 10", "AD -20", "W"}},
     CaptionCase{"R404A_standard",      6, kKO,  false, {"W35",  "W45",   "W65",    "C or Z"}},
     CaptionCase{"R402B_VA",            7, kVA,  false, {nullptr, nullptr, nullptr, "W"}},
     CaptionCase{"R22_KOD",             2, kKOD, false, {nullptr, nullptr, nullptr, "AC"}},
-    CaptionCase{"empty_R12_VA",        1, kVA,  true,  {"AD 0", "AD 10", "",       "W"}},
     CaptionCase{"empty_R401A_KOD",     4, kKOD, true,  {"",     "",      "",       "CA"}},
-    CaptionCase{"empty_R12_standard",  1, kKO,  true,  {"W15",  "W35",   "W55",    "C or Z"}},
     CaptionCase{"empty_R22_VA",        2, kVA,  true,  {"AD 0", "AD 10", "AD -20", "W"}},
     CaptionCase{"empty_R407C_KOD",     9, kKOD, true,  {nullptr, nullptr, nullptr, "AC"}},
-    CaptionCase{"empty_R22_standard",  2, kKO,  true,  {"W35",  "W65",   "W100",   "C or Z"}},
     CaptionCase{"empty_R502_VA",       8, kVA,  true,  {"",     "",      "",       "W"}},
     CaptionCase{"empty_R507_KOD",      8, kKOD, true,  {"W35",  "W45",   "W65",    "C or Z"}}),
     [](const auto& info) { return std::string(info.param.name); });
