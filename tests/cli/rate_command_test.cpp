@@ -2,12 +2,9 @@
 #include "cli/rate_command.h"
 #include "tests/engine/named_rows.h"
 
-#include <array>
-#include <cstdio>
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
 #include <sstream>
-#include <sys/wait.h>
 
 namespace korveld::cli {
 namespace {
@@ -77,25 +74,6 @@ TEST(Rate, JsonCapacitiesReadBackToTheWorksheetsSingles) {
     ASSERT_EQ(json["rows"].size(), 12u);
     EXPECT_EQ(json["rows"][11]["capacity"].get<float>(), 225277.03f);
     EXPECT_EQ(json["conditions"]["MassFlow"].get<float>(), 200.0f / (108.14184f - 36.154408f));
-}
-
-TEST(Rate, RealBinaryPrintsTheReportAndExitsWithItsStatus) {
-    const auto run = [](const std::string& arguments, std::string& output) {
-        FILE* pipe = popen((std::string(KORVELD_CLI_PATH) + " " + arguments + " 2>&1").c_str(), "r");
-        std::array<char, 256> buffer{};
-        while (pipe != nullptr && std::fgets(buffer.data(), buffer.size(), pipe) != nullptr) {
-            output += buffer.data();
-        }
-        return pipe == nullptr ? -1 : WEXITSTATUS(pclose(pipe));
-    };
-    std::string report;
-    EXPECT_EQ(run("rate --refrigerant R-22 --valve KO --evap 40 --cond 100 --liq 90", report), 0);
-    EXPECT_NE(report.find("          KOE 1-1/2           14,840.07\n"), std::string::npos) << report;
-    std::string usage;
-    EXPECT_EQ(run("rate --frobnicate", usage), 64);
-    std::string message;
-    EXPECT_EQ(run("rate --json", message), 2);
-    EXPECT_EQ(message.rfind(R"({"message":{"title":"EVAPORATOR TEMPERATURE ERROR")", 0), 0u) << message;
 }
 
 } // namespace
