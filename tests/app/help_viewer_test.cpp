@@ -48,9 +48,7 @@ TEST_P(HelpMenuTopics, MenuPickOpensItsTopicInTheOneHelpWindow) {
 // clang-format off
 INSTANTIATE_TEST_SUITE_P(Help, HelpMenuTopics, ::testing::Values(
     TopicCase{"Introduction",   [](frmSelection& f) -> MenuEntry& { return f.mnuIntroduction; },   "Introduction To Orvik Expansion Valve Program"},
-    TopicCase{"AboutSelection", [](frmSelection& f) -> MenuEntry& { return f.mnuValveSelection; }, "About Valve Selection Work Sheet"},
-    TopicCase{"AboutCapacity",  [](frmSelection& f) -> MenuEntry& { return f.mnuValveCapacity; },  "About Valve Capacity Work Sheet"},
-    TopicCase{"Support",        [](frmSelection& f) -> MenuEntry& { return f.mnuSupport; },        "Obtaining Technical Support"}
+    TopicCase{"AboutCapacity",  [](frmSelection& f) -> MenuEntry& { return f.mnuValveCapacity; },  "About Valve Capacity Work Sheet"}
 ), [](const auto& info) { return std::string(info.param.name); });
 // clang-format on
 
