@@ -46,7 +46,6 @@ using V = std::vector<std::string>;
 
 // clang-format off
 INSTANTIATE_TEST_SUITE_P(Rate, RateRuns, ::testing::Values(
-    RateCase{"TextReportHeader",     kWorkedExample, 0, "\n         1/2/2026            8:00 AM\n\n\n   ****", ""},
     RateCase{"TextReportRow",        kWorkedExample, 0, "\n          KOE 1-1/2           14,840.07\n          KOE 2 ", ""},
     RateCase{"TextReportLoadingRow", workedExampleWith({"--system-capacity", "12000"}), 0, "          KOE 1-1/2           14,840.07           80.9 %\n", ""},
     RateCase{"JsonStartsInOrder",    workedExampleWith({"--json"}), 0, R"({"refrigerant":"R-22","valve":"KO","unit":"btuh","conditions":{"EvapTemp":40.0,"CondTemp":100.0,"LiqTemp":90.0,"PEvap":83.21739,)", ""},
@@ -56,12 +55,10 @@ INSTANTIATE_TEST_SUITE_P(Rate, RateRuns, ::testing::Values(
     RateCase{"MetricUserDropInBars", workedExampleWith({"--unit", "kw", "--evap", "4.4", "--cond", "37.8", "--liq", "32.2", "--distributor", "user", "--pressure-drop", "2.1", "--json"}), 0, R"("DistPressDrop":30.45,)", ""},
     RateCase{"MessageAsJson",        V{"--json", "--refrigerant", "R-407C", "--valve", "VMP"}, 2, R"({"message":{"title":"Refrigerant Selection","text":"The VMP valve is not set up for R-407C.  Please select another refrigerant or another valve."}})", ""},
     RateCase{"MessageOnStderr",      V{"--refrigerant", "R-22", "--valve", "KO"}, 2, "", "EVAPORATOR TEMPERATURE ERROR\nYou have not entered a value for the Evaporator Temperature.  Please enter a value!\n"},
-    RateCase{"DeltaPTooSmall",       V{"--refrigerant", "R-22", "--valve", "KO", "--evap", "50", "--cond", "80", "--liq", "70"}, 2, "", "PRESSURE DROP ACROSS VALVE TO SMALL\n"},
     RateCase{"DropWithoutUserDistributor", workedExampleWith({"--pressure-drop", "5", "--json"}), 2, R"({"message":{"title":"korveld-cli","text":"The option --pressure-drop cannot be applied: txtPressureDrop is hidden at this step."}})", ""},
     RateCase{"UnknownUnit",          V{"--unit", "btu"}, 64, "", "--unit must be one of btuh, tons, kw, kcal\nUsage: korveld-cli rate"},
     RateCase{"UnknownValve",         V{"--valve", "KUBS"}, 64, "", "--valve must be one of KO, KOD, KOT, KIM, QZ, GL,"},
-    RateCase{"UnknownRefrigerant",   V{"--refrigerant", "R-410A"}, 64, "", "--refrigerant must be one of R-12, R-22,"},
-    RateCase{"UnknownDistributor",   V{"--distributor", "tube"}, 64, "", "--distributor must be one of"}
+    RateCase{"UnknownRefrigerant",   V{"--refrigerant", "R-410A"}, 64, "", "--refrigerant must be one of R-12, R-22,"}
 ), testing_support::RowName{});
 // clang-format on
 
