@@ -6,17 +6,15 @@
 
 namespace korveld::usage {
 
-RunResult RunEvents(std::span<const UserEvent> events) {
+std::optional<Violation> RunEvents(std::span<const UserEvent> events) {
     UsageSession session;
-    RunResult result;
     for (const UserEvent& event : events) {
-        ++result.eventsRun;
         session.apply(event);
-        if ((result.violation = CheckInvariants(session))) {
-            break;
+        if (std::optional<Violation> violation = CheckInvariants(session)) {
+            return violation;
         }
     }
-    return result;
+    return std::nullopt;
 }
 
 std::vector<std::uint8_t> EncodeForByteUser(std::span<const UserEvent> events, std::optional<FormId> worksheet,

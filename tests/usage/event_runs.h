@@ -12,13 +12,8 @@
 
 namespace korveld::usage {
 
-struct RunResult {
-    std::optional<Violation> violation; // the first rule broken
-    std::size_t eventsRun = 0;          // up to the one that broke it
-};
-
-// Replays the events on a new session, checking every rule after every event.
-RunResult RunEvents(std::span<const UserEvent> events);
+// Replays the events on a new session, checking every rule after every event; the first rule broken.
+std::optional<Violation> RunEvents(std::span<const UserEvent> events);
 
 // The bytes a ByteUser reads as these events, on a session opened on `worksheet` and events over
 // `windows`; an event that is no candidate at its step is left out. For writing fuzzer seeds.

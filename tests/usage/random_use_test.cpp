@@ -16,8 +16,8 @@ constexpr int kSeeds = 48;
 
 std::string shortestFailing(std::vector<UserEvent> events, const std::string& rule) {
     const std::vector<UserEvent> shortest = ShrinkEvents(std::move(events), [&rule](std::span<const UserEvent> run) {
-        const RunResult result = RunEvents(run);
-        return result.violation && result.violation->rule == rule;
+        const std::optional<Violation> violation = RunEvents(run);
+        return violation && violation->rule == rule;
     });
     std::ostringstream out;
     out << "shortest sequence (" << shortest.size() << " events):\n";
