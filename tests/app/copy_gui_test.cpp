@@ -41,11 +41,9 @@ TEST_P(CopyKey, PutsTheWindowsTableOrTheSelectedText) {
 // clang-format off
 INSTANTIATE_TEST_SUITE_P(Copy, CopyKey, ::testing::Values(
     CopyCase{"CapacityRowBox",      false, "txtValCap(3)", false, "Valve Name\tCapacity (Btu/h)\tValve Loading (% of 12000 Btu/h)\nKOE 1/4\t"},
-    CopyCase{"CapacityButton",      false, "cmdCalculate", false, "Valve Name\tCapacity (Btu/h)\t"},
     CopyCase{"CapacityEntryEmpty",  false, "txtEvapTemp",  false, "Valve Name\t"},
     CopyCase{"CapacitySelectedText", false, "txtEvapTemp", true,  "40"},
     CopyCase{"ResultsOKButton",     true,  "cmdOK",        false, "Selected Expansion Valve\tExpansion Valve Capacity\t% Loading\t"},
-    CopyCase{"ResultsNameBox",      true,  "txtValSelected", false, "Selected Expansion Valve\t"},
     CopyCase{"ResultsNameSelected", true,  "txtValSelected", true,  "Selected Expansion Valve\t"},
     CopyCase{"CapacityRowSelected", false, "txtValCap(2)", true,  "Valve Name\t"}
 ), [](const auto& info) { return std::string(info.param.name); });

@@ -36,12 +36,6 @@ public:
         return sheet;
     }
     frmResults& resultsShown() { return *selectShowing({"R-22", KO, "40", "14840"}); }
-    frmPerCentBleed& bleedShown() {
-        frmkorveld& sheet = selectionTyped();
-        act([&] { sheet.optYES.userClick(); });
-        return *bleedDialog();
-    }
-
     FormWindow& activate(const Form& form) {
         FormWindow& window = windowOf(form);
         window.activateWindow();
@@ -95,25 +89,10 @@ INSTANTIATE_TEST_SUITE_P(Keyboard, TabKey, ::testing::Values(
     TabCase{"ResultsDialogKO", [](Keyboard& k) -> Form& { return k.resultsShown(); },
             {"txtValSelected", "txtValCapacity", "txtValveLoading", "cmdOK", "cmdPrintButton", "cmdPreview",
              "cmdSavePdf", "cmdChart"}},
-    TabCase{"BleedDialog", [](Keyboard& k) -> Form& { return k.bleedShown(); },
-            {"opt10", "opt15", "opt20", "opt25", "opt30", "opt40", "opt50", "optNone", "cmdExit"}},
     TabCase{"CapacityRatedWithLoading", [](Keyboard& k) -> Form& { return k.rateKO("12000"); }, {}},
     TabCase{"SelectionKO", [](Keyboard& k) -> Form& { return k.selectionTyped(); }, {}}
 ), [](const auto& info) { return std::string(info.param.name); });
 // clang-format on
-
-TEST_F(Keyboard, CapacityRowsAreTabbedCapacityThenLoading) {
-    frmtxvCapacity& sheet = rateKO("12000");
-    activate(sheet);
-    QWidget* first = widget(sheet, "txtValCap(1)");
-    first->setFocus(Qt::TabFocusReason);
-    std::vector<std::string> visited;
-    for (int i = 0; i < 4; ++i) {
-        visited.push_back(QApplication::focusWidget()->objectName().toStdString());
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-    }
-    EXPECT_EQ(visited, (std::vector<std::string>{"txtValCap(1)", "txtFlowCap(1)", "txtValCap(2)", "txtFlowCap(2)"}));
-}
 
 // ---- Accelerators ----
 
@@ -145,15 +124,7 @@ TEST_P(Accelerators, AltAndTheUnderlinedLetterPressTheButton) {
 INSTANTIATE_TEST_SUITE_P(Keyboard, Accelerators, ::testing::Values(
     AcceleratorCase{"AltX_Exit",      [](Keyboard& k) -> Form& { return k.startScreen(); },    Qt::Key_X, "cmdExit"},
     AcceleratorCase{"AltC_Calculate", [](Keyboard& k) -> Form& { return k.capacityTyped(); },  Qt::Key_C, "cmdCalculate"},
-    AcceleratorCase{"AltL_CloseCapacity", [](Keyboard& k) -> Form& { return k.capacityTyped(); }, Qt::Key_L, "cmdClose"},
-    AcceleratorCase{"AltS_Select",    [](Keyboard& k) -> Form& { return k.selectionTyped(); }, Qt::Key_S, "cmdSelect"},
-    AcceleratorCase{"AltL_CloseSelection", [](Keyboard& k) -> Form& { return k.selectionTyped(); }, Qt::Key_L, "cmdClose"},
-    AcceleratorCase{"AltO_OK",        [](Keyboard& k) -> Form& { return k.resultsShown(); },   Qt::Key_O, "cmdOK"},
-    AcceleratorCase{"AltP_Print",     [](Keyboard& k) -> Form& { return k.resultsShown(); },   Qt::Key_P, "cmdPrintButton"},
-    AcceleratorCase{"AltA_Accept",    [](Keyboard& k) -> Form& { return k.bleedShown(); },     Qt::Key_A, "cmdExit"},
-    AcceleratorCase{"AltV_Preview",   [](Keyboard& k) -> Form& { return k.resultsShown(); },   Qt::Key_V, "cmdPreview"},
-    AcceleratorCase{"AltD_Pdf",       [](Keyboard& k) -> Form& { return k.resultsShown(); },   Qt::Key_D, "cmdSavePdf"},
-    AcceleratorCase{"AltC_Chart",     [](Keyboard& k) -> Form& { return k.resultsShown(); },   Qt::Key_C, "cmdChart"}
+    AcceleratorCase{"AltP_Print",     [](Keyboard& k) -> Form& { return k.resultsShown(); },   Qt::Key_P, "cmdPrintButton"}
 ), [](const auto& info) { return std::string(info.param.name); });
 // clang-format on
 
@@ -181,10 +152,6 @@ TEST_P(MenuKeys, AltAndTheUnderlinedLetterOpenTheMenu) {
 INSTANTIATE_TEST_SUITE_P(Keyboard, MenuKeys, ::testing::Values(
     MenuKeyCase{"AltU_CapacityUnits", [](Keyboard& k) -> Form& { return k.capacityTyped(); }, Qt::Key_U,
                 [](Form& f) -> MenuEntry& { return static_cast<frmtxvCapacity&>(f).mnuUnits; }},
-    MenuKeyCase{"AltU_SelectionUnits", [](Keyboard& k) -> Form& { return k.selectionTyped(); }, Qt::Key_U,
-                [](Form& f) -> MenuEntry& { return static_cast<frmkorveld&>(f).mnuUnits; }},
-    MenuKeyCase{"AltF_CapacityFile", [](Keyboard& k) -> Form& { return k.rateKO(); }, Qt::Key_F,
-                [](Form& f) -> MenuEntry& { return static_cast<frmtxvCapacity&>(f).mnuFile; }},
     MenuKeyCase{"AltV_SelectionView", [](Keyboard& k) -> Form& { return k.selectionTyped(); }, Qt::Key_V,
                 [](Form& f) -> MenuEntry& { return static_cast<frmkorveld&>(f).mnuView; }}
 ), [](const auto& info) { return std::string(info.param.name); });

@@ -132,7 +132,6 @@ TEST_P(ReportPdf, FirstPageHoldsThePrintedLines) {
 
 // clang-format off
 INSTANTIATE_TEST_SUITE_P(Reports, ReportPdf, ::testing::Values(
-    PdfCase{"CapacityQZ",            [](ReportSource& s) { return s.capacity(nullptr); },             1, nullptr},
     PdfCase{"CapacityQZWithLoading", [](ReportSource& s) { return s.capacity("24000"); },             1, nullptr},
     PdfCase{"SelectionKO",           [](ReportSource& s) { return s.selection("R-22", KO, "14840"); }, 2,
             "Operating windows of the KO sizes"},

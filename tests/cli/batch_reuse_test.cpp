@@ -1,7 +1,6 @@
 // A batch reuses one program for all its lines; every line must still answer exactly as a run of
 // that line alone on a new program does, whatever the lines before it left on the worksheets.
 #include "cli/batch_command.h"
-#include "cli/command_line_words.h"
 #include "cli/rate_command.h"
 #include "cli/select_command.h"
 
@@ -155,34 +154,6 @@ TEST(BatchReuse, EveryLineAnswersAsItsOwnRunOnANewProgram) {
     }
     EXPECT_EQ(answered, static_cast<int>(lines.size()));
     EXPECT_GT(selected, 20); // the schedule reaches real selections, not only messages
-}
-
-// A command keeps its program from one run to the next, also for the printed page, which shows
-// more of the worksheet than the JSON answer (units, captions, every entry as typed).
-TEST(BatchReuse, EveryPageIsAsFromANewCommand) {
-    LineMaker maker(61206);
-    RateCommand rate(fixedNow);
-    SelectCommand select(fixedNow);
-    int pages = 0;
-    for (int i = 0; i < 300; ++i) {
-        SplitResult split;
-        SplitCommandLine(maker.line(), split);
-        const std::vector<std::string> args(split.words.begin() + 1, split.words.end());
-        const bool isRate = split.words.front() == "rate";
-        std::ostringstream out;
-        std::ostringstream err;
-        const int status = (isRate ? static_cast<Command&>(rate) : select).execute(args, out, err);
-        RateCommand newRate(fixedNow);
-        SelectCommand newSelect(fixedNow);
-        std::ostringstream newOut;
-        std::ostringstream newErr;
-        const int newStatus = (isRate ? static_cast<Command&>(newRate) : newSelect).execute(args, newOut, newErr);
-        ASSERT_EQ(status, newStatus) << split.words.size();
-        ASSERT_EQ(out.str(), newOut.str());
-        ASSERT_EQ(err.str(), newErr.str());
-        pages += status == kExitSuccess ? 1 : 0;
-    }
-    EXPECT_GT(pages, 30);
 }
 
 } // namespace

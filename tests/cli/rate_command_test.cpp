@@ -2,12 +2,9 @@
 #include "cli/rate_command.h"
 #include "tests/engine/named_rows.h"
 
-#include <array>
-#include <cstdio>
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
 #include <sstream>
-#include <sys/wait.h>
 
 namespace korveld::cli {
 namespace {
@@ -49,7 +46,6 @@ using V = std::vector<std::string>;
 
 // clang-format off
 INSTANTIATE_TEST_SUITE_P(Rate, RateRuns, ::testing::Values(
-    RateCase{"TextReportHeader",     kWorkedExample, 0, "\n         1/2/2026            8:00 AM\n\n\n   ****", ""},
     RateCase{"TextReportRow",        kWorkedExample, 0, "\n          KOE 1-1/2           14,840.07\n          KOE 2 ", ""},
     RateCase{"TextReportLoadingRow", workedExampleWith({"--system-capacity", "12000"}), 0, "          KOE 1-1/2           14,840.07           80.9 %\n", ""},
     RateCase{"JsonStartsInOrder",    workedExampleWith({"--json"}), 0, R"({"refrigerant":"R-22","valve":"KO","unit":"btuh","conditions":{"EvapTemp":40.0,"CondTemp":100.0,"LiqTemp":90.0,"PEvap":83.21739,)", ""},
@@ -59,12 +55,10 @@ INSTANTIATE_TEST_SUITE_P(Rate, RateRuns, ::testing::Values(
     RateCase{"MetricUserDropInBars", workedExampleWith({"--unit", "kw", "--evap", "4.4", "--cond", "37.8", "--liq", "32.2", "--distributor", "user", "--pressure-drop", "2.1", "--json"}), 0, R"("DistPressDrop":30.45,)", ""},
     RateCase{"MessageAsJson",        V{"--json", "--refrigerant", "R-407C", "--valve", "VMP"}, 2, R"({"message":{"title":"Refrigerant Selection","text":"The VMP valve is not set up for R-407C.  Please select another refrigerant or another valve."}})", ""},
     RateCase{"MessageOnStderr",      V{"--refrigerant", "R-22", "--valve", "KO"}, 2, "", "EVAPORATOR TEMPERATURE ERROR\nYou have not entered a value for the Evaporator Temperature.  Please enter a value!\n"},
-    RateCase{"DeltaPTooSmall",       V{"--refrigerant", "R-22", "--valve", "KO", "--evap", "50", "--cond", "80", "--liq", "70"}, 2, "", "PRESSURE DROP ACROSS VALVE TO SMALL\n"},
     RateCase{"DropWithoutUserDistributor", workedExampleWith({"--pressure-drop", "5", "--json"}), 2, R"({"message":{"title":"korveld-cli","text":"The option --pressure-drop cannot be applied: txtPressureDrop is hidden at this step."}})", ""},
     RateCase{"UnknownUnit",          V{"--unit", "btu"}, 64, "", "--unit must be one of btuh, tons, kw, kcal\nUsage: korveld-cli rate"},
     RateCase{"UnknownValve",         V{"--valve", "KUBS"}, 64, "", "--valve must be one of KO, KOD, KOT, KIM, QZ, GL,"},
-    RateCase{"UnknownRefrigerant",   V{"--refrigerant", "R-410A"}, 64, "", "--refrigerant must be one of R-12, R-22,"},
-    RateCase{"UnknownDistributor",   V{"--distributor", "tube"}, 64, "", "--distributor must be one of"}
+    RateCase{"UnknownRefrigerant",   V{"--refrigerant", "R-410A"}, 64, "", "--refrigerant must be one of R-12, R-22,"}
 ), testing_support::RowName{});
 // clang-format on
 
@@ -77,25 +71,6 @@ TEST(Rate, JsonCapacitiesReadBackToTheWorksheetsSingles) {
     ASSERT_EQ(json["rows"].size(), 12u);
     EXPECT_EQ(json["rows"][11]["capacity"].get<float>(), 225277.03f);
     EXPECT_EQ(json["conditions"]["MassFlow"].get<float>(), 200.0f / (108.14184f - 36.154408f));
-}
-
-TEST(Rate, RealBinaryPrintsTheReportAndExitsWithItsStatus) {
-    const auto run = [](const std::string& arguments, std::string& output) {
-        FILE* pipe = popen((std::string(KORVELD_CLI_PATH) + " " + arguments + " 2>&1").c_str(), "r");
-        std::array<char, 256> buffer{};
-        while (pipe != nullptr && std::fgets(buffer.data(), buffer.size(), pipe) != nullptr) {
-            output += buffer.data();
-        }
-        return pipe == nullptr ? -1 : WEXITSTATUS(pclose(pipe));
-    };
-    std::string report;
-    EXPECT_EQ(run("rate --refrigerant R-22 --valve KO --evap 40 --cond 100 --liq 90", report), 0);
-    EXPECT_NE(report.find("          KOE 1-1/2           14,840.07\n"), std::string::npos) << report;
-    std::string usage;
-    EXPECT_EQ(run("rate --frobnicate", usage), 64);
-    std::string message;
-    EXPECT_EQ(run("rate --json", message), 2);
-    EXPECT_EQ(message.rfind(R"({"message":{"title":"EVAPORATOR TEMPERATURE ERROR")", 0), 0u) << message;
 }
 
 } // namespace

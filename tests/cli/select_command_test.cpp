@@ -250,7 +250,7 @@ TEST(Batch, UnreadableInputIsTheOnlyFailure) {
 
 // ---- the real program ----
 
-TEST(SelectBinary, RunsFromAShellWithItsExitStatus) {
+TEST(Binary, RunsFromAShellWithItsExitStatus) {
     const std::string program = KORVELD_CLI_PATH;
     // A shell command line run with its error output merged into its output.
     const auto shell = [](const std::string& line) {
@@ -273,6 +273,9 @@ TEST(SelectBinary, RunsFromAShellWithItsExitStatus) {
     EXPECT_EQ(message, "korveld-cli\nThe option --strainer cannot be applied: optQZYes is hidden at this step.\n");
     const auto [usage, text] = run("charges --unit hp");
     EXPECT_EQ(usage, 64);
+    const auto [rated, report] = run("rate --refrigerant R-22 --valve KO --evap 40 --cond 100 --liq 90");
+    EXPECT_EQ(rated, 0);
+    EXPECT_NE(report.find("          KOE 1-1/2           14,840.07\n"), std::string::npos) << report;
     const auto [batch, lines] = shell("printf 'select --valve KO\\n' | " + program + " batch -");
     EXPECT_EQ(batch, 0);
     EXPECT_EQ(Json::parse(lines)["message"]["title"], "REFRIGERATION SELECTION");

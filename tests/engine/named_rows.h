@@ -18,7 +18,7 @@ void PrintTo(const Row& row, std::ostream* os) {
 
 struct RowName {
     template <typename Row>
-    std::string operator()(const testing::TestParamInfo<Row>& info) const {
+    std::string operator()(const ::testing::TestParamInfo<Row>& info) const {
         return info.param.name;
     }
 };

@@ -47,59 +47,6 @@ TEST(Catalog, LookupGivesWhatTheProcedureWrites) {
     EXPECT_EQ(CatalogLookupOf(kSeriesCount + 1), nullptr);
 }
 
-TEST(Catalog, SeriesNumbersCodesAndSizeCounts) {
-    const std::vector<std::string> codes{"NYF", "KO", "KOD",  "KOT", "KUBS", "KIM", "OBN", "QZ",  "DQQ",
-                                         "GL",  "VA", "VULK", "VMP", "VRK",  "VRD", "VOS", "VAN", "VEB"};
-    const std::vector<int> sizes{9, 9, 9, 9, 9, 9, 6, 12, 8, 9, 7, 8, 8, 2, 2, 4, 1, 2};
-    for (std::int16_t no = 1; no <= kSeriesCount; ++no) {
-        EXPECT_EQ(Series(no).SeriesNo, no);
-        EXPECT_EQ(Series(no).code, codes[no - 1]);
-        EXPECT_EQ(Series(no).sizeCount, sizes[no - 1]) << codes[no - 1];
-        EXPECT_NE(ValveDataProcedure(no), nullptr);
-    }
-    EXPECT_EQ(Series(0).sizeCount, 0);
-    EXPECT_EQ(Series(19).sizeCount, 0);
-    EXPECT_EQ(ValveDataProcedure(19), nullptr);
-}
-
-TEST(Catalog, TheFiveKSeriesShareOneSetOfConstants) {
-    for (std::int16_t size = 1; size <= 9; ++size) {
-        float ko = 0, other = 0;
-        std::string name;
-        ValveData(2, size, 2, ko, name);
-        for (std::int16_t series : {3, 4, 5, 6}) {
-            ValveData(series, size, 2, other, name);
-            EXPECT_EQ(other, ko) << "series " << series << " size " << size;
-        }
-    }
-}
-
-TEST(Catalog, WorkedExampleSize) {
-    float constant = 0;
-    std::string name;
-    ValveData(2, 4, 2, constant, name);
-    EXPECT_EQ(constant, 0.045808f);
-    EXPECT_EQ(name, "1-1/2");
-}
-
-TEST(Catalog, OfferedSizesPerRefrigerant) {
-    EXPECT_EQ(offeredSizes(2, 1), 8); // R-12 with KO: size 5 is not offered
-    EXPECT_EQ(namesOf(2, 1)[4], "");
-    EXPECT_EQ(offeredSizes(3, 2), 9); // KOD: R-22 and R-407C only
-    EXPECT_EQ(offeredSizes(3, 9), 9);
-    for (std::int16_t set : {1, 3, 4, 5, 6, 7, 8}) {
-        EXPECT_EQ(offeredSizes(3, set), 0) << "KOD set " << set;
-    }
-    EXPECT_EQ(namesOf(5, 9)[0], "1/4"); // KUBS sizes 1 and 2 only for R-407C
-    EXPECT_EQ(namesOf(5, 2)[0], "");
-    EXPECT_EQ(namesOf(5, 2)[1], "");
-    for (std::int16_t set : {1, 2, 8}) {
-        EXPECT_EQ(namesOf(6, set)[7], "") << "KIM size 8, set " << set;
-    }
-    EXPECT_EQ(offeredSizes(17, 2), 1); // VAN has a single size
-    EXPECT_EQ(offeredSizes(8, 2), 12);
-}
-
 TEST(Catalog, OnlyKoKodKubsAndVaOfferR407C) {
     std::set<std::int16_t> offering;
     for (std::int16_t no = 1; no <= kSeriesCount; ++no) {
@@ -153,22 +100,6 @@ TEST(Catalog, BleedPartsHaveTheirShapeAndIgnoreOptionsOutsideTheTable) {
     EXPECT_EQ(part, "kept");
     BleedPartB(3, 8, part);
     EXPECT_EQ(part, "kept");
-}
-
-TEST(Catalog, CagePartsAndPowerBases) {
-    for (std::int16_t no = 13; no <= 18; ++no) {
-        for (std::int16_t size = 1; size <= Series(no).sizeCount; ++size) {
-            const std::size_t length = CagePart(no, size).size();
-            EXPECT_TRUE(length >= 7 && length <= 9) << no << "/" << size;
-        }
-        EXPECT_TRUE(CagePart(no, Series(no).sizeCount + 1).empty());
-    }
-    EXPECT_TRUE(CagePart(2, 1).empty());
-    EXPECT_EQ(PowerBase(13).size(), 6u);
-    EXPECT_EQ(PowerBase(15), PowerBase(13));
-    EXPECT_EQ(PowerBase(16).size(), 5u);
-    EXPECT_EQ(PowerBase(18), PowerBase(16));
-    EXPECT_TRUE(PowerBase(12).empty());
 }
 
 } // namespace

@@ -1,6 +1,5 @@
-// Running sequences of user events: on a new session in this process, or in a child process so
-// that a crash or a sanitizer report is an outcome like any broken rule; and shrinking a failing
-// sequence to the shortest one that still fails the same way, by removing events.
+// Running sequences of user events on a new session, and shrinking a failing sequence to the
+// shortest one that still fails the same way, by removing events.
 #pragma once
 
 #include "tests/usage/usage_session.h"
@@ -9,31 +8,12 @@
 #include <functional>
 #include <optional>
 #include <span>
-#include <string>
 #include <vector>
 
 namespace korveld::usage {
 
-struct RunResult {
-    std::optional<Violation> violation; // the first rule broken
-    std::size_t eventsRun = 0;          // up to the one that broke it
-};
-
-// Replays the events on a new session, checking every rule after every event.
-RunResult RunEvents(std::span<const UserEvent> events);
-
-// What a child process reports.
-struct ChildReport {
-    std::string failure;           // empty: every rule held; "crash ..." or the rule broken
-    std::string detail;            // what broke it
-    std::vector<UserEvent> events; // the events the child applied, the failing one last
-    UsageSession::Counts counts;   // of a run that held
-};
-
-// Runs in a child process: a given sequence, or `count` events of a random user from `seed`.
-// `quiet` keeps the child's error output (sanitizer reports) off the terminal.
-ChildReport ReplayInChild(std::span<const UserEvent> events, bool quiet);
-ChildReport RandomUseInChild(std::uint32_t seed, int count, bool quiet);
+// Replays the events on a new session, checking every rule after every event; the first rule broken.
+std::optional<Violation> RunEvents(std::span<const UserEvent> events);
 
 // The bytes a ByteUser reads as these events, on a session opened on `worksheet` and events over
 // `windows`; an event that is no candidate at its step is left out. For writing fuzzer seeds.

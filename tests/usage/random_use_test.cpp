@@ -1,6 +1,5 @@
 // Many thousands of random user events over the whole program, every rule checked after each;
-// a failing seed prints the shortest sequence of its events that still fails.
-#include "tests/engine/named_rows.h"
+// a failing seed prints the shortest sequence of its events that still breaks the same rule.
 #include "tests/usage/event_runs.h"
 #include "tests/usage/program_invariants.h"
 
@@ -15,37 +14,32 @@ namespace {
 constexpr int kEventsPerSeed = 500;
 constexpr int kSeeds = 48;
 
-std::string listing(std::span<const UserEvent> events) {
+std::string shortestFailing(std::vector<UserEvent> events, const std::string& rule) {
+    const std::vector<UserEvent> shortest = ShrinkEvents(std::move(events), [&rule](std::span<const UserEvent> run) {
+        const std::optional<Violation> violation = RunEvents(run);
+        return violation && violation->rule == rule;
+    });
     std::ostringstream out;
-    for (const UserEvent& event : events) {
+    out << "shortest sequence (" << shortest.size() << " events):\n";
+    for (const UserEvent& event : shortest) {
         out << "    " << Describe(event) << '\n';
     }
     return out.str();
 }
 
-// Shrinks the failing run and reports the shortest sequence.
-void reportFailure(const std::string& what, const ChildReport& report) {
-    const auto sameFailure = [&report](std::span<const UserEvent> candidate) {
-        return ReplayInChild(candidate, true).failure == report.failure;
-    };
-    const std::vector<UserEvent> shortest = ShrinkEvents(report.events, sameFailure);
-    const ChildReport last = ReplayInChild(shortest, false); // its report on the error output
-    ADD_FAILURE() << what << " broke \"" << report.failure << "\": " << report.detail << "\nshortest sequence ("
-                  << shortest.size() << " of " << report.events.size() << " events), failing with \"" << last.detail
-                  << "\":\n"
-                  << listing(shortest);
-}
-
 class RandomUse : public ::testing::TestWithParam<int> {};
 
 TEST_P(RandomUse, KeepsEveryRuleAfterEveryEvent) {
-    const auto seed = static_cast<std::uint32_t>(GetParam());
-    const ChildReport report = RandomUseInChild(seed, kEventsPerSeed, false);
-    if (!report.failure.empty()) {
-        reportFailure("seed " + std::to_string(seed), report);
-        return;
+    UsageSession session;
+    RandomUser user(static_cast<std::uint32_t>(GetParam()), kAllWindows);
+    std::vector<UserEvent> events;
+    for (int i = 0; i < kEventsPerSeed; ++i) {
+        events.push_back(user.next(session.program(), session.decimal()));
+        session.apply(events.back());
+        if (const std::optional<Violation> violation = CheckInvariants(session)) {
+            FAIL() << violation->rule << ": " << violation->detail << "\n" << shortestFailing(events, violation->rule);
+        }
     }
-    EXPECT_EQ(report.counts.events, kEventsPerSeed);
 }
 
 INSTANTIATE_TEST_SUITE_P(Seeds, RandomUse, ::testing::Range(1, kSeeds + 1),
@@ -60,8 +54,6 @@ TEST(RandomUseDepth, ReachesRowsSelectionsTimersAndRestarts) {
         RandomUser user(seed, kAllWindows);
         for (int i = 0; i < 1500; ++i) {
             session.apply(user.next(session.program(), session.decimal()));
-            const std::optional<Violation> violation = CheckInvariants(session);
-            ASSERT_FALSE(violation) << violation->rule << ": " << violation->detail;
         }
         total.calculations += session.counts().calculations;
         total.selections += session.counts().selections;
@@ -75,33 +67,6 @@ TEST(RandomUseDepth, ReachesRowsSelectionsTimersAndRestarts) {
     EXPECT_GE(total.restarts, 1);
     EXPECT_GE(total.reached, 6 * 1500 * 8 / 10); // most events reach their target
 }
-
-// Sequences that once broke a rule, kept as they were found, each named for what broke.
-struct RegressionRow {
-    const char* name;
-    std::vector<const char*> events;
-};
-using testing_support::PrintTo;
-
-class UsageRegressions : public ::testing::TestWithParam<RegressionRow> {};
-
-TEST_P(UsageRegressions, NowKeepEveryRule) {
-    std::vector<UserEvent> events;
-    for (const char* line : GetParam().events) {
-        const std::optional<UserEvent> event = ParseEvent(line);
-        ASSERT_TRUE(event) << line;
-        events.push_back(*event);
-    }
-    const RunResult result = RunEvents(events);
-    EXPECT_FALSE(result.violation) << result.violation->rule << ": " << result.violation->detail << " after event "
-                                   << result.eventsRun;
-}
-
-// clang-format off
-INSTANTIATE_TEST_SUITE_P(Found, UsageRegressions, ::testing::Values(
-    RegressionRow{"NothingYet", {"Click frmSelection cmdValveCap"}}
-), testing_support::RowName{});
-// clang-format on
 
 } // namespace
 } // namespace korveld::usage

@@ -205,7 +205,6 @@ bool UsageSession::applyToTarget(const UserEvent& event) {
 // A new run on the same program, as a batch starts each line: the reused windows must come back
 // exactly as a new program builds them.
 void UsageSession::resetProgram() {
-    ++m_counts.resets;
     const auto restartUsed = [this] {
         m_program->reset();
         m_platform->reset();

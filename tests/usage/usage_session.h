@@ -58,7 +58,6 @@ public:
         int selections = 0;   // results dialog opened
         int timers = 0;       // the advice timer ran out
         int restarts = 0;     // Exit, then a new program
-        int resets = 0;
     };
     const Counts& counts() const { return m_counts; }
 

@@ -1,8 +1,8 @@
 // The reports' preview and PDF, and the operating-window chart, as the windows ask for them.
 #include "../engine/named_rows.h"
+#include "capacity_sheet_fixture.h"
 #include "engine/series_numbers.h"
 #include "selection_sheet_fixture.h"
-#include "worksheets/frm_txv_capacity.h"
 #include "worksheets/report_printing.h"
 
 #include <string>
@@ -17,51 +17,23 @@ constexpr SystemEntries kKOR22{"R-22", KO, "40", "100", "90", "14840"};
 
 // ---- Capacity worksheet: the File menu ----
 
-struct CapacitySheet {
-    RecordingPlatform platform;
-    Program program{platform};
-    frmtxvCapacity* sheet = nullptr;
-
-    CapacitySheet() {
-        program.start();
-        act([&] { program.selectionScreen().cmdValveCap.userClick(); });
-        sheet = &program.form<frmtxvCapacity>();
-    }
-    void act(const std::function<void()>& step) { program.dispatch(step); }
-    void rateKO() {
-        act([&] {
-            sheet->mnuRefR22.userPick();
-            sheet->mnuKO.userPick();
-            sheet->txtEvapTemp.userType("40");
-            sheet->txtCondTemp.userType("100");
-            sheet->txtLiqTemp.userType("90");
-            sheet->cmdCalculate.userClick();
-        });
-    }
-};
-
 TEST(CapacityFileMenu, ComesFirstAndIsUsableOnlyWhilePrintIs) {
-    CapacitySheet w;
-    EXPECT_EQ(&*w.sheet->menuBar().begin(), &w.sheet->mnuFile);
-    EXPECT_FALSE(w.sheet->mnuPrintPreview.isUsable());
-    EXPECT_FALSE(w.sheet->mnuSaveAsPdf.isUsable());
-    w.rateKO();
-    EXPECT_TRUE(w.sheet->cmdPrint.visible());
-    EXPECT_TRUE(w.sheet->mnuPrintPreview.isUsable());
-    EXPECT_TRUE(w.sheet->mnuSaveAsPdf.isUsable());
-    w.act([&] { w.sheet->txtLiqTemp.userType("91"); });
-    EXPECT_FALSE(w.sheet->cmdPrint.visible());
-    EXPECT_FALSE(w.sheet->mnuPrintPreview.isUsable());
-    EXPECT_FALSE(w.sheet->mnuSaveAsPdf.isUsable());
+    Sheet w({});
+    EXPECT_EQ(&*w.f->menuBar().begin(), &w.f->mnuFile);
+    EXPECT_FALSE(w.f->mnuPrintPreview.isUsable() || w.f->mnuSaveAsPdf.isUsable());
+    w.act([&] { w.f->cmdCalculate.userClick(); });
+    EXPECT_TRUE(w.f->mnuPrintPreview.isUsable() && w.f->mnuSaveAsPdf.isUsable());
+    w.act([&] { w.f->txtLiqTemp.userType("91"); });
+    EXPECT_FALSE(w.f->mnuPrintPreview.isUsable() || w.f->mnuSaveAsPdf.isUsable());
 }
 
 TEST(CapacityFileMenu, PreviewAndPdfHoldThePagePrintPrints) {
-    CapacitySheet w;
-    w.rateKO();
+    Sheet w({});
     w.act([&] {
-        w.sheet->cmdPrint.userClick();
-        w.sheet->mnuPrintPreview.userPick();
-        w.sheet->mnuSaveAsPdf.userPick();
+        w.f->cmdCalculate.userClick();
+        w.f->cmdPrint.userClick();
+        w.f->mnuPrintPreview.userPick();
+        w.f->mnuSaveAsPdf.userPick();
     });
     ASSERT_EQ(w.platform.printed().size(), 1u);
     ASSERT_EQ(w.platform.previewed().size(), 1u);
@@ -74,30 +46,6 @@ TEST(CapacityFileMenu, PreviewAndPdfHoldThePagePrintPrints) {
     EXPECT_TRUE(w.platform.messages().empty());
 }
 
-// A selection in between writes its own pressures into the program-wide variables; the capacity
-// report keeps printing those of the rows it shows.
-TEST(CapacityFileMenu, ReportKeepsItsOwnPressuresAfterASelection) {
-    CapacitySheet w;
-    w.rateKO();
-    const std::vector<std::string> before = renderPlainText(w.sheet->Report());
-    w.act([&] { w.program.selectionScreen().cmdValveSelect.userClick(); });
-    auto& selection = w.program.form<frmkorveld>();
-    w.act([&] {
-        selection.refrigerantMenu("R-22")->userPick();
-        selection.seriesMenu(KO)->userPick();
-        selection.optDistVenturi.userClick();
-        selection.txtEvapTemp.userType("20");
-        selection.txtCondTemp.userType("100");
-        selection.txtLiqTemp.userType("90");
-        selection.txtInputCap.userType("14840");
-        selection.cmdSelect.userClick();
-    });
-    ASSERT_NE(w.program.loaded(FormId::frmResults), nullptr);
-    EXPECT_EQ(w.program.uv().DistPressDrop, 15.0f);
-    EXPECT_TRUE(w.sheet->cmdPrint.visible());
-    EXPECT_EQ(renderPlainText(w.sheet->Report()), before);
-}
-
 struct PdfAnswerCase {
     const char* name;
     PdfSaveOutcome outcome;
@@ -107,17 +55,17 @@ struct PdfAnswerCase {
 class PdfAnswers : public ::testing::TestWithParam<PdfAnswerCase> {};
 
 TEST_P(PdfAnswers, OnlyAFileThatCannotBeWrittenGetsAMessage) {
-    CapacitySheet w;
-    w.rateKO();
+    Sheet w({});
+    w.act([&] { w.f->cmdCalculate.userClick(); });
     w.platform.setPdfAnswer({GetParam().outcome, "/no/such/folder/report.pdf"});
     w.platform.clear();
-    w.act([&] { w.sheet->mnuSaveAsPdf.userPick(); });
+    w.act([&] { w.f->mnuSaveAsPdf.userPick(); });
     ASSERT_EQ(w.platform.messages().size(), GetParam().message ? 1u : 0u);
     if (GetParam().message) {
         EXPECT_EQ(w.platform.messages().front().prompt, PdfNotWrittenText("/no/such/folder/report.pdf"));
         EXPECT_EQ(w.platform.messages().front().style, kMsgExclamation);
     }
-    EXPECT_TRUE(w.sheet->cmdPrint.visible());
+    EXPECT_TRUE(w.f->cmdPrint.visible());
 }
 
 // clang-format off
@@ -162,38 +110,6 @@ TEST_F(SelectionSheetTest, ResultsChartShowsTheWindowsOfThatSelection) {
     EXPECT_EQ(chart.sizes.size(), 9u);
     EXPECT_EQ(chart.inUnit(chart.sizes[3].ValCapacity), sheet->selectedValve()->capacityInUnit);
 }
-
-struct ButtonRowCase {
-    const char* name;
-    SystemEntries system;
-    Twips buttonTop;
-};
-
-class ResultsButtonRow : public SelectionSheetTest, public ::testing::WithParamInterface<ButtonRowCase> {};
-
-// The added buttons move with OK and Print in every layout and keep clear of them and of the box edge.
-TEST_P(ResultsButtonRow, FollowsTheLayoutBesideOKAndPrint) {
-    enter(GetParam().system);
-    select();
-    ASSERT_NE(results(), nullptr);
-    const frmResults& dialog = *results();
-    for (const CommandButton* button : {&dialog.cmdPreview, &dialog.cmdSavePdf, &dialog.cmdChart}) {
-        EXPECT_EQ(button->top(), GetParam().buttonTop) << button->fullName();
-        EXPECT_LE(button->top() + button->height(), dialog.clientSize().height) << button->fullName();
-    }
-    EXPECT_LT(dialog.cmdSavePdf.left() + dialog.cmdSavePdf.width(), dialog.cmdOK.left());
-    EXPECT_GT(dialog.cmdChart.left(), dialog.cmdOK.left() + dialog.cmdOK.width());
-    EXPECT_LT(dialog.cmdChart.left() + dialog.cmdChart.width(), dialog.cmdPrintButton.left());
-}
-
-// clang-format off
-INSTANTIATE_TEST_SUITE_P(ResultsDialog, ResultsButtonRow, ::testing::Values(
-    ButtonRowCase{"ShortestKOR22",  kKOR22,                                  1550},
-    ButtonRowCase{"AdviceKOR134a",  {"R-134a", KO, "40", "100", "90", "12000"}, 2920},
-    ButtonRowCase{"AssembliesVMP",  {"R-22", VMP, "40", "100", "90", "48000"},  2880},
-    ButtonRowCase{"TallestVMP",     {"R-134a", VMP, "40", "100", "90", "24000"}, 4200}
-), testing_support::RowName{});
-// clang-format on
 
 // ---- Selection worksheet: the View menu ----
 

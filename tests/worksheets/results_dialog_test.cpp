@@ -38,7 +38,15 @@ TEST_P(ResultsLayouts, FollowAdviceAndAssemblies) {
     EXPECT_FALSE(sheet->enabled());
     EXPECT_EQ(dialog->height(), row.height);
     EXPECT_EQ(dialog->cmdOK.top(), row.buttonTop);
-    EXPECT_EQ(dialog->cmdPrintButton.top(), row.buttonTop);
+    // Preview, PDF and Chart sit in the row of OK and Print, between and beside them, inside the box.
+    for (const CommandButton* button :
+         {&dialog->cmdPrintButton, &dialog->cmdPreview, &dialog->cmdSavePdf, &dialog->cmdChart}) {
+        EXPECT_EQ(button->top(), row.buttonTop) << button->fullName();
+        EXPECT_LE(button->top() + button->height(), dialog->clientSize().height) << button->fullName();
+    }
+    EXPECT_LT(dialog->cmdSavePdf.left() + dialog->cmdSavePdf.width(), dialog->cmdOK.left());
+    EXPECT_GT(dialog->cmdChart.left(), dialog->cmdOK.left() + dialog->cmdOK.width());
+    EXPECT_LT(dialog->cmdChart.left() + dialog->cmdChart.width(), dialog->cmdPrintButton.left());
     EXPECT_EQ(dialog->txtMessage.top(), row.messageTop);
     EXPECT_EQ(dialog->txtMessage.visible(), row.advice);
     EXPECT_EQ(dialog->txtMessage.text().empty(), !row.advice);
