@@ -5,7 +5,7 @@ CMAKE_FLAGS ?=
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 BENCH_ARGS ?=
 
-.PHONY: all deps configure build test run bench package format clean deps-sanitize test-sanitize
+.PHONY: all deps configure build test run bench bench-gui bench-batch package format clean deps-sanitize test-sanitize
 
 all: build
 
@@ -26,6 +26,15 @@ run: build
 
 bench: build
 	@$(BUILD_DIR)/bench/korveld_bench $(BENCH_ARGS)
+
+# The program's figures: start to the start screen painted, Calculate to the rows painted, peak memory;
+# each run a fresh process on Qt's offscreen platform (or X11 when DISPLAY is set, e.g. under xvfb-run).
+bench-gui: build
+	@$(BUILD_DIR)/bench/korveld_gui_bench
+
+# Requests per second of korveld-cli batch over 100,000 mixed rate and select lines on one core.
+bench-batch: build
+	@scripts/batch-throughput.sh --cli $(BUILD_DIR)/cli/korveld-cli
 
 # The Debian package, written to $(BUILD_DIR): korveld_<version>_<arch>.deb
 package: build

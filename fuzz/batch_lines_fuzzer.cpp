@@ -4,6 +4,7 @@
 #include "cli/rate_command.h"
 #include "cli/select_command.h"
 #include "fuzz/fuzz_check.h"
+#include "fuzz/json_checks.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -31,7 +32,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         const long number = answer["line"].get<long>();
         FUZZ_CHECK(number > previous);
         previous = number;
-        FUZZ_CHECK(answer.dump().find("null") == std::string::npos);
+        FUZZ_CHECK(!korveld::fuzz::HasNull(answer));
     }
     FUZZ_CHECK(count == run);
     return 0;

@@ -3,6 +3,7 @@
 // one object on one line with no number left out; wrong usage says why.
 #include "cli/command_registry.h"
 #include "fuzz/fuzz_check.h"
+#include "fuzz/json_checks.h"
 
 #include <array>
 #include <cstddef>
@@ -18,20 +19,6 @@ namespace {
 // batch is left out: without a file it reads the standard input, and its lines have their own fuzzer.
 constexpr std::array<std::string_view, 7> kCommands{"rate",      "select",     "charges", "--help",
                                                     "--version", "frobnicate", ""};
-
-bool hasNull(const nlohmann::json& json) {
-    if (json.is_null()) {
-        return true;
-    }
-    if (json.is_structured()) {
-        for (const auto& item : json) {
-            if (hasNull(item)) {
-                return true;
-            }
-        }
-    }
-    return false;
-}
 
 } // namespace
 
@@ -69,7 +56,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         FUZZ_CHECK(!text.empty() && text.back() == '\n' && text.find('\n') == text.size() - 1);
         const nlohmann::json answer = nlohmann::json::parse(text, nullptr, false);
         FUZZ_CHECK(answer.is_object());
-        FUZZ_CHECK(!hasNull(answer));
+        FUZZ_CHECK(!korveld::fuzz::HasNull(answer));
     } else if (status == kExitSuccess) {
         FUZZ_CHECK(!out.str().empty());
     }

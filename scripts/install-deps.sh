@@ -7,7 +7,7 @@ packages=(
     g++ cmake ninja-build make pkg-config
     qt6-base-dev libgl-dev
     libgtest-dev libgmock-dev libbenchmark-dev
-    libcli11-dev nlohmann-json3-dev
+    nlohmann-json3-dev
     fonts-dejavu-core fonts-liberation
     poppler-utils dpkg-dev file desktop-file-utils
 )
