@@ -105,18 +105,6 @@ INSTANTIATE_TEST_SUITE_P(RunCli, CommandLines, ::testing::Values(
 ), testing_support::RowName{});
 // clang-format on
 
-TEST(OptionParser, ParsesAgainWithoutTheLastLinesValues) {
-    EchoCommand command;
-    std::ostringstream out;
-    std::ostringstream err;
-    const std::vector<std::string> first{"--name", "KO", "--loud"};
-    const std::vector<std::string> second{};
-    EXPECT_EQ(command.execute(first, out, err), 0);
-    EXPECT_EQ(command.execute(std::vector<std::string>{"--bogus"}, out, err), 64);
-    EXPECT_EQ(command.execute(second, out, err), 0);
-    EXPECT_EQ(out.str(), "KO!\n-\n");
-}
-
 struct SingleCase {
     const char* name;
     float value;
