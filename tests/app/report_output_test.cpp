@@ -3,6 +3,7 @@
 #include "app/operating_window_chart.h"
 #include "app/report_output.h"
 #include "engine/series_numbers.h"
+#include "tests/worksheets/capacity_sheet_fixture.h"
 #include "worksheet_gui.h"
 #include "worksheets/recording_platform.h"
 #include "worksheets/selection_report.h"
@@ -14,6 +15,7 @@
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QTimer>
+#include <memory>
 
 namespace korveld::testing {
 namespace {
@@ -24,24 +26,12 @@ using namespace korveld::series;
 struct ReportSource {
     RecordingPlatform platform;
     Program program{platform};
+    std::unique_ptr<Sheet> capacitySheet;
 
     ReportPages capacity(const char* systemCapacity) {
-        program.start();
-        program.dispatch([&] { program.selectionScreen().cmdValveCap.userClick(); });
-        auto& sheet = program.form<frmtxvCapacity>();
-        program.dispatch([&] {
-            sheet.mnuRefR22.userPick();
-            sheet.mnuQZ.userPick();
-            if (systemCapacity != nullptr) {
-                sheet.optYES.userClick();
-                sheet.txtSystemCapacity.userType(systemCapacity);
-            }
-            sheet.txtEvapTemp.userType("40");
-            sheet.txtCondTemp.userType("100");
-            sheet.txtLiqTemp.userType("90");
-            sheet.cmdCalculate.userClick();
-        });
-        return sheet.ReportForPreview();
+        capacitySheet = std::make_unique<Sheet>(Setup{.valve = "QZ", .cap = systemCapacity});
+        capacitySheet->f->cmdCalculate.userClick();
+        return capacitySheet->f->ReportForPreview();
     }
     ReportPages selection(const char* refrigerant, std::int16_t series, const char* capacity) {
         program.start();
