@@ -90,10 +90,8 @@ INSTANTIATE_TEST_SUITE_P(RunCli, CommandLines, ::testing::Values(
     LineCase{"PositionalWord",     {"echo", "KO"},                   0,  "- KO\n", "", ""},
     LineCase{"SecondPositional",   {"echo", "a", "b"},               64, "", "", "The following argument was not expected: b"},
     LineCase{"ValueAfterEquals",   {"echo", "--name=a=b"},           0,  "a=b\n", "", ""},
-    LineCase{"SecondName",         {"echo", "--title", "KO"},        0,  "KO\n", "", ""},
     LineCase{"NegativeValue",      {"echo", "--name", "-40"},        0,  "-40\n", "", ""},
     LineCase{"LastValueWins",      {"echo", "--name", "a", "--name", "b"}, 0, "b\n", "", ""},
-    LineCase{"FlagAndValue",       {"echo", "--loud", "--name", "x"}, 0, "x!\n", "", ""},
     LineCase{"ValueMissingAtEnd",  {"echo", "--name"},               64, "", "", "--name: 1 required TEXT missing"},
     LineCase{"OptionIsNoValue",    {"echo", "--name", "--loud"},     64, "", "", "--name: 1 required TEXT missing"},
     LineCase{"FlagTakesNoValue",   {"echo", "--loud=yes"},           64, "", "", "--loud: a flag takes no value"},
@@ -104,18 +102,6 @@ INSTANTIATE_TEST_SUITE_P(RunCli, CommandLines, ::testing::Values(
     LineCase{"TwoUnknownWords",    {"echo", "--a", "--b"},           64, "", "", "The following arguments were not expected: --a --b"}
 ), testing_support::RowName{});
 // clang-format on
-
-TEST(OptionParser, ParsesAgainWithoutTheLastLinesValues) {
-    EchoCommand command;
-    std::ostringstream out;
-    std::ostringstream err;
-    const std::vector<std::string> first{"--name", "KO", "--loud"};
-    const std::vector<std::string> second{};
-    EXPECT_EQ(command.execute(first, out, err), 0);
-    EXPECT_EQ(command.execute(std::vector<std::string>{"--bogus"}, out, err), 64);
-    EXPECT_EQ(command.execute(second, out, err), 0);
-    EXPECT_EQ(out.str(), "KO!\n-\n");
-}
 
 struct SingleCase {
     const char* name;

@@ -63,11 +63,6 @@ TEST(Catalog, FixedNamesIgnoreTheRefrigerant) {
             EXPECT_EQ(namesOf(no, set), namesOf(no, 1));
         }
     }
-    EXPECT_EQ(namesOf(1, 2)[0], "NYF 1");
-    EXPECT_EQ(namesOf(7, 2)[5], "OBN 10");
-    EXPECT_EQ(namesOf(9, 2)[0], "DQQ 1/2");
-    EXPECT_EQ(namesOf(9, 2)[6], "DQ 5");
-    EXPECT_EQ(namesOf(9, 2)[7], "DQ 6");
 }
 
 TEST(Catalog, OutsideTheCatalogGivesNoSize) {

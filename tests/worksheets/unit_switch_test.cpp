@@ -1,64 +1,17 @@
-// The unit switch wired as the selection worksheet wires it (the capacity worksheet's wiring is
-// tested through that worksheet), and what both share: entries that are not numbers.
+// The Units menu as the selection worksheet wires it: what it converts, what both worksheets' switch
+// shares (entries that are not numbers), and what the unit means for Close and the report.
+#include "engine/series_numbers.h"
+#include "selection_sheet_fixture.h"
 #include "tests/engine/named_rows.h"
-#include "worksheets/controls.h"
-#include "worksheets/form.h"
-#include "worksheets/program.h"
-#include "worksheets/recording_platform.h"
-#include "worksheets/unit_switch.h"
 
 #include <array>
-#include <gtest/gtest.h>
 #include <vector>
 
 namespace korveld::testing {
 namespace {
 
+using namespace korveld::series;
 using testing_support::PrintTo;
-
-class UnitForm : public Form {
-public:
-    static constexpr FormId kFormId = FormId::frmkorveld;
-
-    explicit UnitForm(Program& program)
-        : Form(program, {.name = "UnitForm", .width = 4800, .height = 6400}),
-          unitSwitch(*this, {.sheet = Worksheet::Selection,
-                             .units = units,
-                             .unitMenus = {&mnuBtu, &mnuTons, &mnuKW, &mnuKCal},
-                             .menusCarryCheckMarks = true,
-                             .capacityCaptions = {&lblInputUnits, nullptr},
-                             .lblPressureUnits = lblPressureUnits,
-                             .pressureCaptionOnEveryClick = true,
-                             .lblEvapRange = lblEvapRange,
-                             .lblCondRange = lblCondRange,
-                             .lblLiqTempRange = lblLiqTempRange,
-                             .narrowEvapRange = [this] { return mopCA; },
-                             .txtEvapTemp = txtEvapTemp,
-                             .txtCondTemp = txtCondTemp,
-                             .txtLiqTemp = txtLiqTemp,
-                             .txtPressureDrop = txtPressureDrop,
-                             .capacityEntry = txtInputCap}) {}
-
-    WorksheetUnits units;
-    bool mopCA = false;
-    Label lblInputUnits{*this, {.name = "lblInputUnits", .caption = "Btu/h"}};
-    Label lblPressureUnits{*this, {.name = "lblPressureUnits", .caption = "psi"}};
-    Label lblEvapRange{*this, {.name = "lblEvapRange"}};
-    Label lblCondRange{*this, {.name = "lblCondRange"}};
-    Label lblLiqTempRange{*this, {.name = "lblLiqTempRange"}};
-    TextBox txtEvapTemp{*this, {.name = "txtEvapTemp"}};
-    TextBox txtCondTemp{*this, {.name = "txtCondTemp"}};
-    TextBox txtLiqTemp{*this, {.name = "txtLiqTemp"}};
-    TextBox txtPressureDrop{*this, {.name = "txtPressureDrop"}};
-    TextBox txtInputCap{*this, {.name = "txtInputCap"}};
-    MenuEntry mnuUnits{*this, {.name = "mnuUnits", .caption = "&Units"}};
-    MenuEntry mnuBtu{mnuUnits, {.name = "mnuBtu", .caption = "&Btu/Hr", .checked = true, .enabled = false}};
-    MenuEntry mnuTons{mnuUnits, {.name = "mnuTons", .caption = "&Tons"}};
-    MenuEntry mnuKW{mnuUnits, {.name = "mnuKW", .caption = "&KWatts"}};
-    MenuEntry mnuKCal{mnuUnits, {.name = "mnuKCal", .caption = "Kilo&Cal"}};
-    UnitSwitch unitSwitch;
-};
-
 using U = CapacityUnit;
 
 struct SwitchCase {
@@ -69,8 +22,6 @@ struct SwitchCase {
     const char* shown; // the entries afterwards, and "|" then the unit captions and range hint
     std::vector<std::string> titles;
 };
-
-class SelectionUnitSwitch : public ::testing::TestWithParam<SwitchCase> {};
 
 std::vector<std::string> split(const std::string& text) {
     std::vector<std::string> parts{""};
@@ -84,82 +35,120 @@ std::vector<std::string> split(const std::string& text) {
     return parts;
 }
 
-TEST_P(SelectionUnitSwitch, EndsWhollyInTheNewUnit) {
-    RecordingPlatform platform;
-    Program program(platform);
-    UnitForm f(program);
-    f.units.DistUserDefined = 1;
-    f.mopCA = true;
-    f.unitSwitch.SwitchTo(GetParam().from);
-    const std::vector<std::string> typed = split(GetParam().typed);
-    TextBox* const entries[] = {&f.txtEvapTemp, &f.txtCondTemp, &f.txtLiqTemp, &f.txtPressureDrop, &f.txtInputCap};
-    for (std::size_t i = 0; i < 5; ++i) {
-        entries[i]->setText(typed[i]);
+class SelectionUnitSwitch : public SelectionSheetTest, public ::testing::WithParamInterface<SwitchCase> {
+protected:
+    MenuEntry& menu(U unit) {
+        const std::array<MenuEntry*, 4> menus{&sheet->mnuBtu, &sheet->mnuTons, &sheet->mnuKWatts, &sheet->mnuKiloCal};
+        return *menus[static_cast<std::size_t>(unit) - 1];
     }
-    f.unitSwitch.SwitchTo(GetParam().to);
+};
+
+TEST_P(SelectionUnitSwitch, EndsWhollyInTheNewUnit) {
+    const SwitchCase& row = GetParam();
+    click(sheet->optUserDefined);
+    if (row.from != U::BtuH) {
+        pickMenu(menu(row.from));
+    }
+    const std::vector<std::string> typed = split(row.typed);
+    const std::array<TextBox*, 5> entries{&sheet->txtEvapTemp, &sheet->txtCondTemp, &sheet->txtLiqTemp,
+                                          &sheet->txtPressureDrop, &sheet->txtInputCap};
+    for (std::size_t i = 0; i < entries.size(); ++i) {
+        act([&] { entries[i]->setText(typed[i]); });
+    }
+    platform.clear();
+    pickMenu(menu(row.to));
     std::string shown;
     for (TextBox* entry : entries) {
         shown += entry->text() + "|";
     }
-    shown += f.lblInputUnits.caption() + "|" + f.lblPressureUnits.caption() + "|" + f.lblEvapRange.caption();
-    EXPECT_EQ(shown, GetParam().shown);
-    std::vector<std::string> titles;
-    for (const auto& message : platform.messages()) {
-        titles.push_back(message.title);
-    }
-    EXPECT_EQ(titles, GetParam().titles);
-    EXPECT_EQ(f.units.CapacityUnit, GetParam().to);
-    EXPECT_EQ(f.units.UnitsMetric, SystemOf(GetParam().to));
-    EXPECT_EQ(f.units.PressureUnit, PressureUnitOf(GetParam().to));
-    // The chosen entry alone is disabled and carries the check mark.
-    const std::array<MenuEntry*, 4> menus{&f.mnuBtu, &f.mnuTons, &f.mnuKW, &f.mnuKCal};
-    for (std::size_t i = 0; i < menus.size(); ++i) {
-        const bool chosen = i + 1 == static_cast<std::size_t>(GetParam().to);
-        EXPECT_EQ(menus[i]->checked(), chosen);
-        EXPECT_EQ(menus[i]->enabled(), !chosen);
-    }
+    shown +=
+        sheet->lblInputUnits.caption() + "|" + sheet->lblPressureUnits.caption() + "|" + sheet->lblEvapRange.caption();
+    EXPECT_EQ(shown, row.shown);
+    EXPECT_EQ(titles(), row.titles);
+    EXPECT_EQ(sheet->units().CapacityUnit, row.to);
 }
 
 // clang-format off
 INSTANTIATE_TEST_SUITE_P(UnitSwitch, SelectionUnitSwitch, ::testing::Values(
-    SwitchCase{"TonsCaptionsFollowEveryClick", U::BtuH, "40|100|90|30|24000", U::Tons, "40|100|90|30|2.00|Tons|psi|", {}},
-    SwitchCase{"ToMetricWithTheCACharge",      U::Tons, "40|100||30|10",      U::KW,   "4.4|37.8||2.1|35.20|kW|bars|Range: -18 to 16 deg C.", {}},
-    SwitchCase{"InvalidEvaporatorOthersGoOn",  U::BtuH, "4O|100|90|30|12000", U::KW,   "|37.8|32.2|2.1|3.52|kW|bars|Range: -18 to 16 deg C.", {"Evaporator Temperature Input Error"}},
-    SwitchCase{"EveryInvalidEntryItsMessage",  U::BtuH, "a|b|c|d|e",          U::KCal, "|||||kCal.|bars|Range: -18 to 16 deg C.",
+    SwitchCase{"TonsCaptionsFollowEveryClick", U::BtuH, "40|100|90|30|24000", U::Tons, "40|100|90|30|2.00|Tons|psi|Range: -40 to 60 F", {}},
+    SwitchCase{"ToMetric",                     U::Tons, "40|100||30|10",      U::KW,   "4.4|37.8||2.1|35.20|kW|bars|Range:-40 to 16 deg C.", {}},
+    SwitchCase{"InvalidEvaporatorOthersGoOn",  U::BtuH, "4O|100|90|30|12000", U::KW,   "|37.8|32.2|2.1|3.52|kW|bars|Range:-40 to 16 deg C.", {"Evaporator Temperature Input Error"}},
+    SwitchCase{"EveryInvalidEntryItsMessage",  U::BtuH, "a|b|c|d|e",          U::KCal, "|||||kCal.|bars|Range:-40 to 16 deg C.",
                {"Evaporator Temperature Input Error", "INCORRECT CONDENSOR TEMPERATURE ENTRY", "INCORRECT LIQUID TEMPERATURE ENTRY",
                 "INCORRECT PRESSURE DROP ENTRY", "INCORRECT SYSTEM CAPACITY ENTRY"}},
-    SwitchCase{"TemperatureBeyondASingle",     U::BtuH, "1e39||||",           U::KW,   "|||||kW|bars|Range: -18 to 16 deg C.", {"Evaporator Temperature Input Error"}}
+    SwitchCase{"TemperatureBeyondASingle",     U::BtuH, "1e39||||",           U::KW,   "|||||kW|bars|Range:-40 to 16 deg C.", {"Evaporator Temperature Input Error"}}
 ), testing_support::RowName{});
 // clang-format on
 
-TEST(UnitSwitch, AnEntryRefusedOnceIsNeverConvertedTwice) {
-    RecordingPlatform platform;
-    Program program(platform);
-    UnitForm f(program);
-    f.units.DistUserDefined = 1;
-    f.txtEvapTemp.setText("40");
-    f.txtPressureDrop.setText("bad");
-    f.unitSwitch.SwitchTo(U::KW); // the drop is refused, the evaporator converted
-    f.txtPressureDrop.setText("2");
-    f.unitSwitch.SwitchTo(U::KCal); // same system: nothing converts
-    f.unitSwitch.SwitchTo(U::Tons);
-    EXPECT_EQ(f.txtEvapTemp.text(), "39.9");
-    EXPECT_EQ(f.txtPressureDrop.text(), "29.0");
+TEST_F(SelectionSheetTest, AnEntryRefusedOnceIsNeverConvertedTwice) {
+    click(sheet->optUserDefined);
+    type(sheet->txtEvapTemp, "40");
+    type(sheet->txtPressureDrop, "bad");
+    pickMenu(sheet->mnuKWatts); // the drop is refused, the evaporator converted
+    type(sheet->txtPressureDrop, "2");
+    pickMenu(sheet->mnuKiloCal); // same system: nothing converts
+    pickMenu(sheet->mnuTons);
+    EXPECT_EQ(sheet->txtEvapTemp.text(), "39.9");
+    EXPECT_EQ(sheet->txtPressureDrop.text(), "29.0");
     EXPECT_FLOAT_EQ(program.uv().EvapTemp, 39.92f);
-    EXPECT_EQ(platform.focusHistory(), std::vector<std::string>{"txtPressureDrop"});
 }
 
 TEST(UnitSwitch, FollowsTheUsersDecimalCharacter) {
     RecordingPlatform platform;
     platform.setNumberLocale({",", "."});
     Program program(platform);
-    UnitForm f(program);
-    f.txtEvapTemp.setText("39,9");
-    f.txtInputCap.setText("1,5");
-    f.unitSwitch.SwitchTo(U::KW);
-    EXPECT_EQ(f.txtEvapTemp.text(), "4,4");
-    EXPECT_EQ(f.txtInputCap.text(), ",00"); // 1.5 Btu/h in kW
+    program.start();
+    program.dispatch([&] { program.selectionScreen().cmdValveSelect.userClick(); });
+    auto* sheet = static_cast<frmkorveld*>(program.loaded(FormId::frmkorveld));
+    ASSERT_NE(sheet, nullptr);
+    platform.clear();
+    program.dispatch([&] {
+        sheet->txtEvapTemp.userType("39,9");
+        sheet->txtInputCap.userType("1,5");
+        sheet->mnuKWatts.userPick();
+    });
+    EXPECT_EQ(sheet->txtEvapTemp.text(), "4,4");
+    EXPECT_EQ(sheet->txtInputCap.text(), ",00"); // 1.5 Btu/h in kW
     EXPECT_TRUE(platform.messages().empty());
+}
+
+TEST_F(SelectionSheetTest, CloseKeepsTheUnitItShowsSoTheNextSelectionChecksInIt) {
+    type(sheet->txtInputCap, "24000");
+    pickMenu(sheet->mnuTons);
+    EXPECT_EQ(sheet->txtInputCap.text(), "2.00");
+    pickMenu(sheet->mnuKWatts);
+    EXPECT_TRUE(sheet->mnuKWatts.checked() && !sheet->mnuKWatts.enabled() && !sheet->mnuTons.checked());
+    EXPECT_EQ(sheet->lblPressureUnits.caption(), "bars");
+    click(sheet->cmdClose);
+    act([&] { program.selectionScreen().cmdValveSelect.userClick(); });
+    EXPECT_TRUE(sheet->mnuKWatts.checked());
+    EXPECT_EQ(sheet->lblInputUnits.caption(), "kW");
+    EXPECT_EQ(sheet->lblEvapRange.caption(), "Range:-40 to 16 deg C.");
+    EXPECT_EQ(sheet->units().CapacityUnit, CapacityUnit::KW);
+    EXPECT_TRUE(sheet->units().metric());
+    // 40 lies inside the English range but not inside the metric one the worksheet shows.
+    enter({"R-22", KO, "40", "40", "30", "14"});
+    select();
+    EXPECT_EQ(titles(), std::vector<std::string>{"EVAPORATOR TEMPERATURE ERROR"});
+    // Switching back converts the entries from the unit shown, once.
+    type(sheet->txtEvapTemp, "4.4");
+    pickMenu(sheet->mnuBtu);
+    EXPECT_EQ(sheet->txtEvapTemp.text(), "39.9");
+    EXPECT_EQ(sheet->txtCondTemp.text(), "104.0");
+}
+
+TEST_F(SelectionSheetTest, MetricVenturiSelectionPrintsBarsAndCelsius) {
+    pickMenu(sheet->mnuKWatts);
+    enter({"R-22", KO, "4.4", "37.8", "32.2", "4.35"});
+    click(sheet->optDistVenturi);
+    select();
+    ASSERT_NE(results(), nullptr);
+    click(results()->cmdPrintButton);
+    ASSERT_EQ(platform.printed().size(), 1u);
+    const std::vector<std::string> page = renderPlainText(platform.printed().front());
+    EXPECT_EQ(page[6], "  EVAPORATOR TEMPERATURE :                       4.4  C");
+    EXPECT_EQ(page[9], "  EVAPORATOR CAPACITY :                          4.35  kW");
+    EXPECT_EQ(page[10], "  DISTRIBUTOR PRESSURE DROP :                    1.0  bars");
 }
 
 } // namespace
