@@ -202,4 +202,14 @@ std::vector<MessagePattern> UnitSwitchMessages() {
             {kCapacityEntryTitle, {std::string(kCapacityEntryBefore), std::string(kNotATrueNumber)}}};
 }
 
+std::string ReportPressureText(float psi, bool metric, const NumberLocale& locale) {
+    std::array<char, 40> digits{};
+    const auto written = metric ? std::to_chars(digits.data(), digits.data() + digits.size(),
+                                                static_cast<double>(psi) / kPsiPerBar, std::chars_format::general, 15)
+                                : std::to_chars(digits.data(), digits.data() + digits.size(), psi);
+    double read = 0.0;
+    std::from_chars(digits.data(), written.ptr, read);
+    return FormatNumber(read, kOneDecimalPattern, locale);
+}
+
 } // namespace korveld

@@ -92,4 +92,9 @@ UnitMessage CapacityEntryMessage(std::string_view entry);
 // Every message a unit switch can give.
 std::vector<MessagePattern> UnitSwitchMessages();
 
+// A pressure as the printed reports show it: turned into decimal text first (a Single with its
+// shortest digits; in metric units the quotient by 14.5, a double, with 15 significant digits),
+// that text read back, then shown with "###.0".
+std::string ReportPressureText(float psi, bool metric, const NumberLocale& locale);
+
 } // namespace korveld

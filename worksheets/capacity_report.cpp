@@ -1,9 +1,8 @@
 #include "worksheets/capacity_report.h"
 
 #include "engine/conditions.h"
+#include "engine/units.h"
 
-#include <array>
-#include <charconv>
 #include <string_view>
 
 namespace korveld {
@@ -11,19 +10,6 @@ namespace korveld {
 namespace {
 
 constexpr std::string_view kStars = "***************************";
-
-// A pressure as the page prints it: turned into text first (a Single with its shortest digits,
-// the metric quotient, a double, with 15 significant digits), that text read back as a number,
-// then shown with "###.0".
-std::string onePlaceThroughText(float psi, bool metric, const NumberLocale& locale) {
-    std::array<char, 40> digits{};
-    const auto written = metric ? std::to_chars(digits.data(), digits.data() + digits.size(),
-                                                static_cast<double>(psi) / kPsiPerBar, std::chars_format::general, 15)
-                                : std::to_chars(digits.data(), digits.data() + digits.size(), psi);
-    double read = 0.0;
-    std::from_chars(digits.data(), written.ptr, read);
-    return FormatNumber(read, kOneDecimalPattern, locale);
-}
 
 void inputLine(PrintDocument& page, std::string_view title, std::string_view value) {
     page.newLine().spaces(3).text(title).at(40, value);
@@ -53,12 +39,12 @@ PrintDocument BuildCapacityReport(const CapacityReport& report, const NumberLoca
     const std::string distributorDrop =
         report.userDefined
             ? FormatNumber(ParseNumber(report.pressureDropEntry, locale).value_or(0.0), kOneDecimalPattern, locale)
-            : onePlaceThroughText(report.DistPressDrop, report.metric, locale);
+            : ReportPressureText(report.DistPressDrop, report.metric, locale);
     valueWithUnit(page, "DISTRIBUTOR PRESSURE DROP", distributorDrop, 2, report.pressureUnit);
     valueWithUnit(page, "EVAPORATOR CAPACITY :", report.systemCapacity, 2, report.systemCapacityUnit);
     page.newLine();
     page.newLine().spaces(3).text(kStars).text(" OUTPUTS ").text(kStars);
-    valueWithUnit(page, "VALVE PRESSURE DROP :", onePlaceThroughText(report.DeltaP, report.metric, locale), 1,
+    valueWithUnit(page, "VALVE PRESSURE DROP :", ReportPressureText(report.DeltaP, report.metric, locale), 1,
                   report.pressureUnit);
     page.newLine();
     if (report.loading) {

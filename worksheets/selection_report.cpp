@@ -1,13 +1,12 @@
 #include "worksheets/selection_report.h"
 
 #include "engine/number_text.h"
+#include "engine/units.h"
 #include "worksheets/frm_korveld.h"
 #include "worksheets/frm_results.h"
 #include "worksheets/platform.h"
 #include "worksheets/report_printing.h"
 
-#include <array>
-#include <charconv>
 #include <string>
 
 namespace korveld {
@@ -19,19 +18,6 @@ constexpr int kValueColumn = 50;
 constexpr int kTimeColumn = 20;
 constexpr std::string_view kBanner = "***************************";
 constexpr std::string_view kUnitGap = "  ";
-
-// A pressure as the page prints it: turned into decimal text first (a Single with its shortest
-// digits, the metric quotient, a double, with 15 significant digits), read back, then shown
-// with "###.0", as the capacity report does.
-std::string OneDecimalThroughText(float psi, bool metric, const NumberLocale& locale) {
-    std::array<char, 40> digits{};
-    const auto written = metric ? std::to_chars(digits.data(), digits.data() + digits.size(),
-                                                static_cast<double>(psi) / kPsiPerBar, std::chars_format::general, 15)
-                                : std::to_chars(digits.data(), digits.data() + digits.size(), psi);
-    double read = 0.0;
-    std::from_chars(digits.data(), written.ptr, read);
-    return FormatNumber(read, kOneDecimalPattern, locale);
-}
 
 // A typed entry shown with "###.0"; an entry that is no number prints as typed.
 std::string OneDecimalOfText(std::string_view typed, const NumberLocale& locale) {
@@ -60,8 +46,8 @@ PrintDocument SelectionReport(const frmkorveld& worksheet, const frmResults& res
     const SelectionConditions& conditions = worksheet.selectionConditions();
     const std::string distributorDrop = worksheet.units().DistUserDefined == 1
                                             ? OneDecimalOfText(worksheet.txtPressureDrop.text(), locale)
-                                            : OneDecimalThroughText(conditions.DistPressDrop, metric, locale);
-    const std::string valveDrop = OneDecimalThroughText(conditions.DeltaP, metric, locale);
+                                            : ReportPressureText(conditions.DistPressDrop, metric, locale);
+    const std::string valveDrop = ReportPressureText(conditions.DeltaP, metric, locale);
     const std::string& pressureUnit = worksheet.lblPressureUnits.caption();
 
     PrintDocument document;
