@@ -2,6 +2,7 @@
 
 #include "cli/json_output.h"
 #include "cli/scripted_user.h"
+#include "cli/worksheet_choices.h"
 #include "engine/choice_rules.h"
 #include "engine/valconts.h"
 #include "worksheets/frm_selection.h"
@@ -14,52 +15,9 @@ namespace korveld::cli {
 
 namespace {
 
-enum class DistributorChoice { None, Orifice, Venturi, User };
-
-constexpr std::pair<std::string_view, CapacityUnit> kUnits[] = {
-    {"btuh", CapacityUnit::BtuH}, {"tons", CapacityUnit::Tons}, {"kw", CapacityUnit::KW}, {"kcal", CapacityUnit::KCal}};
-constexpr std::pair<std::string_view, DistributorChoice> kDistributors[] = {{"none", DistributorChoice::None},
-                                                                            {"orifice", DistributorChoice::Orifice},
-                                                                            {"venturi", DistributorChoice::Venturi},
-                                                                            {"user", DistributorChoice::User}};
-
-const RefrigerantInfo* findRefrigerant(std::string_view name) {
-    for (const RefrigerantInfo& refrigerant : Refrigerants()) {
-        if (EqualIgnoringCase(refrigerant.name, name)) {
-            return &refrigerant;
-        }
-    }
-    return nullptr;
-}
-
-// A series by the text its menu entry writes (GL, DQQ/DQ), its menu caption (G/GY, KO/KE) or its code.
-const SeriesMenuEntry* findSeries(std::string_view name) {
-    for (const SeriesMenuEntry& entry : SeriesMenu()) {
-        if (EqualIgnoringCase(entry.text, name) || EqualIgnoringCase(entry.caption, name) ||
-            EqualIgnoringCase(Series(entry.SeriesNo).code, name)) {
-            return &entry;
-        }
-    }
-    return nullptr;
-}
-
 MenuEntry& unitEntry(frmtxvCapacity& sheet, CapacityUnit unit) {
     const std::array<MenuEntry*, 4> entries{&sheet.mnuBtuHr, &sheet.mnuTons, &sheet.mnuKiloWatts, &sheet.mnuKiloCal};
     return *entries[static_cast<std::size_t>(static_cast<std::int16_t>(unit) - 1)];
-}
-
-OptionButton& distributorOption(frmtxvCapacity& sheet, DistributorChoice choice) {
-    switch (choice) {
-    case DistributorChoice::None:
-        return sheet.optDistNone;
-    case DistributorChoice::Venturi:
-        return sheet.optDistVenturi;
-    case DistributorChoice::User:
-        return sheet.optUserDefined;
-    case DistributorChoice::Orifice:
-        break;
-    }
-    return sheet.optDistOrifice;
 }
 
 void writeResult(JsonWriter& json, frmtxvCapacity& sheet, std::string_view unit, const Universal_Variables& uv) {
@@ -122,16 +80,16 @@ int RateCommand::execute(std::span<const std::string> args, std::ostream& out, s
 }
 
 int RateCommand::run(std::ostream& out, std::ostream& err) {
-    const auto unit = FindChoice<CapacityUnit>(kUnits, m_options.unit);
+    const auto unit = FindChoice<CapacityUnit>(kUnitNames, m_options.unit);
     if (!unit) {
         return m_parser.usageError("--unit must be one of btuh, tons, kw, kcal", err);
     }
-    const auto distributor = FindChoice<DistributorChoice>(kDistributors, m_options.distributor);
+    const auto distributor = FindChoice<DistributorChoice>(kDistributorNames, m_options.distributor);
     if (!distributor) {
         return m_parser.usageError("--distributor must be one of none, orifice, venturi, user", err);
     }
     const RefrigerantInfo* refrigerant = nullptr;
-    if (m_given.refrigerant->given() && (refrigerant = findRefrigerant(m_options.refrigerant)) == nullptr) {
+    if (m_given.refrigerant->given() && (refrigerant = RefrigerantNamed(m_options.refrigerant)) == nullptr) {
         std::string names;
         for (const RefrigerantInfo& info : Refrigerants()) {
             names.append(names.empty() ? "" : ", ").append(info.name);
@@ -139,7 +97,7 @@ int RateCommand::run(std::ostream& out, std::ostream& err) {
         return m_parser.usageError("--refrigerant must be one of " + names, err);
     }
     const SeriesMenuEntry* series = nullptr;
-    if (m_given.valve->given() && (series = findSeries(m_options.valve)) == nullptr) {
+    if (m_given.valve->given() && (series = SeriesNamed(m_options.valve)) == nullptr) {
         std::string names;
         for (const SeriesMenuEntry& entry : SeriesMenu()) {
             names.append(names.empty() ? "" : ", ").append(entry.text);
@@ -160,7 +118,7 @@ int RateCommand::run(std::ostream& out, std::ostream& err) {
     if (series != nullptr) {
         user.pick(*sheet.findMenu(series->menuControl), "--valve");
     }
-    if (OptionButton& option = distributorOption(sheet, *distributor); !option.value()) {
+    if (OptionButton& option = DistributorOption(sheet, *distributor); !option.value()) {
         user.click(option, "--distributor");
     }
     if (m_given.systemCapacity->given()) {
@@ -198,7 +156,7 @@ int RateCommand::run(std::ostream& out, std::ostream& err) {
     }
     if (m_options.json) {
         m_json.clear();
-        writeResult(m_json, sheet, kUnits[static_cast<std::size_t>(static_cast<std::int16_t>(*unit) - 1)].first,
+        writeResult(m_json, sheet, kUnitNames[static_cast<std::size_t>(static_cast<std::int16_t>(*unit) - 1)].first,
                     user.program().uv());
         WriteJson(m_json, out);
     } else {

@@ -1,6 +1,7 @@
 #include "cli/select_command.h"
 
 #include "cli/json_output.h"
+#include "cli/worksheet_choices.h"
 #include "worksheets/frm_korveld.h"
 #include "worksheets/frm_per_cent_bleed.h"
 #include "worksheets/frm_results.h"
@@ -13,14 +14,9 @@ namespace korveld::cli {
 
 namespace {
 
-enum class DistributorChoice { None, Orifice, Venturi, User };
 enum class EqualizerChoice { External, Internal };
 enum class ConnectionChoice { Sweat, Flare };
 
-constexpr std::pair<std::string_view, DistributorChoice> kDistributors[] = {{"none", DistributorChoice::None},
-                                                                            {"orifice", DistributorChoice::Orifice},
-                                                                            {"venturi", DistributorChoice::Venturi},
-                                                                            {"user", DistributorChoice::User}};
 constexpr std::pair<std::string_view, EqualizerChoice> kEqualizers[] = {{"external", EqualizerChoice::External},
                                                                         {"internal", EqualizerChoice::Internal}};
 constexpr std::pair<std::string_view, ConnectionChoice> kConnections[] = {{"sweat", ConnectionChoice::Sweat},
@@ -28,20 +24,6 @@ constexpr std::pair<std::string_view, ConnectionChoice> kConnections[] = {{"swea
 // The bleed per cent and the dialog's option for it, by its index in percentageOptions(); -1 is NONE.
 constexpr std::pair<std::string_view, int> kBleeds[] = {{"0", -1}, {"10", 0}, {"15", 1}, {"20", 2},
                                                         {"25", 3}, {"30", 4}, {"40", 5}, {"50", 6}};
-
-OptionButton& distributorOption(frmkorveld& sheet, DistributorChoice choice) {
-    switch (choice) {
-    case DistributorChoice::None:
-        return sheet.optDistNone;
-    case DistributorChoice::Venturi:
-        return sheet.optDistVenturi;
-    case DistributorChoice::User:
-        return sheet.optUserDefined;
-    case DistributorChoice::Orifice:
-        break;
-    }
-    return sheet.optDistOrifice;
-}
 
 // The charge option a --charge value names: "none" is the option without MOP whatever its caption;
 // otherwise the option with that caption, a visible one before a hidden one.
@@ -120,7 +102,7 @@ int SelectCommand::run(std::ostream& out, std::ostream& err) {
     if (!picks) {
         return kExitUsage;
     }
-    const auto distributor = FindChoice<DistributorChoice>(kDistributors, m_options.distributor);
+    const auto distributor = FindChoice<DistributorChoice>(kDistributorNames, m_options.distributor);
     if (!distributor) {
         return m_parser.usageError("--distributor must be one of none, orifice, venturi, user", err);
     }
@@ -141,7 +123,7 @@ int SelectCommand::run(std::ostream& out, std::ostream& err) {
     // Only the printed page shows the date and time.
     ScriptedUser& user = m_user.fresh(m_options.json ? DateTimeTexts{} : m_dateTime());
     frmkorveld& sheet = OpenSelectionWorksheet(user, *picks);
-    Choose(user, distributorOption(sheet, *distributor), "--distributor");
+    Choose(user, DistributorOption(sheet, *distributor), "--distributor");
     if (m_given.pressureDrop->given()) {
         user.type(sheet.txtPressureDrop, m_options.pressureDrop, "--pressure-drop");
     }

@@ -12,9 +12,6 @@ namespace korveld::cli {
 
 namespace {
 
-constexpr std::pair<std::string_view, CapacityUnit> kUnits[] = {
-    {"btuh", CapacityUnit::BtuH}, {"tons", CapacityUnit::Tons}, {"kw", CapacityUnit::KW}, {"kcal", CapacityUnit::KCal}};
-
 MenuEntry& unitEntry(frmkorveld& sheet, CapacityUnit unit) {
     const std::array<MenuEntry*, 4> entries{&sheet.mnuBtu, &sheet.mnuTons, &sheet.mnuKWatts, &sheet.mnuKiloCal};
     return *entries[static_cast<std::size_t>(static_cast<std::int16_t>(unit) - 1)];
@@ -37,7 +34,7 @@ void PickOptions::reset() {
 
 std::optional<PickOptions::Picks> PickOptions::resolve(const OptionParser& parser, std::ostream& err) const {
     Picks picks;
-    const std::optional<CapacityUnit> unit = FindChoice<CapacityUnit>(kUnits, m_unit);
+    const std::optional<CapacityUnit> unit = FindChoice<CapacityUnit>(kUnitNames, m_unit);
     if (!unit) {
         parser.usageError("--unit must be one of btuh, tons, kw, kcal", err);
         return std::nullopt;

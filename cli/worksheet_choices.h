@@ -1,10 +1,13 @@
-// The names the selection commands accept for a refrigerant and a valve series.
+// The names the commands accept for a refrigerant, a valve series, a unit and a distributor.
 #pragma once
 
 #include "engine/choice_rules.h"
+#include "engine/conditions.h"
+#include "worksheets/controls.h"
 
 #include <string>
 #include <string_view>
+#include <utility>
 
 namespace korveld::cli {
 
@@ -17,5 +20,32 @@ const SeriesMenuEntry* SeriesNamed(std::string_view name);
 // "R-12, R-22, ..." and "KO, KOD, ..." for the usage messages.
 std::string RefrigerantNames();
 std::string SeriesNames();
+
+// --unit: the Units menu's entries in menu order (CapacityUnit 1..4).
+inline constexpr std::pair<std::string_view, CapacityUnit> kUnitNames[] = {
+    {"btuh", CapacityUnit::BtuH}, {"tons", CapacityUnit::Tons}, {"kw", CapacityUnit::KW}, {"kcal", CapacityUnit::KCal}};
+
+enum class DistributorChoice { None, Orifice, Venturi, User };
+inline constexpr std::pair<std::string_view, DistributorChoice> kDistributorNames[] = {
+    {"none", DistributorChoice::None},
+    {"orifice", DistributorChoice::Orifice},
+    {"venturi", DistributorChoice::Venturi},
+    {"user", DistributorChoice::User}};
+
+// The distributor option of either worksheet (both name them alike).
+template <typename Worksheet>
+OptionButton& DistributorOption(Worksheet& sheet, DistributorChoice choice) {
+    switch (choice) {
+    case DistributorChoice::None:
+        return sheet.optDistNone;
+    case DistributorChoice::Venturi:
+        return sheet.optDistVenturi;
+    case DistributorChoice::User:
+        return sheet.optUserDefined;
+    case DistributorChoice::Orifice:
+        break;
+    }
+    return sheet.optDistOrifice;
+}
 
 } // namespace korveld::cli
