@@ -9,7 +9,7 @@ namespace {
 
 using testing_support::PrintTo;
 
-constexpr std::int16_t kKO = 2, kKOD = 3, kVA = 11, kNYF = 1, kOBN = 7, kDQQ = 9, kVMP = 13;
+constexpr std::int16_t kKO = 2, kKOD = 3, kVA = 11, kNYF = 1, kOBN = 7, kDQQ = 9;
 
 // ---- Band edges: which MOP options stay enabled at a temperature ----
 
