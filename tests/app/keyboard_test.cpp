@@ -19,17 +19,6 @@ public:
         start();
         return screen();
     }
-    frmtxvCapacity& capacityTyped() {
-        frmtxvCapacity& sheet = openCapacity();
-        act([&] {
-            sheet.mnuRefR22.userPick();
-            sheet.mnuKO.userPick();
-            sheet.txtEvapTemp.userType("40");
-            sheet.txtCondTemp.userType("100");
-            sheet.txtLiqTemp.userType("90");
-        });
-        return sheet;
-    }
     frmkorveld& selectionTyped() {
         frmkorveld& sheet = openSelection();
         enter(sheet, {"R-22", KO, "40", "14840"});
@@ -123,7 +112,7 @@ TEST_P(Accelerators, AltAndTheUnderlinedLetterPressTheButton) {
 // clang-format off
 INSTANTIATE_TEST_SUITE_P(Keyboard, Accelerators, ::testing::Values(
     AcceleratorCase{"AltX_Exit",      [](Keyboard& k) -> Form& { return k.startScreen(); },    Qt::Key_X, "cmdExit"},
-    AcceleratorCase{"AltC_Calculate", [](Keyboard& k) -> Form& { return k.capacityTyped(); },  Qt::Key_C, "cmdCalculate"},
+    AcceleratorCase{"AltC_Calculate", [](Keyboard& k) -> Form& { return k.typeKO(); },  Qt::Key_C, "cmdCalculate"},
     AcceleratorCase{"AltP_Print",     [](Keyboard& k) -> Form& { return k.resultsShown(); },   Qt::Key_P, "cmdPrintButton"}
 ), [](const auto& info) { return std::string(info.param.name); });
 // clang-format on
@@ -150,7 +139,7 @@ TEST_P(MenuKeys, AltAndTheUnderlinedLetterOpenTheMenu) {
 
 // clang-format off
 INSTANTIATE_TEST_SUITE_P(Keyboard, MenuKeys, ::testing::Values(
-    MenuKeyCase{"AltU_CapacityUnits", [](Keyboard& k) -> Form& { return k.capacityTyped(); }, Qt::Key_U,
+    MenuKeyCase{"AltU_CapacityUnits", [](Keyboard& k) -> Form& { return k.typeKO(); }, Qt::Key_U,
                 [](Form& f) -> MenuEntry& { return static_cast<frmtxvCapacity&>(f).mnuUnits; }},
     MenuKeyCase{"AltV_SelectionView", [](Keyboard& k) -> Form& { return k.selectionTyped(); }, Qt::Key_V,
                 [](Form& f) -> MenuEntry& { return static_cast<frmkorveld&>(f).mnuView; }}

@@ -10,7 +10,7 @@ frmtxvCapacity& WorksheetGui::openCapacity() {
     return sheet;
 }
 
-frmtxvCapacity& WorksheetGui::rateKO(const char* systemCapacity) {
+frmtxvCapacity& WorksheetGui::typeKO(const char* systemCapacity) {
     frmtxvCapacity& sheet = openCapacity();
     act([&] {
         sheet.mnuRefR22.userPick();
@@ -23,6 +23,11 @@ frmtxvCapacity& WorksheetGui::rateKO(const char* systemCapacity) {
             sheet.txtSystemCapacity.userType(systemCapacity);
         }
     });
+    return sheet;
+}
+
+frmtxvCapacity& WorksheetGui::rateKO(const char* systemCapacity) {
+    frmtxvCapacity& sheet = typeKO(systemCapacity);
     act([&] { sheet.cmdCalculate.userClick(); });
     EXPECT_TRUE(sheet.cmdPrint.visible());
     return sheet;

@@ -26,7 +26,9 @@ public:
     void act(const std::function<void()>& step) { m_adapter->dispatch(step); }
 
     frmtxvCapacity& openCapacity();
-    // R-22, KO, 40 / 100 / 90 °F, Orifice; with a system capacity, loading on; then Calculate.
+    // R-22, KO, 40 / 100 / 90 °F typed (and loading with the system capacity, when given).
+    frmtxvCapacity& typeKO(const char* systemCapacity = nullptr);
+    // The same, calculated.
     frmtxvCapacity& rateKO(const char* systemCapacity = nullptr);
 
     frmkorveld& openSelection();
