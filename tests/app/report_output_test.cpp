@@ -135,8 +135,8 @@ TEST(ReportPdfFile, AFolderThatDoesNotExistCannotBeWritten) {
 
 TEST(ReportPdfFile, OfferedNameHasNoFolderSeparators) {
     ReportPages report;
-    report.title = "Selected Expansion Valve KOE - 1-1/2 - HC ";
-    EXPECT_EQ(pdfFileNameFor(report), QStringLiteral("Selected Expansion Valve KOE - 1-1_2 - HC.pdf"));
+    report.title = "KORVELD - Valve Selection KOE - 1-1/2 - HC";
+    EXPECT_EQ(pdfFileNameFor(report), QStringLiteral("KORVELD - Valve Selection KOE - 1-1_2 - HC.pdf"));
     report.title.clear();
     EXPECT_EQ(pdfFileNameFor(report), QStringLiteral("report.pdf"));
 }
@@ -207,7 +207,7 @@ TEST_F(WorksheetGui, CapacityFileMenuSavesThePdfWhereTheUserChooses) {
         return chosen;
     });
     windowOf(sheet).actionOf(sheet.mnuSaveAsPdf)->trigger();
-    EXPECT_TRUE(offered.endsWith(QStringLiteral("/Valve Capacities KO R-22.pdf"))) << offered.toStdString();
+    EXPECT_TRUE(offered.endsWith(QStringLiteral("/KORVELD - Valve Capacity Worksheet KO R-22.pdf"))) << offered.toStdString();
     const QString written = chosen + QStringLiteral(".pdf");
     ASSERT_TRUE(QFile::exists(written));
     EXPECT_TRUE(wordsByLine(pdfPageLines(written, 1)).contains(QStringLiteral("KOE 1-1/2 14,840.07 80.9 %")));
