@@ -1,7 +1,11 @@
 #include "app/printing.h"
 
+#include "app/print_queue.h"
+
+#include <QBuffer>
 #include <QFontMetrics>
 #include <QPainter>
+#include <QPdfWriter>
 #include <QPrinter>
 #include <QPrinterInfo>
 
@@ -48,26 +52,51 @@ int paintDocument(const PrintDocument& document, QPainter& painter, QPaintDevice
     return drawn;
 }
 
-int paintOnPrinter(const PrintDocument& document, QPainter& painter, QPrinter& printer) {
-    const int pageHeight = printer.pageLayout().paintRectPixels(printer.resolution()).height();
-    return paintDocument(document, painter, printer, pageHeight, [&printer] { return printer.newPage(); });
+int paintOnPages(const PrintDocument& document, QPainter& painter, QPagedPaintDevice& device) {
+    const int pageHeight = device.pageLayout().paintRectPixels(device.logicalDpiY()).height();
+    return paintDocument(document, painter, device, pageHeight, [&device] { return device.newPage(); });
 }
 
-bool printOnDefaultPrinter(const PrintDocument& document) {
-    const QPrinterInfo info = QPrinterInfo::defaultPrinter();
-    if (info.isNull()) {
-        return false;
-    }
-    QPrinter printer(info, QPrinter::HighResolution);
-    if (!printer.isValid()) {
-        return false;
-    }
+namespace {
+
+// The document as a PDF on the printer's default page and resolution: what Qt itself hands to a
+// CUPS queue, made here so that the job and the queue's answer stay in our hands.
+QByteArray printablePdf(const PrintDocument& document, const QString& jobName, const QPrinterInfo& printer) {
+    const QPrinter page(printer, QPrinter::HighResolution);
+    QBuffer pdf;
+    pdf.open(QIODevice::WriteOnly);
+    QPdfWriter writer(&pdf);
+    writer.setPageLayout(page.pageLayout());
+    writer.setResolution(page.resolution());
+    writer.setTitle(jobName);
+    writer.setCreator(QStringLiteral("KORVELD"));
     QPainter painter;
-    if (!painter.begin(&printer)) {
+    if (!painter.begin(&writer)) {
+        return {};
+    }
+    paintOnPages(document, painter, writer);
+    return painter.end() ? pdf.data() : QByteArray();
+}
+
+} // namespace
+
+bool printOnDefaultPrinter(const PrintDocument& document, const QString& jobName) {
+    const QPrinterInfo printer = QPrinterInfo::defaultPrinter();
+    if (printer.isNull()) {
+        qWarning("Printing: there is no default printer");
         return false;
     }
-    paintOnPrinter(document, painter, printer);
-    return painter.end() && printer.printerState() != QPrinter::Error;
+    const QByteArray pdf = printablePdf(document, jobName, printer);
+    if (pdf.isEmpty()) {
+        qWarning("Printing: the page could not be drawn for %s", qUtf8Printable(printer.printerName()));
+        return false;
+    }
+    const PrintJobOutcome outcome = submitPdfJob(printer.printerName(), jobName, pdf);
+    if (!outcome.accepted()) {
+        qWarning("Printing: %s did not accept the job: %s", qUtf8Printable(printer.printerName()),
+                 qUtf8Printable(outcome.failure));
+    }
+    return outcome.accepted();
 }
 
 } // namespace korveld

@@ -91,8 +91,8 @@ std::string QtPlatform::ApplicationFolder() {
     return (m_folder ? *m_folder : QCoreApplication::applicationDirPath()).toStdString();
 }
 
-bool QtPlatform::PrintDocument(const korveld::PrintDocument& document) {
-    return printOnDefaultPrinter(document);
+bool QtPlatform::PrintDocument(const korveld::PrintDocument& document, const std::string& jobName) {
+    return printOnDefaultPrinter(document, QString::fromStdString(jobName));
 }
 
 std::string QtPlatform::DateText() {

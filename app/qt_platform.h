@@ -40,7 +40,7 @@ public:
     bool WinHelp(std::uintptr_t helpWnd, const std::string& helpFile, HelpCommand command, std::uint32_t contextId,
                  const std::string& key) override;
     std::string ApplicationFolder() override;
-    bool PrintDocument(const korveld::PrintDocument& document) override;
+    bool PrintDocument(const korveld::PrintDocument& document, const std::string& jobName) override;
     std::string DateText() override;
     std::string TimeText() override;
     void PreviewReport(const ReportPages& report) override;

@@ -16,7 +16,7 @@ bool paintReportPages(QPrinter& printer, const ReportPages& report, const Number
     if (!painter.begin(&printer)) {
         return false;
     }
-    paintOnPrinter(report.page, painter, printer);
+    paintOnPages(report.page, painter, printer);
     if (report.chart) {
         printer.newPage();
         const QRect page = printer.pageLayout().paintRectPixels(printer.resolution());

@@ -24,7 +24,11 @@ void printHelp(const CommandRegistry& registry, std::ostream& out) {
             << '\n';
     }
     out << "\nRun '" << kProgramName << " <command> --help' for the options of a command.\n"
-        << "Exit status: 0 success, 2 a worksheet message or an option refused at its step, 64 wrong usage.\n";
+        << "Exit status: 0 success, 2 a worksheet message or an option refused at its step, 64 wrong usage.\n"
+        << "\nNumbers are the same in every locale: entries are read with '.' as the decimal point and no\n"
+        << "digit grouping; results are written with '.' as the decimal point (JSON numbers plain, texts\n"
+        << "and pages in the worksheets' patterns, grouped with ','). A page's date is written as\n"
+        << "YYYY-MM-DD (ISO 8601) and its time as HH:MM (24-hour clock).\n";
 }
 
 } // namespace

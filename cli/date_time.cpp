@@ -1,25 +1,24 @@
 #include "cli/date_time.h"
 
 #include <array>
-#include <ctime>
+#include <cstdio>
 
 namespace korveld::cli {
 
-namespace {
-
-std::string formatted(const std::tm& moment, const char* format) {
-    std::array<char, 64> text{};
-    const std::size_t length = std::strftime(text.data(), text.size(), format, &moment);
-    return {text.data(), length};
+DateTimeTexts IsoDateTime(const std::tm& moment) {
+    // Digits only, never the locale's names or order.
+    std::array<char, 32> date{};
+    std::array<char, 16> time{};
+    std::snprintf(date.data(), date.size(), "%04d-%02d-%02d", moment.tm_year + 1900, moment.tm_mon + 1, moment.tm_mday);
+    std::snprintf(time.data(), time.size(), "%02d:%02d", moment.tm_hour, moment.tm_min);
+    return {date.data(), time.data()};
 }
-
-} // namespace
 
 DateTimeTexts SystemDateTime() {
     const std::time_t now = std::time(nullptr);
     std::tm local{};
     localtime_r(&now, &local);
-    return {formatted(local, "%x"), formatted(local, "%X")};
+    return IsoDateTime(local);
 }
 
 } // namespace korveld::cli

@@ -1,6 +1,7 @@
 // The date and time texts the printed reports carry; injected so that tests get fixed ones.
 #pragma once
 
+#include <ctime>
 #include <functional>
 #include <string>
 
@@ -13,7 +14,11 @@ struct DateTimeTexts {
 
 using DateTimeSource = std::function<DateTimeTexts()>;
 
-// The current local date and time in the formats of the user's locale.
+// A moment as korveld-cli's pages print it: the ISO 8601 date (2026-12-07) and the 24-hour time
+// (18:01), the same in every locale, so that a page reads the same on every machine.
+DateTimeTexts IsoDateTime(const std::tm& moment);
+
+// The current local date and time, written by IsoDateTime.
 DateTimeTexts SystemDateTime();
 
 } // namespace korveld::cli

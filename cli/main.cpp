@@ -1,14 +1,11 @@
 // korveld-cli: the worksheets' calculations from a shell.
 #include "cli/command_registry.h"
 
-#include <clocale>
 #include <iostream>
 #include <string>
 #include <vector>
 
 int main(int argc, char* argv[]) {
-    // Dates and times in the user's formats; numbers stay as the worksheets write them.
-    std::setlocale(LC_TIME, "");
     const std::vector<std::string> args(argv + 1, argv + argc);
     const korveld::cli::CommandRegistry registry = korveld::cli::StandardCommands();
     return korveld::cli::RunCli(registry, args, std::cout, std::cerr);

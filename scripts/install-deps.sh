@@ -10,6 +10,9 @@ packages=(
     nlohmann-json3-dev
     fonts-dejavu-core fonts-liberation
     poppler-utils dpkg-dev file desktop-file-utils
+    libcups2-dev
+    # The real print queue test: its own CUPS scheduler with a CUPS-PDF queue (never the machine's).
+    cups printer-driver-cups-pdf
 )
 # Optional extras for the targets that need them, asked for by name: KORVELD_EXTRA_PACKAGES="clang xvfb"
 if [[ -n "${KORVELD_EXTRA_PACKAGES:-}" ]]; then

@@ -238,7 +238,7 @@ void frmtxvCapacity::cmdClose_Click() {
 }
 
 void frmtxvCapacity::cmdPrint_Click() {
-    PrintReport(platform(), Report());
+    PrintReport(platform(), Report(), CapacityReportTitle(txtSelValve.text(), txtSelectRefrig.text()));
 }
 
 void frmtxvCapacity::mnuPrintPreview_Click() {
@@ -254,7 +254,7 @@ void frmtxvCapacity::mnuSaveAsPdf_Click() {
 }
 
 ReportPages frmtxvCapacity::ReportForPreview() {
-    return {"Valve Capacities " + txtSelValve.text() + " " + txtSelectRefrig.text(), Report(), std::nullopt};
+    return {CapacityReportTitle(txtSelValve.text(), txtSelectRefrig.text()), Report(), std::nullopt};
 }
 
 PrintDocument frmtxvCapacity::Report() {

@@ -49,8 +49,9 @@ public:
                          std::uint32_t contextId, const std::string& key) = 0;
     // The running executable's folder.
     virtual std::string ApplicationFolder() = 0;
-    // Prints one document on the default printer; false when it could not.
-    virtual bool PrintDocument(const korveld::PrintDocument& document) = 0;
+    // Prints one document on the default printer as a job named `jobName`; false when the printer
+    // did not accept it.
+    virtual bool PrintDocument(const korveld::PrintDocument& document, const std::string& jobName) = 0;
     // The current date and time in the system's short formats.
     virtual std::string DateText() = 0;
     virtual std::string TimeText() = 0;

@@ -64,12 +64,13 @@ std::string RecordingPlatform::ApplicationFolder() {
     return m_folder;
 }
 
-bool RecordingPlatform::PrintDocument(const korveld::PrintDocument& document) {
+bool RecordingPlatform::PrintDocument(const korveld::PrintDocument& document, const std::string& jobName) {
     if (m_logging) {
-        m_log.push_back(m_printerWorks ? "PrintDocument()" : "PrintDocument() failed");
+        m_log.push_back("PrintDocument(" + jobName + (m_printerWorks ? ")" : ") failed"));
     }
     if (m_printerWorks) {
         m_printed.push_back(document);
+        m_printedJobNames.push_back(jobName);
     }
     return m_printerWorks;
 }
@@ -142,6 +143,7 @@ void RecordingPlatform::clear() {
     m_messages.clear();
     m_helpCalls.clear();
     m_printed.clear();
+    m_printedJobNames.clear();
     m_previewed.clear();
     m_pdfRequests.clear();
     m_charts.clear();

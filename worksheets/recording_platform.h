@@ -36,7 +36,7 @@ public:
     bool WinHelp(std::uintptr_t helpWnd, const std::string& helpFile, HelpCommand command, std::uint32_t contextId,
                  const std::string& key) override;
     std::string ApplicationFolder() override;
-    bool PrintDocument(const korveld::PrintDocument& document) override;
+    bool PrintDocument(const korveld::PrintDocument& document, const std::string& jobName) override;
     std::string DateText() override;
     std::string TimeText() override;
     void PreviewReport(const ReportPages& report) override;
@@ -66,6 +66,8 @@ public:
     const std::vector<Message>& messages() const { return m_messages; }
     const std::vector<HelpCall>& helpCalls() const { return m_helpCalls; }
     const std::vector<korveld::PrintDocument>& printed() const { return m_printed; }
+    // The job name of each printed document, in the same order.
+    const std::vector<std::string>& printedJobNames() const { return m_printedJobNames; }
     const std::vector<ReportPages>& previewed() const { return m_previewed; }
     // Every report asked for as PDF, written or not.
     const std::vector<ReportPages>& pdfRequests() const { return m_pdfRequests; }
@@ -97,6 +99,7 @@ private:
     std::vector<Message> m_messages;
     std::vector<HelpCall> m_helpCalls;
     std::vector<korveld::PrintDocument> m_printed;
+    std::vector<std::string> m_printedJobNames;
     PdfSaveResult m_pdfAnswer{PdfSaveOutcome::Saved, "/tmp/report.pdf"};
     std::vector<ReportPages> m_previewed;
     std::vector<ReportPages> m_pdfRequests;

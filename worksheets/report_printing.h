@@ -15,9 +15,15 @@ inline constexpr std::string_view kPrinterErrorText =
     "A printer error as occured!  Check to see if you printer is connected or that the correct printer driver "
     "has been installed.";
 
-// Prints the document; when it cannot, shows kPrinterErrorText with an OK button, no icon and the
-// application's title. Returns whether the document was printed.
-bool PrintReport(Platform& platform, const PrintDocument& document);
+// Prints the document as a job named `jobName`; when the printer does not accept it, shows
+// kPrinterErrorText with an OK button, no icon and the application's title. Returns whether the
+// printer accepted the document.
+bool PrintReport(Platform& platform, const PrintDocument& document, const std::string& jobName);
+
+// The names a report carries in the print queue, in the preview's title bar and in the PDF file
+// offered for it: the program, the worksheet, and what the page is about.
+std::string CapacityReportTitle(std::string_view valve, std::string_view refrigerant);
+std::string SelectionReportTitle(std::string_view selectedValve);
 
 // Asks where to save the report and writes it there as PDF; a file that cannot be written gets a
 // message naming it. Returns whether the file was written.

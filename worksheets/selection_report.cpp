@@ -82,13 +82,15 @@ PrintDocument SelectionReport(const frmkorveld& worksheet, const frmResults& res
 
 void PrintSelectionReport(frmkorveld& worksheet, frmResults& results) {
     Platform& platform = results.platform();
-    PrintReport(platform, SelectionReport(worksheet, results, platform.DateText(), platform.TimeText(),
-                                          platform.UserNumberLocale()));
+    PrintReport(
+        platform,
+        SelectionReport(worksheet, results, platform.DateText(), platform.TimeText(), platform.UserNumberLocale()),
+        SelectionReportTitle(results.txtValSelected.text()));
 }
 
 ReportPages SelectionReportPages(frmkorveld& worksheet, frmResults& results) {
     Platform& platform = results.platform();
-    return {"Selected Expansion Valve " + results.txtValSelected.text(),
+    return {SelectionReportTitle(results.txtValSelected.text()),
             SelectionReport(worksheet, results, platform.DateText(), platform.TimeText(), platform.UserNumberLocale()),
             worksheet.selectionWindows()};
 }

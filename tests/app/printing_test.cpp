@@ -14,7 +14,7 @@ TEST(Printing, WithoutADefaultPrinterPrintingFails) {
     }
     PrintDocument document;
     document.newLine().at(10, "date").at(30, "time");
-    EXPECT_FALSE(printOnDefaultPrinter(document));
+    EXPECT_FALSE(printOnDefaultPrinter(document, QStringLiteral("KORVELD - Valve Capacity Worksheet")));
 }
 
 TEST(Printing, PaintsEveryLineAndBreaksPagesWhenFull) {

@@ -3,6 +3,7 @@
 #include "app/operating_window_chart.h"
 #include "app/report_output.h"
 #include "engine/series_numbers.h"
+#include "pdf_text.h"
 #include "tests/worksheets/capacity_sheet_fixture.h"
 #include "worksheet_gui.h"
 #include "worksheets/recording_platform.h"
@@ -11,9 +12,7 @@
 #include <QFile>
 #include <QPrintPreviewDialog>
 #include <QPrintPreviewWidget>
-#include <QProcess>
 #include <QPushButton>
-#include <QRegularExpression>
 #include <QTimer>
 #include <memory>
 
@@ -52,40 +51,6 @@ struct ReportSource {
     }
 };
 
-QString runTool(const QString& tool, const QStringList& arguments) {
-    QProcess process;
-    process.start(tool, arguments);
-    EXPECT_TRUE(process.waitForFinished(20000)) << tool.toStdString();
-    EXPECT_EQ(process.exitCode(), 0) << tool.toStdString() << ": " << process.readAllStandardError().toStdString();
-    return QString::fromUtf8(process.readAllStandardOutput());
-}
-
-// The lines of a page with their blanks made single, empty lines left out: a proportional font
-// places the columns by width, so only the words and their order can be compared.
-QStringList wordsByLine(const QStringList& lines) {
-    QStringList out;
-    for (const QString& line : lines) {
-        const QString words = line.simplified();
-        if (!words.isEmpty()) {
-            out << words;
-        }
-    }
-    return out;
-}
-
-QStringList pdfPageLines(const QString& path, int page) {
-    const QString number = QString::number(page);
-    return runTool(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), QStringLiteral("-f"), number,
-                                                 QStringLiteral("-l"), number, path, QStringLiteral("-")})
-        .remove(QLatin1Char('\f'))
-        .split(QLatin1Char('\n'));
-}
-
-int pdfPageCount(const QString& path) {
-    const QRegularExpression pages(QStringLiteral("Pages:\\s+(\\d+)"));
-    return pages.match(runTool(QStringLiteral("pdfinfo"), {path})).captured(1).toInt();
-}
-
 // ---- PDF ----
 
 struct PdfCase {
@@ -105,11 +70,7 @@ TEST_P(ReportPdf, FirstPageHoldsThePrintedLines) {
     const QString path = folder.filePath(QStringLiteral("report.pdf"));
     ASSERT_TRUE(writeReportPdf(report, path, {}));
 
-    QStringList printed;
-    for (const std::string& line : renderPlainText(report.page)) {
-        printed << QString::fromStdString(line);
-    }
-    EXPECT_EQ(wordsByLine(pdfPageLines(path, 1)), wordsByLine(printed));
+    EXPECT_EQ(wordsByLine(pdfPageLines(path, 1)), wordsByLine(plainLines(report.page)));
     EXPECT_EQ(pdfPageCount(path), GetParam().pages);
     if (GetParam().chartTitle != nullptr) {
         const QStringList chart = wordsByLine(pdfPageLines(path, 2));
@@ -135,8 +96,8 @@ TEST(ReportPdfFile, AFolderThatDoesNotExistCannotBeWritten) {
 
 TEST(ReportPdfFile, OfferedNameHasNoFolderSeparators) {
     ReportPages report;
-    report.title = "Selected Expansion Valve KOE - 1-1/2 - HC ";
-    EXPECT_EQ(pdfFileNameFor(report), QStringLiteral("Selected Expansion Valve KOE - 1-1_2 - HC.pdf"));
+    report.title = "KORVELD - Valve Selection KOE - 1-1/2 - HC";
+    EXPECT_EQ(pdfFileNameFor(report), QStringLiteral("KORVELD - Valve Selection KOE - 1-1_2 - HC.pdf"));
     report.title.clear();
     EXPECT_EQ(pdfFileNameFor(report), QStringLiteral("report.pdf"));
 }
@@ -207,7 +168,8 @@ TEST_F(WorksheetGui, CapacityFileMenuSavesThePdfWhereTheUserChooses) {
         return chosen;
     });
     windowOf(sheet).actionOf(sheet.mnuSaveAsPdf)->trigger();
-    EXPECT_TRUE(offered.endsWith(QStringLiteral("/Valve Capacities KO R-22.pdf"))) << offered.toStdString();
+    EXPECT_TRUE(offered.endsWith(QStringLiteral("/KORVELD - Valve Capacity Worksheet KO R-22.pdf")))
+        << offered.toStdString();
     const QString written = chosen + QStringLiteral(".pdf");
     ASSERT_TRUE(QFile::exists(written));
     EXPECT_TRUE(wordsByLine(pdfPageLines(written, 1)).contains(QStringLiteral("KOE 1-1/2 14,840.07 80.9 %")));

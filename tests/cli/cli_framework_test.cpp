@@ -82,6 +82,8 @@ TEST_P(CommandLines, GiveTheirOutputAndExitStatus) {
 INSTANTIATE_TEST_SUITE_P(RunCli, CommandLines, ::testing::Values(
     LineCase{"Version",            {"--version"},                    0,  "korveld-cli " KORVELD_VERSION "\n", "", ""},
     LineCase{"HelpListsCommands",  {"--help"},                       0,  "", "echo   Prints its options", ""},
+    LineCase{"HelpStatesTheNumberRule", {"--help"},                  0,  "", "read with '.' as the decimal point and no\ndigit grouping", ""},
+    LineCase{"HelpStatesTheDateRule",   {"--help"},                  0,  "", "YYYY-MM-DD (ISO 8601) and its time as HH:MM (24-hour clock)", ""},
     LineCase{"NoCommand",          {},                               64, "", "", "Usage: korveld-cli <command>"},
     LineCase{"UnknownCommand",     {"frobnicate"},                   64, "", "", "unknown command 'frobnicate'"},
     LineCase{"CommandRuns",        {"echo", "--name", "KO"},         0,  "KO\n", "", ""},

@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 #include <memory>
 #include <nlohmann/json.hpp>
+#include <regex>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -334,9 +335,12 @@ TEST(Binary, RunsFromAShellWithItsExitStatus) {
     EXPECT_EQ(message, "korveld-cli\nThe option --strainer cannot be applied: optQZYes is hidden at this step.\n");
     const auto [usage, text] = run("charges --unit hp");
     EXPECT_EQ(usage, 64);
-    const auto [rated, report] = run("rate --refrigerant R-22 --valve KO --evap 40 --cond 100 --liq 90");
+    // The date line is the same in every locale: ISO date at column 10, 24-hour time at column 30.
+    const auto [rated, report] = shell("LC_ALL= LANG=de_DE.UTF-8 LC_TIME=de_DE.UTF-8 " + program +
+                                       " rate --refrigerant R-22 --valve KO --evap 40 --cond 100 --liq 90");
     EXPECT_EQ(rated, 0);
     EXPECT_NE(report.find("          KOE 1-1/2           14,840.07\n"), std::string::npos) << report;
+    EXPECT_TRUE(std::regex_search(report, std::regex(R"(^\n {9}\d{4}-\d\d-\d\d {10}\d\d:\d\d\n)"))) << report;
     const auto [batch, lines] = shell("printf 'select --valve KO\\n' | " + program + " batch -");
     EXPECT_EQ(batch, 0);
     EXPECT_EQ(Json::parse(lines)["message"]["title"], "REFRIGERATION SELECTION");

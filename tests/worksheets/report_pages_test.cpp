@@ -6,6 +6,7 @@
 #include "worksheets/report_printing.h"
 
 #include <string>
+#include <vector>
 
 namespace korveld::testing {
 namespace {
@@ -38,9 +39,10 @@ TEST(CapacityFileMenu, PreviewAndPdfHoldThePagePrintPrints) {
     ASSERT_EQ(w.platform.printed().size(), 1u);
     ASSERT_EQ(w.platform.previewed().size(), 1u);
     ASSERT_EQ(w.platform.pdfRequests().size(), 1u);
+    ASSERT_EQ(w.platform.printedJobNames(), std::vector<std::string>{"KORVELD - Valve Capacity Worksheet KO R-22"});
     for (const ReportPages* pages : {&w.platform.previewed().front(), &w.platform.pdfRequests().front()}) {
         EXPECT_EQ(pages->page, w.platform.printed().front());
-        EXPECT_EQ(pages->title, "Valve Capacities KO R-22");
+        EXPECT_EQ(pages->title, w.platform.printedJobNames().front());
         EXPECT_FALSE(pages->chart.has_value());
     }
     EXPECT_TRUE(w.platform.messages().empty());
@@ -76,6 +78,29 @@ INSTANTIATE_TEST_SUITE_P(CapacityFileMenu, PdfAnswers, ::testing::Values(
 ), testing_support::RowName{});
 // clang-format on
 
+// ---- The names the reports carry ----
+
+struct TitleCase {
+    const char* name;
+    std::string title;
+    const char* expected;
+};
+
+class ReportTitles : public ::testing::TestWithParam<TitleCase> {};
+
+TEST_P(ReportTitles, NameTheProgramTheWorksheetAndThePageWithoutStrayBlanks) {
+    EXPECT_EQ(GetParam().title, GetParam().expected);
+}
+
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(ReportPrinting, ReportTitles, ::testing::Values(
+    TitleCase{"Capacity",              CapacityReportTitle("DQQ/DQ", "R-404A"),   "KORVELD - Valve Capacity Worksheet DQQ/DQ R-404A"},
+    TitleCase{"CapacityNothingChosen", CapacityReportTitle("", ""),               "KORVELD - Valve Capacity Worksheet"},
+    TitleCase{"SelectionTrailingBlank", SelectionReportTitle("QZESC - 2 - SC "), "KORVELD - Valve Selection QZESC - 2 - SC"},
+    TitleCase{"SelectionBlanksOnly",   SelectionReportTitle("   "),               "KORVELD - Valve Selection"}
+), testing_support::RowName{});
+// clang-format on
+
 // ---- Results dialog: preview, PDF and chart ----
 
 TEST_F(SelectionSheetTest, ResultsPreviewAndPdfHoldThePrintedPageAndTheChart) {
@@ -88,9 +113,10 @@ TEST_F(SelectionSheetTest, ResultsPreviewAndPdfHoldThePrintedPageAndTheChart) {
     ASSERT_EQ(platform.printed().size(), 1u);
     ASSERT_EQ(platform.previewed().size(), 1u);
     ASSERT_EQ(platform.pdfRequests().size(), 1u);
+    ASSERT_EQ(platform.printedJobNames(), std::vector<std::string>{"KORVELD - Valve Selection KOE - 1-1/2 - HC"});
     for (const ReportPages* pages : {&platform.previewed().front(), &platform.pdfRequests().front()}) {
         EXPECT_EQ(pages->page, platform.printed().front());
-        EXPECT_EQ(pages->title, "Selected Expansion Valve KOE - 1-1/2 - HC ");
+        EXPECT_EQ(pages->title, platform.printedJobNames().front());
         ASSERT_TRUE(pages->chart.has_value());
         EXPECT_EQ(pages->chart->outcome, SizeOutcome::Selected);
         EXPECT_EQ(pages->chart->selectedSize, sheet->selectedValve()->SizeNo);
