@@ -80,7 +80,8 @@ TEST_P(CommandLines, GiveTheirOutputAndExitStatus) {
 
 // clang-format off
 INSTANTIATE_TEST_SUITE_P(RunCli, CommandLines, ::testing::Values(
-    LineCase{"Version",            {"--version"},                    0,  "korveld-cli " KORVELD_VERSION "\n", "", ""},
+    LineCase{"Version",            {"--version"},                    0,  "",
+             "korveld-cli " KORVELD_VERSION "\nCopyright (c) 2026 The KORVELD developers\nLicense: MIT <", ""},
     LineCase{"HelpListsCommands",  {"--help"},                       0,  "", "echo   Prints its options", ""},
     LineCase{"NoCommand",          {},                               64, "", "", "Usage: korveld-cli <command>"},
     LineCase{"UnknownCommand",     {"frobnicate"},                   64, "", "", "unknown command 'frobnicate'"},
