@@ -3,6 +3,7 @@
 #include "app/qt_adapter.h"
 #include "app/qt_conversions.h"
 #include "app/qt_platform.h"
+#include "generated/project_identity.h"
 #include "worksheets/application.h"
 #include "worksheets/program.h"
 
@@ -11,8 +12,9 @@
 #include <iostream>
 
 int main(int argc, char* argv[]) {
+    const std::string versionText = korveld::VersionText("korveld");
     const korveld::ProgramOptionContext context{
-        KORVELD_VERSION,
+        versionText,
         [&argc, argv] {
             // The program's folder as the running program finds it, through a link too.
             QCoreApplication core(argc, argv);
@@ -24,6 +26,8 @@ int main(int argc, char* argv[]) {
     }
     QApplication application(argc, argv);
     QApplication::setApplicationName(korveld::qs(korveld::kApplicationTitle));
+    // Names the desktop entry, so that desktops show the window under its launcher and icon.
+    QGuiApplication::setDesktopFileName(korveld::qs(korveld::kDesktopEntryName));
     QApplication::setQuitOnLastWindowClosed(false);
     korveld::QtPlatform platform;
     korveld::Program program(platform);

@@ -21,7 +21,7 @@ std::optional<int> runProgramOption(int argc, const char* const argv[], const Pr
         return 0;
     }
     if (option == "--version") {
-        out << "korveld " << context.version << '\n';
+        out << context.versionText;
         return 0;
     }
     if (option == "--help" || option == "-h") {

@@ -17,11 +17,11 @@ inline constexpr std::string_view kProgramUsage =
     "Without an option korveld opens its start screen.\n"
     "  --print-help-file  print the help file the program opens, found in its own folder;\n"
     "                     exit status 1 when that file is missing\n"
-    "  --version          print the version\n"
+    "  --version          print the version, the copyright and the licence\n"
     "  --help             print this text\n";
 
 struct ProgramOptionContext {
-    std::string_view version;
+    std::string_view versionText;                   // printed as it is by --version
     std::function<std::string()> applicationFolder; // asked only by --print-help-file
     std::function<bool(const std::string& path)> fileExists;
 };

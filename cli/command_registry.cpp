@@ -1,5 +1,7 @@
 #include "cli/command_registry.h"
 
+#include "generated/project_identity.h"
+
 #include <algorithm>
 
 namespace korveld::cli {
@@ -44,10 +46,6 @@ Command* CommandRegistry::find(std::string_view name) const {
     return found == m_commands.end() ? nullptr : found->get();
 }
 
-std::string VersionLine() {
-    return std::string(kProgramName) + " " + KORVELD_VERSION;
-}
-
 int RunCli(const CommandRegistry& registry, std::span<const std::string> args, std::ostream& out, std::ostream& err) {
     if (args.empty()) {
         err << kProgramName << ": a command is needed\n";
@@ -56,7 +54,7 @@ int RunCli(const CommandRegistry& registry, std::span<const std::string> args, s
     }
     const std::string& first = args.front();
     if (first == "--version") {
-        out << VersionLine() << '\n';
+        out << VersionText(kProgramName);
         return kExitSuccess;
     }
     if (first == "--help" || first == "-h") {

@@ -33,9 +33,6 @@ struct CliEnvironment {
 // Every command the program has; a new command adds one line here.
 CommandRegistry StandardCommands(const CliEnvironment& environment = {});
 
-// "korveld-cli <version>".
-std::string VersionLine();
-
 // Runs one command line; `args` are the words after the program's name.
 int RunCli(const CommandRegistry& registry, std::span<const std::string> args, std::ostream& out, std::ostream& err);
 

@@ -13,6 +13,8 @@ packages=(
     libcups2-dev
     # The real print queue test: its own CUPS scheduler with a CUPS-PDF queue (never the machine's).
     cups printer-driver-cups-pdf
+    # The package checks: Debian's own checker and the software-centre listing's validator.
+    lintian appstream
 )
 # Optional extras for the targets that need them, asked for by name: KORVELD_EXTRA_PACKAGES="clang xvfb"
 if [[ -n "${KORVELD_EXTRA_PACKAGES:-}" ]]; then

@@ -22,7 +22,7 @@ class ProgramOptions : public ::testing::TestWithParam<OptionCase> {};
 TEST_P(ProgramOptions, AnswerOrStartTheProgram) {
     const OptionCase& row = GetParam();
     bool folderAsked = false;
-    const ProgramOptionContext context{"1.2.3",
+    const ProgramOptionContext context{"korveld 1.2.3\nLicense: MIT\n",
                                        [&folderAsked] {
                                            folderAsked = true;
                                            return std::string("/usr/lib/korveld ");
@@ -44,7 +44,7 @@ INSTANTIATE_TEST_SUITE_P(Program, ProgramOptions, ::testing::Values(
     OptionCase{"QtOptionsGoToQt",           {"korveld", "-platform", "xcb"},  std::nullopt, "", ""},
     OptionCase{"UnknownOptionGoesToQt",     {"korveld", "--print"},           std::nullopt, "", ""},
     OptionCase{"PrintHelpFileByTheHelpRule", {"korveld", "--print-help-file"}, 0, "/usr/lib/korveld /PALDEN.HLP\n", ""},
-    OptionCase{"Version",                   {"korveld", "--version"},         0, "korveld 1.2.3\n", ""},
+    OptionCase{"Version",                   {"korveld", "--version"},         0, "korveld 1.2.3\nLicense: MIT\n", ""},
     OptionCase{"Help",                      {"korveld", "--help"},            0, kProgramUsage.data(), ""}
 ), [](const auto& info) { return std::string(info.param.name); });
 // clang-format on

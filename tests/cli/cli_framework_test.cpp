@@ -80,7 +80,8 @@ TEST_P(CommandLines, GiveTheirOutputAndExitStatus) {
 
 // clang-format off
 INSTANTIATE_TEST_SUITE_P(RunCli, CommandLines, ::testing::Values(
-    LineCase{"Version",            {"--version"},                    0,  "korveld-cli " KORVELD_VERSION "\n", "", ""},
+    LineCase{"Version",            {"--version"},                    0,  "",
+             "korveld-cli " KORVELD_VERSION "\nCopyright (c) 2026 The KORVELD developers\nLicense: MIT <", ""},
     LineCase{"HelpListsCommands",  {"--help"},                       0,  "", "echo   Prints its options", ""},
     LineCase{"HelpStatesTheNumberRule", {"--help"},                  0,  "", "read with '.' as the decimal point and no\ndigit grouping", ""},
     LineCase{"HelpStatesTheDateRule",   {"--help"},                  0,  "", "YYYY-MM-DD (ISO 8601) and its time as HH:MM (24-hour clock)", ""},

@@ -1,11 +1,13 @@
 #!/bin/sh
 # Installs the build into a temporary DESTDIR and checks the installation as a user meets it:
 # the program in its own folder with the help file beside it, reached through the bin/ link;
-# korveld-cli on the path; the desktop entry, icon and manual pages.
-# Usage: install_test.sh BUILD_DIR VERSION
+# korveld-cli on the path; the desktop entry, icon and manual pages; both programs name their
+# version and licence.
+# Usage: install_test.sh BUILD_DIR VERSION APP_ID
 set -eu
 build=$1
 version=$2
+app_id=$3
 dest=$(mktemp -d)
 trap 'rm -rf "$dest"' EXIT
 
@@ -24,14 +26,17 @@ usr="$dest/usr"
 # The help path rule of the installed program, started through the link.
 help=$(env -u QT_QPA_PLATFORM "$usr/bin/korveld" --print-help-file) || fail "korveld --print-help-file: the help file is missing"
 [ "$help" = "$usr/lib/korveld/PALDEN.HLP" ] || fail "help file $help"
-[ "$("$usr/bin/korveld" --version)" = "korveld $version" ] || fail "korveld --version"
-
-[ "$("$usr/bin/korveld-cli" --version)" = "korveld-cli $version" ] || fail "korveld-cli --version"
+for program in korveld korveld-cli; do
+    "$usr/bin/$program" --version >"$dest/version"
+    [ "$(head -n 1 "$dest/version")" = "$program $version" ] || fail "$program --version: $(head -n 1 "$dest/version")"
+    grep -qx "License: MIT <https://spdx.org/licenses/MIT.html>" "$dest/version" || fail "$program --version names no licence"
+done
 "$usr/bin/korveld-cli" rate --refrigerant R-22 --valve KO --evap 40 --cond 100 --liquid 90 --json |
     grep -q '"label":"KOE 1-1/2"' || fail "korveld-cli rate"
 
-desktop-file-validate "$usr/share/applications/korveld.desktop" || fail "desktop entry"
-grep -qx "Exec=korveld" "$usr/share/applications/korveld.desktop" || fail "desktop entry Exec"
+desktop="$usr/share/applications/$app_id.desktop"
+desktop-file-validate "$desktop" || fail "desktop entry"
+grep -qx "Exec=korveld" "$desktop" || fail "desktop entry Exec"
 grep -q "<svg" "$usr/share/icons/hicolor/scalable/apps/korveld.svg" || fail "icon"
 for page in korveld korveld-cli; do
     man="$usr/share/man/man1/$page.1.gz"
