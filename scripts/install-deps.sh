@@ -10,6 +10,7 @@ packages=(
     nlohmann-json3-dev
     fonts-dejavu-core fonts-liberation
     poppler-utils dpkg-dev file desktop-file-utils
+    xvfb openbox x11-utils xdotool
 )
 # Optional extras for the targets that need them, asked for by name: KORVELD_EXTRA_PACKAGES="clang xvfb"
 if [[ -n "${KORVELD_EXTRA_PACKAGES:-}" ]]; then
