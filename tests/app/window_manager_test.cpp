@@ -165,3 +165,42 @@ TEST_F(WindowManager, WindowsOpenInsideTheAreaAPanelLeavesFree) {
 
 } // namespace
 } // namespace korveld::testing
+
+namespace korveld::testing {
+namespace {
+
+TEST_F(WindowManager, AWorksheetDraggedByItsTitleBarOpensAgainWhereItWasLeft) {
+    frmkorveld& sheet = openSelection();
+    FormWindow& window = worksheet();
+    ASSERT_TRUE(waitFor([&] { return !window.placementPending(); }));
+    const QRect frame = window.frameGeometry();
+    if (frame.height() >= window.screen()->availableGeometry().height()) {
+        GTEST_SKIP() << "the worksheet is taller than the screen at this scale: it always opens at the top";
+    }
+    const qreal ratio = window.devicePixelRatioF();
+    const auto px = [ratio](int v) { return QString::number(static_cast<int>(std::lround(v * ratio))); };
+    const QPoint grab(frame.center().x(), frame.top() + 8);
+    for (const QStringList& step :
+         {QStringList{"mousemove", "--sync", px(grab.x()), px(grab.y())}, QStringList{"mousedown", "1"},
+          QStringList{"mousemove", "--sync", px(grab.x() + 20), px(grab.y() + 15)},
+          QStringList{"mousemove", "--sync", px(grab.x() + 40), px(grab.y() + 30)},
+          QStringList{"mousemove", "--sync", px(grab.x() + 60), px(grab.y() + 50)}, QStringList{"mouseup", "1"}}) {
+        run(QStringLiteral("xdotool"), step);
+        QTest::qWait(100);
+    }
+    ASSERT_TRUE(waitFor([&] { return window.frameGeometry().topLeft() != frame.topLeft(); }));
+    QTest::qWait(300);
+    const QPoint left = window.frameGeometry().topLeft();
+    act([&] { sheet.cmdClose.userClick(); });
+    act([&] { screen().cmdValveSelect.userClick(); });
+    ASSERT_TRUE(waitFor([&] { return window.isVisible() && !window.placementPending(); }));
+    QTest::qWait(500);
+    // Where it was left; a worksheet larger than the screen (at 200 %) goes back to its top.
+    const QRect now = window.frameGeometry();
+    const QPoint expected = placedInside(QRect(left, now.size()), window.screen()->availableGeometry());
+    EXPECT_EQ(now.topLeft(), expected) << "left at " << left.x() << "," << left.y() << ", now at " << now.x() << ","
+                                       << now.y();
+}
+
+} // namespace
+} // namespace korveld::testing
