@@ -429,9 +429,10 @@ QPoint FormWindow::framePositionForShow() const {
 }
 
 void FormWindow::framed() {
-    constexpr int kFrameChecks = 50; // a second at 20 ms: a window system that frames nothing
-    // After a show the window manager may still move the window where its own rules put it.
-    constexpr int kSettleChecks = 15;
+    constexpr int kFrameChecks = 100; // two seconds at 20 ms: a window system that frames nothing
+    // After a show the window manager may still move the window where its own rules put it, and
+    // on a busy machine it tells a while later.
+    constexpr int kSettleChecks = 50;
     if (m_detached || !isVisible()) {
         m_frameWatch->stop();
         return;

@@ -66,7 +66,7 @@ public:
                 return placedInside(frame, window->screen()->availableGeometry()) == frame.topLeft();
             };
             const QRect frame = window->frameGeometry();
-            EXPECT_TRUE(waitFor(placed, 1000))
+            EXPECT_TRUE(waitFor(placed, 3000))
                 << when << ": " << window->objectName().toStdString() << " at " << frame.x() << "," << frame.y() << " "
                 << frame.width() << "x" << frame.height();
         }
@@ -100,7 +100,7 @@ TEST_F(WindowPlacement, EveryWindowOpensWhollyOnScreen) {
         const QPoint off = window.frameGeometry().topLeft() - expected(window.frameGeometry().size());
         return std::abs(off.x()) <= tolerance && std::abs(off.y()) <= tolerance;
     };
-    if (waitFor(there, 1000)) {
+    if (waitFor(there, 3000)) {
         return ::testing::AssertionSuccess();
     }
     const QRect frame = window.frameGeometry();
