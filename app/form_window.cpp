@@ -4,12 +4,14 @@
 #include "app/classic_indicators.h"
 #include "app/qt_adapter.h"
 #include "app/qt_conversions.h"
+#include "app/window_placement.h"
 #include "worksheets/controls.h"
 #include "worksheets/form.h"
 #include "worksheets/menu_entry.h"
 #include "worksheets/timer.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QGroupBox>
@@ -27,6 +29,7 @@
 #include <QStyle>
 #include <QTextDocument>
 #include <QTimer>
+#include <QWindow>
 
 namespace korveld {
 
@@ -96,8 +99,17 @@ FormWindow::FormWindow(Form& form, QtAdapter& adapter)
         m_client->setPalette(palette);
         m_client->setAutoFillBackground(true);
     }
+    QHash<const OptionButton*, std::size_t> groupOf;
     for (Control& control : form.controls()) {
         buildControl(control);
+        if (control.kind() == ControlKind::OptionButton) {
+            const OptionButton* first = static_cast<OptionButton&>(control).firstInGroup();
+            if (!groupOf.contains(first)) {
+                groupOf.insert(first, m_optionGroups.size());
+                m_optionGroups.emplace_back();
+            }
+            m_optionGroups[groupOf.value(first)].push_back(&control);
+        }
     }
     for (MenuEntry& entry : form.menuBar()) {
         buildMenu(entry, menuBar());
@@ -117,6 +129,9 @@ FormWindow::FormWindow(Form& form, QtAdapter& adapter)
         }
         previous = widget;
     }
+    m_frameWatch = new QTimer(this);
+    m_frameWatch->setInterval(20);
+    connect(m_frameWatch, &QTimer::timeout, this, [this] { framed(); });
     auto* help = new QShortcut(QKeySequence(Qt::Key_F1), this);
     help->setContext(Qt::WindowShortcut);
     connect(help, &QShortcut::activated, this, [this] { helpKey(); });
@@ -155,7 +170,7 @@ void FormWindow::forward(const std::function<void()>& handler) {
     if (m_detached || m_adapter.rendering()) {
         return;
     }
-    m_adapter.dispatch(handler);
+    m_adapter.dispatchFrom(m_form, handler);
 }
 
 void FormWindow::buildControl(Control& control) {
@@ -240,6 +255,7 @@ void FormWindow::buildMenu(MenuEntry& entry, QWidget* parent) {
     if (entry.hasChildren()) {
         auto* submenu = new QMenu(parent);
         submenu->setObjectName(QString::fromStdString(entry.fullName()));
+        submenu->installEventFilter(this); // F1 on a highlighted entry
         // Opening the submenu is the group entry's Click; the render that follows updates its items.
         connect(submenu, &QMenu::aboutToShow, this, [this, &entry] { forward([&entry] { entry.userPick(); }); });
         action = submenu->menuAction();
@@ -283,8 +299,14 @@ void FormWindow::render() {
     for (TimerBinding& binding : m_timers) {
         renderTimer(binding);
     }
+    renderOptionGroupStops();
     if (m_form.visible() && isHidden()) {
+        prepareToShow();
         show();
+        // The window manager frames the window a moment after it is shown; until then the window
+        // is placed by the frame expected.
+        m_frameChecks = 0;
+        m_frameWatch->start();
     } else if (!m_form.visible() && !isHidden()) {
         hide();
     }
@@ -318,6 +340,10 @@ void FormWindow::renderWindow() {
         if (!error.isNull()) {
             applyOuterSize(outer + error);
         }
+        // A window that grows (the capacity worksheet showing its rows) stays wholly on screen.
+        if (!m_framePending) {
+            keepInsideScreen(*this);
+        }
     }
 }
 
@@ -327,6 +353,137 @@ void FormWindow::showEvent(QShowEvent* event) {
         m_renderedClient = QSize();
         renderWindow();
     }
+}
+
+void FormWindow::hideEvent(QHideEvent* event) {
+    QMainWindow::hideEvent(event);
+    // Not when minimised: a window hidden by the program opens again where the user left it.
+    // By the client area: the window manager has already taken its frame away.
+    if (!event->spontaneous()) {
+        const QMargins margins = expectedFrameMargins();
+        m_lastFramePosition = geometry().topLeft() - QPoint(margins.left(), margins.top());
+    }
+}
+
+void FormWindow::prepareToShow() {
+    FormWindow* owner = m_form.owner() != nullptr ? m_adapter.windowOf(*m_form.owner()) : nullptr;
+    if (owner != nullptr && owner->isHidden()) {
+        owner = nullptr; // a dialog never belongs to a hidden window
+    }
+    // A dialog is a transient window of its owner: the window manager keeps it above its owner and
+    // minimises and restores it with it.
+    const Qt::WindowType type = owner != nullptr ? Qt::Dialog : Qt::Window;
+    if (windowType() != type) {
+        setWindowFlags(type);
+    }
+    if (owner != nullptr) {
+        owner->winId();
+    }
+    winId();
+    if (QWindow* window = windowHandle()) {
+        window->setTransientParent(owner != nullptr ? owner->windowHandle() : nullptr);
+    }
+    moveFrameTo(*this, framePositionForShow(), expectedFrameMargins());
+    m_framePending = true;
+}
+
+QMargins FormWindow::expectedFrameMargins() const {
+    if (const std::optional<QMargins> learnt = m_adapter.learntFrameMargins()) {
+        return *learnt;
+    }
+    const int side = twipsToPixels(frameTwips(m_form.borderStyle()));
+    const int caption = m_form.borderStyle() == BorderStyle::None ? 0 : twipsToPixels(kCaptionTwips);
+    return {side, side + caption, side, side};
+}
+
+QPoint FormWindow::framePositionForShow() const {
+    const QMargins margins = expectedFrameMargins();
+    const QSize frameSize = size().grownBy(margins);
+    const FormWindow* owner = m_form.owner() != nullptr ? m_adapter.windowOf(*m_form.owner()) : nullptr;
+    if (owner != nullptr && owner->isHidden()) {
+        owner = nullptr;
+    }
+    // The screen the user works on: the owner's, else the one of the window they used last.
+    QPoint reference;
+    if (owner != nullptr) {
+        reference = frameOf(*owner).center();
+    } else if (const QWidget* active = QApplication::activeWindow()) {
+        reference = active->frameGeometry().center();
+    } else if (const QScreen* primary = QGuiApplication::primaryScreen()) {
+        reference = primary->geometry().center();
+    }
+    const QRect area = availableAreaAt(reference);
+    QPoint wanted;
+    if (m_lastFramePosition) {
+        wanted = *m_lastFramePosition;
+    } else if (m_form.startUpPosition() == StartUpPosition::BesideOwner && owner != nullptr) {
+        wanted = besideFrame(frameOf(*owner));
+    } else if (m_form.startUpPosition() == StartUpPosition::Manual) {
+        const QScreen* screen = QGuiApplication::screenAt(reference);
+        const QPoint origin = screen != nullptr ? screen->geometry().topLeft() : area.topLeft();
+        wanted = origin + QPoint(twipsToPixels(m_form.designLeft()), twipsToPixels(m_form.designTop()));
+    } else {
+        wanted = area.center() - QPoint(frameSize.width() / 2, frameSize.height() / 2);
+    }
+    return placedInside(QRect(wanted, frameSize), area);
+}
+
+void FormWindow::framed() {
+    constexpr int kFrameChecks = 100; // two seconds at 20 ms: a window system that frames nothing
+    // After a show the window manager may still move the window where its own rules put it, and
+    // on a busy machine it tells a while later.
+    constexpr int kSettleChecks = 50;
+    if (m_detached || !isVisible()) {
+        m_frameWatch->stop();
+        return;
+    }
+    const QMargins margins = frameMarginsOf(*this);
+    if (m_framePending) {
+        if (margins.isNull() && ++m_frameChecks < kFrameChecks) {
+            return;
+        }
+        m_framePending = false;
+        m_frameChecks = 0;
+        if (margins.isNull()) {
+            m_frameWatch->stop();
+            keepInsideScreen(*this);
+            return;
+        }
+        m_adapter.learnFrameMargins(margins);
+        // With the real frame known, the design position is exact and the frame wholly on screen.
+        m_placedAt = framePositionForShow();
+    }
+    // The window may grow meanwhile (the capacity worksheet showing its rows).
+    const QRect frame = frameOf(*this);
+    m_placedAt = placedInside(QRect(m_placedAt, frame.size()), availableAreaAt(frame.center()));
+    if (frame.topLeft() != m_placedAt) {
+        moveFrameTo(*this, m_placedAt, margins);
+    }
+    if (++m_frameChecks >= kSettleChecks) {
+        m_frameWatch->stop();
+    }
+}
+
+bool FormWindow::placementPending() const {
+    return m_frameWatch->isActive();
+}
+
+bool FormWindow::event(QEvent* event) {
+    if (!m_detached && !m_form.enabled()) {
+        // A disabled window with a dialog: a click on it, or its activation, brings the dialog to
+        // the front with the focus, as a window held by a modal dialog does.
+        switch (event->type()) {
+        case QEvent::MouseButtonPress:
+        case QEvent::MouseButtonDblClick:
+        case QEvent::NonClientAreaMouseButtonPress:
+        case QEvent::WindowActivate:
+            m_adapter.bringDialogForward(m_form);
+            break;
+        default:
+            break;
+        }
+    }
+    return QMainWindow::event(event);
 }
 
 void FormWindow::applyOuterSize(const QSize& outer) {
@@ -524,7 +681,15 @@ bool FormWindow::eventFilter(QObject* watched, QEvent* event) {
     }
     const QEvent::Type type = event->type();
     if (type == QEvent::KeyPress) {
-        return copyKey(watched, *static_cast<QKeyEvent*>(event));
+        const auto& key = *static_cast<QKeyEvent*>(event);
+        if (auto* menu = qobject_cast<QMenu*>(watched)) {
+            return menuHelpKey(*menu, key);
+        }
+        if (Control* control = controlOf(watched);
+            control != nullptr && control->kind() == ControlKind::OptionButton && optionArrowKey(*control, key)) {
+            return true;
+        }
+        return copyKey(watched, key);
     }
     if (type != QEvent::MouseButtonDblClick && type != QEvent::MouseButtonRelease) {
         return false;
@@ -583,6 +748,99 @@ void FormWindow::helpKey() {
     if (id != 0) {
         forward([this, id] { m_form.help().HelpContext(id); });
     }
+}
+
+bool FormWindow::menuHelpKey(QMenu& menu, const QKeyEvent& key) {
+    if (key.key() != Qt::Key_F1 || key.modifiers() != Qt::NoModifier) {
+        return false;
+    }
+    std::int32_t id = m_form.helpContextId();
+    for (const MenuBinding& binding : m_menus) {
+        if (binding.action == menu.activeAction() && binding.entry->helpContextId() != 0) {
+            id = binding.entry->helpContextId();
+        }
+    }
+    // The menu closes first, as a pick closes it, so the topic is not hidden behind it.
+    for (QWidget* popup = QApplication::activePopupWidget(); popup != nullptr;
+         popup = QApplication::activePopupWidget()) {
+        popup->close();
+    }
+    if (id != 0) {
+        forward([this, id] { m_form.help().HelpContext(id); });
+    }
+    return true;
+}
+
+void FormWindow::renderOptionGroupStops() {
+    const auto reachable = [](const Control& control) {
+        if (!control.visible() || !control.enabled()) {
+            return false;
+        }
+        for (const Frame* frame = control.container(); frame != nullptr; frame = frame->container()) {
+            if (!frame->visible() || !frame->enabled()) {
+                return false;
+            }
+        }
+        return true;
+    };
+    for (const std::vector<Control*>& group : m_optionGroups) {
+        const Control* stop = nullptr;
+        for (const Control* option : group) {
+            if (reachable(*option) && static_cast<const OptionButton*>(option)->value()) {
+                stop = option;
+                break;
+            }
+        }
+        if (stop == nullptr) {
+            const auto first =
+                std::find_if(group.begin(), group.end(), [&](const Control* o) { return reachable(*o); });
+            stop = first != group.end() ? *first : nullptr;
+        }
+        for (Control* option : group) {
+            QWidget* widget = widgetOf(*option);
+            const Qt::FocusPolicy policy = option == stop ? Qt::StrongFocus : Qt::ClickFocus;
+            if (widget->focusPolicy() != policy) {
+                widget->setFocusPolicy(policy);
+            }
+        }
+    }
+}
+
+bool FormWindow::optionArrowKey(Control& option, const QKeyEvent& key) {
+    int step = 0;
+    switch (key.key()) {
+    case Qt::Key_Down:
+    case Qt::Key_Right:
+        step = 1;
+        break;
+    case Qt::Key_Up:
+    case Qt::Key_Left:
+        step = -1;
+        break;
+    default:
+        return false;
+    }
+    if (key.modifiers() != Qt::NoModifier && key.modifiers() != Qt::KeypadModifier) {
+        return false;
+    }
+    const auto group = std::find_if(m_optionGroups.begin(), m_optionGroups.end(), [&](const auto& options) {
+        return std::find(options.begin(), options.end(), &option) != options.end();
+    });
+    if (group == m_optionGroups.end()) {
+        return false;
+    }
+    // Round the group, as on every desktop, past the options a user cannot reach.
+    const auto count = static_cast<std::ptrdiff_t>(group->size());
+    const std::ptrdiff_t at = std::find(group->begin(), group->end(), &option) - group->begin();
+    for (std::ptrdiff_t i = 1; i < count; ++i) {
+        Control* next = (*group)[static_cast<std::size_t>((at + step * i + count * count) % count)];
+        if (next->isUsable()) {
+            widgetOf(*next)->setFocus(step > 0 ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+            forward([next] { next->userClick(); });
+            return true;
+        }
+    }
+    return true;
 }
 
 } // namespace korveld

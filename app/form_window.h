@@ -7,6 +7,7 @@
 
 #include <QHash>
 #include <QMainWindow>
+#include <QMargins>
 #include <optional>
 #include <vector>
 
@@ -38,9 +39,20 @@ public:
     // The model is gone: the window ignores every event until it is deleted.
     void detach() { m_detached = true; }
 
+    // Where the frame's top-left goes when the window is shown next: the position the user last
+    // gave it, or else its design position, moved inside the free area of the screen.
+    QPoint framePositionForShow() const;
+    // The window system's frame around the client area, as learnt from a framed window or, until
+    // one has been framed, the classic frame of the window's border style.
+    QMargins expectedFrameMargins() const;
+    // Shown, and not yet placed against the frame the window system gave it.
+    bool placementPending() const;
+
 protected:
     void closeEvent(QCloseEvent* event) override;
     void showEvent(QShowEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
+    bool event(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
@@ -71,7 +83,20 @@ private:
     void renderMenu(const MenuBinding& binding);
     void renderTimer(TimerBinding& binding);
     void forward(const std::function<void()>& handler);
+    // Before the window shows: a dialog becomes a transient window of its owner, and the window is
+    // placed on screen.
+    void prepareToShow();
+    // Once the window system has framed the window: at its place with the real frame, wholly inside
+    // the screen; retried until the frame is there.
+    void framed();
+    // Each option group is one Tab stop: the chosen option, or the first a user can reach.
+    void renderOptionGroupStops();
+    // An arrow key on an option: the next or previous option of its group that a user can reach is
+    // chosen as a click chooses it. True when the key was used.
+    bool optionArrowKey(Control& option, const QKeyEvent& key);
     void helpKey();
+    // F1 on a highlighted menu entry: the entry's topic, or the window's.
+    bool menuHelpKey(QMenu& menu, const QKeyEvent& key);
     // Ctrl+C in a control: true when the window copied; text selected in an entry is left to it.
     bool copyKey(QObject* watched, const QKeyEvent& key);
 
@@ -83,7 +108,14 @@ private:
     QHash<const QObject*, std::size_t> m_controlIndex;
     std::vector<MenuBinding> m_menus;
     std::vector<TimerBinding> m_timers;
+    // The options of each group, in the window's order.
+    std::vector<std::vector<Control*>> m_optionGroups;
     QSize m_renderedClient;
+    std::optional<QPoint> m_lastFramePosition; // where the window stood when it was last hidden
+    bool m_framePending = false;               // shown, not yet checked against the screen
+    QTimer* m_frameWatch;                      // looks for the window manager's frame after a show
+    int m_frameChecks = 0;
+    QPoint m_placedAt; // where the frame goes once the window manager has framed the window
     bool m_detached = false;
 };
 

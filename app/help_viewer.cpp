@@ -1,5 +1,7 @@
 #include "app/help_viewer.h"
 
+#include "app/window_placement.h"
+
 #include <QApplication>
 #include <QCursor>
 #include <QHBoxLayout>
@@ -241,16 +243,16 @@ HelpWindow& HelpViewer::windowFor(QWidget* owner) {
         m_window = new HelpWindow(owner);
         // Beside its owner, so the two stay readable side by side.
         if (owner != nullptr) {
-            QPoint at(owner->frameGeometry().right() + 12, owner->frameGeometry().top());
-            if (const QScreen* screen = owner->screen()) {
-                const QRect area = screen->availableGeometry();
-                at.setX(std::max(area.left(), std::min(at.x(), area.right() - m_window->width())));
-                at.setY(std::max(area.top(), std::min(at.y(), area.bottom() - m_window->height())));
-            }
-            m_window->move(at);
+            m_window->move(besideFrame(owner->frameGeometry()));
         }
     }
     return *m_window;
+}
+
+void HelpViewer::showWindow(HelpWindow& window) {
+    // Where it stood last, or beside its owner the first time; wholly on screen either way.
+    const QWidget* owner = window.parentWidget();
+    showInsideScreen(window, window.frameGeometry().topLeft(), owner != nullptr ? frameMarginsOf(*owner) : QMargins());
 }
 
 void HelpViewer::showPopup(QWidget* owner, const QString& title, const QString& html) {
@@ -282,7 +284,7 @@ void HelpViewer::request(QWidget* owner, const QString& helpFile, HelpCommand co
             HelpWindow& window = windowFor(owner);
             window.setFile(nullptr);
             window.showMessage(message);
-            window.show();
+            showWindow(window);
             window.raise();
         }
         return;
@@ -316,13 +318,13 @@ void HelpViewer::request(QWidget* owner, const QString& helpFile, HelpCommand co
         if (!window.isVisible()) {
             window.showContents();
         }
-        window.show();
+        showWindow(window);
         window.openSearch(key);
         return;
     case HelpCommand::ContextPopup:
         break;
     }
-    window.show();
+    showWindow(window);
     window.raise();
     window.activateWindow();
 }

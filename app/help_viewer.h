@@ -86,6 +86,7 @@ public:
 
 private:
     HelpWindow& windowFor(QWidget* owner);
+    void showWindow(HelpWindow& window);
     void showPopup(QWidget* owner, const QString& title, const QString& html);
 
     QPointer<HelpWindow> m_window;

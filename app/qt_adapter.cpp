@@ -5,6 +5,7 @@
 #include "worksheets/form.h"
 
 #include <QApplication>
+#include <QTimer>
 #include <algorithm>
 
 namespace korveld {
@@ -28,6 +29,59 @@ void QtAdapter::dispatch(const std::function<void()>& handler) {
     }
     m_program.dispatch(handler);
     renderAll();
+}
+
+void QtAdapter::dispatchFrom(Form& origin, const std::function<void()>& handler) {
+    Form* outer = m_eventOrigin;
+    m_eventOrigin = &origin;
+    dispatch(handler);
+    // The outer event's window may have been unloaded meanwhile.
+    m_eventOrigin = outer != nullptr && windowOf(*outer) != nullptr ? outer : nullptr;
+}
+
+FormWindow* QtAdapter::dialogOf(const Form& owner) const {
+    const auto it = std::find_if(m_windows.begin(), m_windows.end(), [&owner](const auto& window) {
+        return window->form().owner() == &owner && window->form().visible() && window->isVisible();
+    });
+    return it == m_windows.end() ? nullptr : it->get();
+}
+
+bool QtAdapter::bringDialogForward(const Form& owner) {
+    FormWindow* dialog = dialogOf(owner);
+    if (dialog == nullptr) {
+        return false;
+    }
+    // After the click or the activation has run its course, so the dialog keeps the focus.
+    QPointer<FormWindow> ownerWindow = windowOf(owner);
+    QTimer::singleShot(0, dialog, [dialog, ownerWindow] {
+        // Not when the owner has been minimised meanwhile: the dialog went with it.
+        if (dialog->isVisible() && ownerWindow != nullptr && !ownerWindow->isMinimized()) {
+            dialog->raise();
+            dialog->activateWindow();
+        }
+    });
+    return true;
+}
+
+QWidget* QtAdapter::messageOwner() const {
+    const auto usable = [](const QWidget* window) {
+        return window != nullptr && window->isVisible() && window->isEnabled();
+    };
+    if (m_eventOrigin != nullptr) {
+        FormWindow* origin = windowOf(*m_eventOrigin);
+        if (usable(origin)) {
+            return origin;
+        }
+        if (origin != nullptr && origin->isVisible()) {
+            if (FormWindow* dialog = dialogOf(*m_eventOrigin); usable(dialog)) {
+                return dialog;
+            }
+        }
+    }
+    if (QWidget* active = QApplication::activeWindow(); usable(active)) {
+        return active;
+    }
+    return nullptr;
 }
 
 void QtAdapter::renderAll() {
@@ -109,6 +163,9 @@ void QtAdapter::formUnloaded(Form& form) {
     }
     if (m_pendingActivation == &form) {
         m_pendingActivation = nullptr;
+    }
+    if (m_eventOrigin == &form) {
+        m_eventOrigin = nullptr;
     }
     FormWindow* window = it->release();
     m_windows.erase(it);

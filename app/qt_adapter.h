@@ -5,10 +5,12 @@
 
 #include "worksheets/program.h"
 
+#include <QMargins>
 #include <QObject>
 #include <QPointer>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <vector>
 
 class QWidget;
@@ -30,6 +32,9 @@ public:
 
     // Runs a user event's handler through the program, then renders every window.
     void dispatch(const std::function<void()>& handler);
+    // The same for an event of one window (a click, a key, its timer): message boxes and help
+    // pop-ups the handler shows belong to that window.
+    void dispatchFrom(Form& origin, const std::function<void()>& handler);
     // Brings every widget of every loaded window in line with its model.
     void renderAll();
     bool rendering() const { return m_rendering; }
@@ -37,6 +42,19 @@ public:
     FormWindow* windowOf(const Form& form) const;
     FormWindow* windowOfHandle(std::uintptr_t hWnd) const;
     QWidget* widgetOf(const Control& control) const;
+
+    // The visible dialog that `owner` showed, or nullptr.
+    FormWindow* dialogOf(const Form& owner) const;
+    // Raises the dialog of a window and gives it the focus; false when the window has none showing.
+    bool bringDialogForward(const Form& owner);
+    // The window a message box or a help pop-up is about: the window of the running event, or
+    // the dialog it waits on while it is disabled; else the active window. Never a hidden or a
+    // disabled window; nullptr when there is none.
+    QWidget* messageOwner() const;
+
+    // The frame the window system puts around a window, once one window has been framed.
+    std::optional<QMargins> learntFrameMargins() const { return m_frameMargins; }
+    void learnFrameMargins(const QMargins& margins) { m_frameMargins = margins; }
 
     // Applied after the next render, when the widgets show the model's state.
     void requestFocus(Control& control);
@@ -57,6 +75,8 @@ private:
     std::vector<std::unique_ptr<FormWindow>> m_windows;
     Control* m_pendingFocus = nullptr;
     Form* m_pendingActivation = nullptr;
+    Form* m_eventOrigin = nullptr;
+    std::optional<QMargins> m_frameMargins;
     bool m_rendering = false;
     bool m_ending = false;
 };

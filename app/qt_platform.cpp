@@ -6,6 +6,7 @@
 #include "app/qt_adapter.h"
 #include "app/qt_conversions.h"
 #include "app/report_output.h"
+#include "app/window_placement.h"
 #include "worksheets/form.h"
 
 #include <QApplication>
@@ -38,14 +39,18 @@ QMessageBox::Icon iconOf(std::int16_t style) {
     }
 }
 
-// The window a dialog belongs to: the active one, unless it is hidden, as a window just unloaded
-// is until its deletion, which would take the dialog with it.
-QWidget* dialogParent() {
-    QWidget* active = QApplication::activeWindow();
-    return active != nullptr && active->isVisible() ? active : nullptr;
-}
-
 } // namespace
+
+// The window a dialog belongs to: the one it is about, never a hidden window (a window just
+// unloaded is hidden until its deletion, which would take the dialog with it) nor a disabled one
+// (whose dialogs could not be answered).
+QWidget* QtPlatform::dialogParent() const {
+    if (m_adapter != nullptr) {
+        return m_adapter->messageOwner();
+    }
+    QWidget* active = QApplication::activeWindow();
+    return active != nullptr && active->isVisible() && active->isEnabled() ? active : nullptr;
+}
 
 QtPlatform::QtPlatform() = default;
 QtPlatform::~QtPlatform() = default;
@@ -82,6 +87,12 @@ bool QtPlatform::WinHelp(std::uintptr_t helpWnd, const std::string& helpFile, He
     QWidget* owner = nullptr;
     if (m_adapter != nullptr) {
         owner = m_adapter->windowOfHandle(helpWnd);
+    }
+    // A pop-up note stays with the window it explains; the help window with the owner of all help.
+    if (command == HelpCommand::ContextPopup) {
+        if (QWidget* about = dialogParent()) {
+            owner = about;
+        }
     }
     m_helpViewer.request(owner, QString::fromStdString(helpFile), command, contextId, QString::fromStdString(key));
     return true;
@@ -143,7 +154,17 @@ void QtPlatform::ShowOperatingWindows(const OperatingWindows& chart) {
     if (ownSize) {
         m_chart->resize(m_chart->sizeHint());
     }
-    m_chart->show();
+    // Beside the window it was asked from the first time, where the user left it afterwards.
+    QPoint wanted = m_chart->frameGeometry().topLeft();
+    QMargins margins;
+    if (m_adapter != nullptr && m_adapter->learntFrameMargins()) {
+        margins = *m_adapter->learntFrameMargins();
+    }
+    if (QWidget* from = dialogParent(); first && from != nullptr) {
+        wanted = besideFrame(from->frameGeometry());
+        margins = frameMarginsOf(*from);
+    }
+    showInsideScreen(*m_chart, wanted, margins);
     m_chart->raise();
     m_chart->activateWindow();
 }

@@ -11,6 +11,8 @@
 #include <memory>
 #include <optional>
 
+class QWidget;
+
 namespace korveld {
 
 class OperatingWindowChart;
@@ -52,6 +54,8 @@ public:
     void EndProgram() override;
 
 private:
+    QWidget* dialogParent() const;
+
     QtAdapter* m_adapter = nullptr;
     HelpViewer m_helpViewer;
     std::optional<QString> m_folder;

@@ -15,6 +15,8 @@ packages=(
     cups printer-driver-cups-pdf
     # The package checks: Debian's own checker and the software-centre listing's validator.
     lintian appstream
+    # The desktop tests under a real X server and window manager.
+    xvfb openbox x11-utils xdotool
 )
 # Optional extras for the targets that need them, asked for by name: KORVELD_EXTRA_PACKAGES="clang xvfb"
 if [[ -n "${KORVELD_EXTRA_PACKAGES:-}" ]]; then

@@ -6,11 +6,12 @@
 #       missing-file message, the capacity worksheet before and after Calculate, and the selection
 #       worksheet with its results and bleed dialogs, by tools/screenshots.
 #   scripts/screenshots.sh --docs [OUTPUT_FOLDER]   (default docs/)
-#       The README's pictures, one per window: start screen, both worksheets with their answers,
-#       the results dialog and the operating-window chart.
+#       The README's pictures: start screen, the capacity worksheet with its answer, the whole
+#       1024x768 screen with the selection worksheet and its results dialog under a window
+#       manager, the results dialog and the operating-window chart.
 #
-# KORVELD_SCALE=2 photographs at 200 % (QT_SCALE_FACTOR). Needs xvfb and imagemagick:
-# KORVELD_EXTRA_PACKAGES="xvfb imagemagick" scripts/install-deps.sh
+# KORVELD_SCALE=2 photographs at 200 % (QT_SCALE_FACTOR). Needs imagemagick besides the packages of
+# the build (xvfb, openbox): KORVELD_EXTRA_PACKAGES="imagemagick" scripts/install-deps.sh
 set -euo pipefail
 cd "$(dirname "$0")/.."
 docs=0
@@ -30,7 +31,8 @@ cmake --build build --target korveld korveld_screenshots >/dev/null
 shots=build/tools/screenshots/korveld_screenshots
 
 if [[ $docs -eq 1 ]]; then
-    xvfb-run -a -s "-screen 0 1280x1024x24" "$shots" docs "$out" "$PWD/build/app"
+    # A 1024x768 screen under a window manager, as a small laptop shows the program.
+    tests/app/run_under_window_manager.sh "$shots" docs "$out" "$PWD/build/app"
     exit 0
 fi
 

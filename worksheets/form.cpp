@@ -51,6 +51,7 @@ void Form::restoreAsCreated() {
     m_backColour = m_design.backColour;
     m_visible = false;
     m_enabled = true;
+    m_owner = nullptr;
     for (Control& control : controls()) {
         control.restoreDesign();
     }
@@ -66,6 +67,11 @@ void Form::restoreAsCreated() {
 void Form::Show() {
     m_visible = true;
     m_platform.ShowWindow(*this);
+}
+
+void Form::Show(Form& owner) {
+    m_owner = &owner;
+    Show();
 }
 
 void Form::Unload() {

@@ -24,6 +24,11 @@ struct Universal_Variables;
 
 enum class BorderStyle : std::uint8_t { None = 0, FixedSingle = 1, Sizable = 2, FixedDialog = 3 };
 
+// Where a window opens the first time it is shown: at its design position (left and top of its
+// frame, from the screen's top left), in the middle of the screen, or beside its owner (right of
+// it, the tops in line), so that the owner's entries stay readable beside the answer.
+enum class StartUpPosition : std::uint8_t { Manual, CenterScreen, BesideOwner };
+
 struct FormDesign {
     std::string_view name;
     std::string_view caption{};
@@ -32,6 +37,9 @@ struct FormDesign {
     BorderStyle borderStyle = BorderStyle::Sizable;
     std::optional<Colour> backColour{};
     std::int32_t helpContextId = 0;
+    StartUpPosition startUpPosition = StartUpPosition::Manual;
+    Twips left = 0;
+    Twips top = 0;
 };
 
 struct TwipSize {
@@ -39,6 +47,10 @@ struct TwipSize {
     Twips height = 0;
     bool operator==(const TwipSize&) const = default;
 };
+
+// Both worksheets open near the screen's top left, so that a dialog beside them fits on a small screen.
+inline constexpr Twips kWorksheetLeft = 240;
+inline constexpr Twips kWorksheetTop = 240;
 
 // Classic window metrics at 96 dpi, in twips: the frame on each side, the title bar, the menu bar.
 inline constexpr Twips kTwipsPerPixel = 15;
@@ -79,6 +91,9 @@ public:
     BorderStyle borderStyle() const { return m_borderStyle; }
     const std::optional<Colour>& backColour() const { return m_backColour; }
     std::int32_t helpContextId() const { return m_helpContextId; }
+    StartUpPosition startUpPosition() const { return m_design.startUpPosition; }
+    Twips designLeft() const { return m_design.left; }
+    Twips designTop() const { return m_design.top; }
 
     bool visible() const { return m_visible; }
     void setVisible(bool visible) { m_visible = visible; }
@@ -86,6 +101,10 @@ public:
     void setEnabled(bool enabled) { m_enabled = enabled; }
     // Makes the window visible and asks the platform to bring it to the front.
     void Show();
+    // The same for a dialog that belongs to `owner`: it stays above its owner and goes with it.
+    void Show(Form& owner);
+    // The window that showed this one as its dialog, or nullptr.
+    Form* owner() const { return m_owner; }
     void Hide() { m_visible = false; }
     // Unloads the window through the program; destruction waits until the running handler returns.
     void Unload();
@@ -151,6 +170,7 @@ private:
     BorderStyle m_borderStyle;
     bool m_visible = false;
     bool m_enabled = true;
+    Form* m_owner = nullptr;
 
     Control* m_firstControl = nullptr;
     Control* m_lastControl = nullptr;

@@ -19,7 +19,9 @@ constexpr FormDesign kDesign{.name = "frmkorveld",
                              .width = 7600,
                              .height = 6800,
                              .borderStyle = BorderStyle::FixedSingle,
-                             .helpContextId = HelpId::ValveSelection};
+                             .helpContextId = HelpId::ValveSelection,
+                             .left = kWorksheetLeft,
+                             .top = kWorksheetTop};
 
 // The distributor frame in its two layouts: top and height.
 constexpr Twips kFixedDistributorTop = 1080;
@@ -341,7 +343,7 @@ void frmkorveld::optYES_Click() {
     if (!optYES.value()) {
         return;
     }
-    program().form<frmPerCentBleed>().Show();
+    program().form<frmPerCentBleed>().Show(*this);
 }
 
 void frmkorveld::optNO_Click() {

@@ -154,8 +154,9 @@ public:
                                   .caption = "Pressure Drop", .container = &fmeDistributor, .visible = false}};
     TextBox txtPressureDrop{*this, {.name = "txtPressureDrop", .rect = {240, 1200, 700, 330},
                                     .container = &fmeDistributor, .namedBy = &lblPressureDrop, .visible = false}};
+    // Sized to its caption, as on the capacity worksheet: "bars" is wider than the design width.
     Label lblPressureUnits{*this, {.name = "lblPressureUnits", .rect = {960, 1230, 270, 240}, .caption = "psi",
-                                   .container = &fmeDistributor, .visible = false}};
+                                   .container = &fmeDistributor, .visible = false, .autoSize = true}};
 
     CommandButton cmdSelect{*this, {.name = "cmdSelect", .rect = {2520, 2640, 2055, 1335}, .caption = "&Select",
                                     .toolTip = "Select a Valve.", .font = Font{"MS Sans Serif", 13.5f, true}}};

@@ -216,7 +216,7 @@ void frmkorveld::showResults(const SelectedValve& valve, std::int16_t AdviceClea
         Timer1.setEnabled(true);
     }
     setEnabled(false);
-    results.Show();
+    results.Show(*this);
 }
 
 } // namespace korveld

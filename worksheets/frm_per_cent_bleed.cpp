@@ -13,7 +13,9 @@ constexpr FormDesign kDesign{.name = "frmPerCentBleed",
                              .width = 4215,
                              .height = 3660,
                              .borderStyle = BorderStyle::FixedSingle,
-                             .backColour = kLightGreen};
+                             .backColour = kLightGreen,
+                             .helpContextId = HelpId::HowToUseSelection,
+                             .startUpPosition = StartUpPosition::BesideOwner};
 
 } // namespace
 

@@ -14,7 +14,9 @@ constexpr FormDesign kDesign{.name = "frmResults",
                              .caption = "Selected Expansion Valve",
                              .width = 5610,
                              .height = 5250,
-                             .borderStyle = BorderStyle::FixedDialog};
+                             .borderStyle = BorderStyle::FixedDialog,
+                             .helpContextId = HelpId::ValveSelection,
+                             .startUpPosition = StartUpPosition::BesideOwner};
 
 // The advice box has no label of its own; its column is headed with this.
 constexpr std::string_view kAdviceHeading = "Power Head Advice";

@@ -17,7 +17,8 @@ constexpr FormDesign kDesign{.name = "frmSelection",
                              .width = 6960,
                              .height = 5910,
                              .borderStyle = BorderStyle::FixedSingle,
-                             .helpContextId = HelpId::StartScreen};
+                             .helpContextId = HelpId::StartScreen,
+                             .startUpPosition = StartUpPosition::CenterScreen};
 
 constexpr std::string_view kValCapText = "Clicking on this button will allow \n"
                                          "the user to see the capacities of all \n"

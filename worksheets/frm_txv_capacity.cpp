@@ -16,7 +16,9 @@ constexpr FormDesign kDesign{.name = "frmtxvCapacity",
                              .width = 4800,
                              .height = 6400,
                              .borderStyle = BorderStyle::FixedSingle,
-                             .helpContextId = HelpId::ValveCapacity};
+                             .helpContextId = HelpId::ValveCapacity,
+                             .left = kWorksheetLeft,
+                             .top = kWorksheetTop};
 
 // Window widths: the entries alone, with the capacity column, with the loading column too.
 constexpr Twips kCollapsedWidth = 4800;
@@ -136,7 +138,9 @@ void frmtxvCapacity::ClearResults() {
         }
         txtFlowCap(i).setVisible(false);
     }
-    for (Label* heading : {&lblCapHeading, &lblCapUnits, &lblRefrigHeading, &lblFlowHeading, &lblFlowUnits}) {
+    // "Valve Name" goes with the other headings: the collapsed window would cut it at its edge.
+    for (Label* heading :
+         {&lblValveName, &lblCapHeading, &lblCapUnits, &lblRefrigHeading, &lblFlowHeading, &lblFlowUnits}) {
         heading->setVisible(false);
     }
     cmdPrint.setVisible(false);

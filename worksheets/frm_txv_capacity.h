@@ -152,8 +152,9 @@ public:
                                .visible = false}};
     Label lblCapHeading{*this, {.name = "lblCapHeading", .index = 1, .rect = {5760, 480, 825, 240},
                                 .caption = "Capacity", .visible = false}};
+    // Sized to its caption: "KiloCal" is wider than the design width.
     Label lblCapUnits{*this, {.name = "lblCapUnits", .index = 0, .rect = {5880, 720, 435, 225}, .caption = "Btu/h",
-                              .visible = false}};
+                              .visible = false, .autoSize = true}};
     Label lblFlowHeading{*this, {.name = "lblFlowHeading", .index = 3, .rect = {6975, 480, 1380, 240},
                                  .caption = "Valve Loading", .visible = false}};
     Label lblFlowUnits{*this, {.name = "lblFlowUnits", .index = 2, .rect = {7440, 720, 492, 228}, .caption = "% of",

@@ -1,12 +1,15 @@
 // Keyboard use on real widgets: the Tab key visits every control a user can reach in the window's
 // order, the & accelerators press their buttons and open their menus, and every widget carries
 // the model's accessible name.
+#include "app/help_viewer.h"
 #include "engine/series_numbers.h"
 #include "worksheet_gui.h"
 
 #include <QAction>
+#include <QLabel>
 #include <QMenu>
 #include <QPushButton>
+#include <set>
 
 namespace korveld::testing {
 namespace {
@@ -50,10 +53,24 @@ TEST_P(TabKey, VisitsEveryReachableControlInOrderAndComesRound) {
     FormWindow& window = activate(form);
     std::vector<std::string> expected(GetParam().chain.begin(), GetParam().chain.end());
     if (expected.empty()) {
+        // An option group is visited once, at its chosen option or else its first (OptionGroupTab).
+        std::set<const OptionButton*> groupsVisited;
         for (const Control* control : form.tabOrder()) {
-            if (control->kind() != ControlKind::Label && control->kind() != ControlKind::Frame && control->isUsable()) {
-                expected.push_back(control->fullName());
+            if (control->kind() == ControlKind::Label || control->kind() == ControlKind::Frame ||
+                !control->isUsable()) {
+                continue;
             }
+            if (control->kind() == ControlKind::OptionButton) {
+                const auto* option = static_cast<const OptionButton*>(control);
+                bool chosenElsewhere = false;
+                for (const OptionButton* o = option->firstInGroup(); o != nullptr; o = o->nextInGroup()) {
+                    chosenElsewhere = chosenElsewhere || (o != option && o->value() && o->isUsable());
+                }
+                if ((!option->value() && chosenElsewhere) || !groupsVisited.insert(option->firstInGroup()).second) {
+                    continue;
+                }
+            }
+            expected.push_back(control->fullName());
         }
     }
     ASSERT_FALSE(expected.empty());
@@ -156,6 +173,68 @@ TEST_F(Keyboard, EveryWidgetCarriesItsControlsAccessibleName) {
         EXPECT_EQ(widget->accessibleName().toStdString(), control.accessibleName()) << control.fullName();
     }
     EXPECT_EQ(widget(sheet, "txtSystemCapacity")->accessibleName(), QStringLiteral("System Capacity"));
+}
+
+} // namespace
+} // namespace korveld::testing
+
+namespace korveld::testing {
+namespace {
+
+// ---- F1 in every window, as the help file says ----
+
+struct HelpKeyCase {
+    const char* name;
+    Opener open;
+    const char* focused; // the control with the focus, or nullptr for the window's first
+    const char* topic;   // the title of the topic F1 opens
+};
+
+class HelpKey : public Keyboard, public ::testing::WithParamInterface<HelpKeyCase> {};
+
+TEST_P(HelpKey, OpensTheTopicOfTheWindowOrOfTheFocusedControl) {
+    const HelpKeyCase& row = GetParam();
+    Form& form = row.open(*this);
+    FormWindow& window = activate(form);
+    if (row.focused != nullptr) {
+        window.findChild<QWidget*>(QString::fromLatin1(row.focused))->setFocus();
+    }
+    QTest::keyClick(QApplication::focusWidget() != nullptr ? QApplication::focusWidget() : &window, Qt::Key_F1);
+    ASSERT_NE(m_platform->helpViewer().window(), nullptr);
+    EXPECT_EQ(m_platform->helpViewer().window()->findChild<QLabel*>(QStringLiteral("helpTitle"))->text(),
+              QString::fromLatin1(row.topic));
+}
+
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Keyboard, HelpKey, ::testing::Values(
+    HelpKeyCase{"StartScreen",          [](Keyboard& k) -> Form& { return k.startScreen(); }, "cmdExit", "The Start Screen"},
+    HelpKeyCase{"StartScreenSelection", [](Keyboard& k) -> Form& { return k.startScreen(); }, "cmdValveSelect",
+                "About Valve Selection Work Sheet"},
+    HelpKeyCase{"CapacityWorksheet",    [](Keyboard& k) -> Form& { return k.typeKO(); }, "txtEvapTemp",
+                "About Valve Capacity Work Sheet"},
+    HelpKeyCase{"SelectionWorksheet",   [](Keyboard& k) -> Form& { return k.selectionTyped(); }, "txtInputCap",
+                "About Valve Selection Work Sheet"},
+    HelpKeyCase{"ResultsDialog",        [](Keyboard& k) -> Form& { return k.resultsShown(); }, "cmdPrintButton",
+                "About Valve Selection Work Sheet"},
+    HelpKeyCase{"BleedDialog",          [](Keyboard& k) -> Form& {
+                    frmkorveld& sheet = k.selectionTyped(); k.act([&] { sheet.optYES.userClick(); });
+                    return *k.bleedDialog(); }, "cmdExit", "How To Use The Valve Selection Work Sheet"}
+), [](const auto& info) { return std::string(info.param.name); });
+// clang-format on
+
+TEST_F(Keyboard, HelpKeyOnAHighlightedMenuEntryOpensItsTopicAndClosesTheMenu) {
+    frmtxvCapacity& sheet = typeKO();
+    FormWindow& window = activate(sheet);
+    QMenu* help = window.actionOf(sheet.mnuHelp)->menu();
+    ASSERT_NE(help, nullptr);
+    help->popup(window.mapToGlobal(QPoint(0, 0)));
+    ASSERT_TRUE(waitFor([&] { return help->isVisible(); }));
+    help->setActiveAction(window.actionOf(sheet.mnuHowToUse));
+    QTest::keyClick(help, Qt::Key_F1);
+    EXPECT_TRUE(waitFor([&] { return !help->isVisible(); }));
+    ASSERT_NE(m_platform->helpViewer().window(), nullptr);
+    EXPECT_EQ(m_platform->helpViewer().window()->findChild<QLabel*>(QStringLiteral("helpTitle"))->text(),
+              QStringLiteral("How To Use The Valve Capacity Work Sheet"));
 }
 
 } // namespace

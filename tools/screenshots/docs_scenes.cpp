@@ -8,9 +8,7 @@
 #include "worksheets/frm_selection.h"
 #include "worksheets/frm_txv_capacity.h"
 
-#include <QPainter>
 #include <QTest>
-#include <algorithm>
 #include <cstdio>
 
 namespace korveld::screenshots {
@@ -19,17 +17,6 @@ namespace {
 QImage grabbed(QWidget& window) {
     QTest::qWait(300);
     return window.grab().toImage();
-}
-
-// Two windows side by side, as they stand on the screen.
-QImage sideBySide(const QImage& left, const QImage& right) {
-    constexpr int kGap = 12;
-    QImage both(left.width() + kGap + right.width(), std::max(left.height(), right.height()), QImage::Format_RGB32);
-    both.fill(QColor(90, 90, 90));
-    QPainter painter(&both);
-    painter.drawImage(0, 0, left);
-    painter.drawImage(left.width() + kGap, 0, right);
-    return both;
 }
 
 } // namespace
@@ -68,9 +55,8 @@ bool DocsScenes(PhotoSession& session) {
         return false;
     }
     const QImage resultsImage = grabbed(*adapter.windowOf(*results));
-    ok = session.save(sideBySide(grabbed(*adapter.windowOf(selection)), resultsImage),
-                      QStringLiteral("selection-worksheet")) &&
-         ok;
+    // The whole screen, as the window manager shows the worksheet with its dialog.
+    ok = session.photographScreen(QStringLiteral("selection-worksheet")) && ok;
     ok = session.save(resultsImage, QStringLiteral("results-dialog")) && ok;
 
     // The chart of that selection, from the results dialog.

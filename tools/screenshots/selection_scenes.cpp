@@ -14,20 +14,12 @@ namespace korveld::screenshots {
 
 bool SelectionScenes(PhotoSession& session) {
     Program& program = session.program();
-    QtAdapter& adapter = session.adapter();
     session.dispatch([&] { program.selectionScreen().cmdValveSelect.userClick(); });
     auto& sheet = program.form<frmkorveld>();
-    const auto besideTheSheet = [&](FormId id) {
-        if (Form* dialog = program.loaded(id)) {
-            adapter.renderAll();
-            adapter.windowOf(*dialog)->move(adapter.windowOf(sheet)->frameGeometry().topRight() + QPoint(10, 0));
-        }
-    };
     const auto select = [&](const char* refrigerant, std::int16_t series, const char* required) {
         CloseResults(program, sheet);
         EnterSystem(sheet, refrigerant, series, "40", required);
         sheet.cmdSelect.userClick();
-        besideTheSheet(FormId::frmResults);
     };
 
     using namespace korveld::series;
@@ -58,7 +50,6 @@ bool SelectionScenes(PhotoSession& session) {
                   CloseResults(program, sheet);
                   EnterSystem(sheet, "R-22", KO, "40", "14840");
                   sheet.optYES.userClick();
-                  besideTheSheet(FormId::frmPerCentBleed);
                   if (auto* bleed = static_cast<frmPerCentBleed*>(program.loaded(FormId::frmPerCentBleed))) {
                       bleed->opt20.userClick();
                   }
