@@ -102,6 +102,9 @@ private:
 
     Form& m_form;
     QtAdapter& m_adapter;
+    // Declared before the client area: creating a child sends this window events, and event()
+    // reads it while the rest of the members are still being built.
+    bool m_detached = false;
     QWidget* m_client;
     QStyle* m_indicatorStyle; // options and check boxes; owned by the window
     std::vector<ControlBinding> m_controls;
@@ -113,10 +116,9 @@ private:
     QSize m_renderedClient;
     std::optional<QPoint> m_lastFramePosition; // where the window stood when it was last hidden
     bool m_framePending = false;               // shown, not yet checked against the screen
-    QTimer* m_frameWatch;                      // looks for the window manager's frame after a show
+    QTimer* m_frameWatch = nullptr;                    // looks for the window manager's frame after a show
     int m_frameChecks = 0;
     QPoint m_placedAt; // where the frame goes once the window manager has framed the window
-    bool m_detached = false;
 };
 
 } // namespace korveld
