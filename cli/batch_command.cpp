@@ -1,11 +1,13 @@
 #include "cli/batch_command.h"
 
 #include "cli/command_line_words.h"
+#include "cli/command_registry.h"
 #include "cli/json_output.h"
 
 #include <fstream>
 #include <iostream>
 #include <sstream>
+#include <vector>
 
 namespace korveld::cli {
 
@@ -24,11 +26,11 @@ void writeUsageError(long line, std::string_view problem, std::ostream& out) {
 
 } // namespace
 
-BatchCommand::BatchCommand(std::vector<std::unique_ptr<Command>> commands)
+BatchCommand::BatchCommand(const CommandRegistry& registry)
     : m_parser("batch", "Runs one rate or select command line per input line (shell quoting; blank lines and # "
                         "comments skipped) and prints one JSON object per line with its line number: the answer, "
                         "the message, or the usage error. Exit status 0 unless the input cannot be read (66)."),
-      m_commands(std::move(commands)) {
+      m_registry(registry) {
     m_parser.addPositional("input", m_input, "File of command lines; - or none for the standard input");
 }
 
@@ -37,12 +39,22 @@ std::string_view BatchCommand::summary() const {
 }
 
 Command* BatchCommand::find(std::string_view name) const {
-    for (const auto& command : m_commands) {
-        if (command->name() == name) {
-            return command.get();
+    Command* command = m_registry.find(name);
+    return command != nullptr && command->runsInBatch() ? command : nullptr;
+}
+
+std::string BatchCommand::batchCommandNames() const {
+    std::vector<std::string_view> names;
+    for (const auto& command : m_registry.commands()) {
+        if (command->runsInBatch()) {
+            names.push_back(command->name());
         }
     }
-    return nullptr;
+    std::string text;
+    for (std::size_t i = 0; i < names.size(); ++i) {
+        text.append(i == 0 ? "" : i + 1 == names.size() ? " or " : ", ").append(names[i]);
+    }
+    return text;
 }
 
 int BatchCommand::execute(std::span<const std::string> args, std::ostream& out, std::ostream& err) {
@@ -94,8 +106,8 @@ long BatchCommand::runLines(std::istream& in, std::ostream& out) {
         ++run;
         Command* command = find(split.words.front());
         if (command == nullptr) {
-            writeUsageError(number, "unknown command '" + split.words.front() + "'; a batch line runs rate or select",
-                            out);
+            writeUsageError(
+                number, "unknown command '" + split.words.front() + "'; a batch line runs " + batchCommandNames(), out);
             continue;
         }
         args.assign(split.words.begin() + 1, split.words.end());

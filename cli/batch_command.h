@@ -1,25 +1,27 @@
-// korveld-cli batch: one rate or select command line per input line (blank lines and # comments
-// skipped), each run as a fresh run of that command with --json, one JSON object per line out,
-// with its line number: the command's answer, its message, or the usage error.
+// korveld-cli batch: one command line per input line (blank lines and # comments skipped), each run
+// as a fresh run of that command of the registry with --json, one JSON object per line out, with
+// its line number: the command's answer, its message, or the usage error. A line runs only the
+// commands that run in a batch (rate and select).
 #pragma once
 
 #include "cli/command.h"
 #include "cli/option_parser.h"
 
 #include <istream>
-#include <memory>
 #include <string>
-#include <vector>
 
 namespace korveld::cli {
 
 // The input cannot be read.
 inline constexpr int kExitNoInput = 66;
 
+class CommandRegistry;
+
 class BatchCommand : public Command {
 public:
-    // The commands a batch line may run; the batch keeps them, and their parsers, for every line.
-    explicit BatchCommand(std::vector<std::unique_ptr<Command>> commands);
+    // The lines run the registry's commands, which keep their parsers and programs for every line;
+    // the registry outlives the batch.
+    explicit BatchCommand(const CommandRegistry& registry);
 
     std::string_view name() const override { return "batch"; }
     std::string_view summary() const override;
@@ -29,10 +31,13 @@ public:
     long runLines(std::istream& in, std::ostream& out);
 
 private:
+    // The command a batch line names, or nullptr when the registry has none of that name that runs in a batch.
     Command* find(std::string_view name) const;
+    // "rate or select": the commands a batch line runs, for the message of a line that names another.
+    std::string batchCommandNames() const;
 
     OptionParser m_parser;
-    std::vector<std::unique_ptr<Command>> m_commands;
+    const CommandRegistry& m_registry;
     std::string m_input;
 };
 

@@ -18,8 +18,11 @@ std::string_view yesNo(bool yes, std::string_view no, std::string_view yesText) 
 ChargesCommand::ChargesCommand()
     : m_parser("charges", "Shows the power-head charge options of the Valve Selection Worksheet after the picks and "
                           "the evaporator temperature: caption, visible, enabled, chosen, and the range hint.") {
-    m_picks.addTo(m_parser);
-    m_evapGiven = &m_parser.addOption("--evap", m_evap, "Evaporator temperature, as typed");
+    using Pick = PickOptions::Pick;
+    m_picks.add(m_parser, Pick::Refrigerant);
+    m_picks.add(m_parser, Pick::Valve);
+    m_picks.add(m_parser, Pick::Unit);
+    m_temperatures.addEvaporatorTo(m_parser);
     m_parser.addFlag("--json", m_json, "Print the options as one JSON object");
 }
 
@@ -29,7 +32,6 @@ std::string_view ChargesCommand::summary() const {
 
 int ChargesCommand::execute(std::span<const std::string> args, std::ostream& out, std::ostream& err) {
     m_picks.reset();
-    m_evap.clear();
     m_json = false;
     if (const std::optional<int> status = m_parser.parse(args, out, err)) {
         return *status;
@@ -38,15 +40,15 @@ int ChargesCommand::execute(std::span<const std::string> args, std::ostream& out
 }
 
 int ChargesCommand::run(std::ostream& out, std::ostream& err) {
-    const std::optional<PickOptions::Picks> picks = m_picks.resolve(m_parser, err);
+    using Pick = PickOptions::Pick;
+    const std::optional<PickOptions::Picks> picks =
+        m_picks.resolve(m_parser, {Pick::Unit, Pick::Refrigerant, Pick::Valve}, err);
     if (!picks) {
         return kExitUsage;
     }
     ScriptedUser user({});
     frmkorveld& sheet = OpenSelectionWorksheet(user, *picks);
-    if (m_evapGiven->given()) {
-        user.type(sheet.txtEvapTemp, m_evap, "--evap");
-    }
+    m_temperatures.typeInto(user, sheet);
     if (const std::optional<StopMessage>& stop = user.stopMessage()) {
         return ReportStop(*stop, m_json, out, err);
     }

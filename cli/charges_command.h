@@ -4,7 +4,7 @@
 
 #include "cli/command.h"
 #include "cli/option_parser.h"
-#include "cli/selection_steps.h"
+#include "cli/worksheet_steps.h"
 
 #include <string>
 
@@ -23,8 +23,7 @@ private:
 
     OptionParser m_parser;
     PickOptions m_picks;
-    std::string m_evap;
-    const OptionParser::Option* m_evapGiven = nullptr;
+    TemperatureOptions m_temperatures;
     bool m_json = false;
 };
 

@@ -23,6 +23,8 @@ public:
 
     virtual std::string_view name() const = 0;
     virtual std::string_view summary() const = 0;
+    // Whether a line of a batch may run it (with --json, on the command kept for every line).
+    virtual bool runsInBatch() const { return false; }
     // `args` are the words after the command's name. Returns the exit status.
     virtual int execute(std::span<const std::string> args, std::ostream& out, std::ostream& err) = 0;
 };

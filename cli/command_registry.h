@@ -16,6 +16,11 @@ namespace korveld::cli {
 
 class CommandRegistry {
 public:
+    CommandRegistry() = default;
+    // Never copied nor moved: a command may keep a reference to the registry it is in (batch does).
+    CommandRegistry(const CommandRegistry&) = delete;
+    CommandRegistry& operator=(const CommandRegistry&) = delete;
+
     void add(std::unique_ptr<Command> command);
     // The command of this name, or nullptr.
     Command* find(std::string_view name) const;
@@ -30,8 +35,8 @@ struct CliEnvironment {
     DateTimeSource dateTime = SystemDateTime;
 };
 
-// Every command the program has; a new command adds one line here.
-CommandRegistry StandardCommands(const CliEnvironment& environment = {});
+// Adds every command the program has to `registry`; a new command adds one line there.
+void AddStandardCommands(CommandRegistry& registry, const CliEnvironment& environment = {});
 
 // Runs one command line; `args` are the words after the program's name.
 int RunCli(const CommandRegistry& registry, std::span<const std::string> args, std::ostream& out, std::ostream& err);

@@ -7,6 +7,7 @@
 
 int main(int argc, char* argv[]) {
     const std::vector<std::string> args(argv + 1, argv + argc);
-    const korveld::cli::CommandRegistry registry = korveld::cli::StandardCommands();
+    korveld::cli::CommandRegistry registry;
+    korveld::cli::AddStandardCommands(registry);
     return korveld::cli::RunCli(registry, args, std::cout, std::cerr);
 }

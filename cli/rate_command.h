@@ -9,6 +9,7 @@
 #include "cli/json_output.h"
 #include "cli/option_parser.h"
 #include "cli/scripted_user.h"
+#include "cli/worksheet_steps.h"
 
 #include <memory>
 #include <string>
@@ -21,39 +22,21 @@ public:
 
     std::string_view name() const override { return "rate"; }
     std::string_view summary() const override;
+    bool runsInBatch() const override { return true; }
     int execute(std::span<const std::string> args, std::ostream& out, std::ostream& err) override;
 
 private:
-    struct Options {
-        std::string refrigerant;
-        std::string valve;
-        std::string evap;
-        std::string cond;
-        std::string liq;
-        std::string unit = "btuh";
-        std::string distributor = "orifice";
-        std::string pressureDrop;
-        std::string systemCapacity;
-        bool json = false;
-    };
-    struct Given {
-        const OptionParser::Option* refrigerant;
-        const OptionParser::Option* valve;
-        const OptionParser::Option* evap;
-        const OptionParser::Option* cond;
-        const OptionParser::Option* liq;
-        const OptionParser::Option* pressureDrop;
-        const OptionParser::Option* systemCapacity;
-    };
-
     int run(std::ostream& out, std::ostream& err);
-    // The user of this run: built once, restarted for every later run.
 
     DateTimeSource m_dateTime;
     OptionParser m_parser;
-    Options m_options;
-    Given m_given{};
-    JsonWriter m_json;
+    PickOptions m_picks;
+    TemperatureOptions m_temperatures;
+    EntryOption m_pressureDrop;
+    EntryOption m_systemCapacity;
+    bool m_json = false;
+    JsonWriter m_writer;
+    // The user of every run: built once, restarted for every later run.
     ReusedUser m_user;
 };
 

@@ -5,10 +5,7 @@
 #include "worksheets/frm_korveld.h"
 #include "worksheets/frm_per_cent_bleed.h"
 #include "worksheets/frm_results.h"
-#include "worksheets/print_document.h"
 #include "worksheets/selection_report.h"
-
-#include <array>
 
 namespace korveld::cli {
 
@@ -66,22 +63,22 @@ SelectCommand::SelectCommand(DateTimeSource dateTime)
     : m_dateTime(std::move(dateTime)),
       m_parser("select", "Selects the one size of a valve series whose 65-110 % window holds the required capacity, "
                          "as the Valve Selection Worksheet does, and prints its report (or JSON).") {
-    m_picks.addTo(m_parser);
-    m_given.evap = &m_parser.addOption("--evap", m_options.evap, "Evaporator temperature, as typed");
-    m_given.cond = &m_parser.addOption("--cond", m_options.cond, "Condensing temperature, as typed");
-    m_given.liq = &m_parser.addOption("--liq,--liquid", m_options.liq, "Liquid temperature, as typed");
-    m_given.capacity = &m_parser.addOption("--capacity", m_options.capacity, "Required capacity in the unit, as typed");
-    m_parser.addOption("--distributor", m_options.distributor, "none, orifice (default), venturi or user");
-    m_given.pressureDrop =
-        &m_parser.addOption("--pressure-drop", m_options.pressureDrop,
-                            "User-defined distributor pressure drop, as typed (with --distributor user)");
-    m_given.equalizer = &m_parser.addOption("--equalizer", m_options.equalizer, "external or internal");
-    m_given.connection = &m_parser.addOption("--connection", m_options.connection, "sweat or flare");
-    m_given.charge = &m_parser.addOption("--charge", m_options.charge,
-                                         "Power-head charge as the worksheet offers it (W35, \"AD 10\", CA) or none");
-    m_given.bleed = &m_parser.addOption("--bleed", m_options.bleed, "Bleed per cent: 0, 10, 15, 20, 25, 30, 40 or 50");
-    m_parser.addFlag("--strainer", m_options.strainer, "The QZ strainer");
-    m_parser.addFlag("--json", m_options.json, "Print the answer as one JSON object");
+    using Pick = PickOptions::Pick;
+    m_picks.add(m_parser, Pick::Refrigerant);
+    m_picks.add(m_parser, Pick::Valve);
+    m_picks.add(m_parser, Pick::Unit);
+    m_temperatures.addTo(m_parser);
+    m_capacity.addTo(m_parser, "--capacity", "Required capacity in the unit, as typed");
+    m_picks.add(m_parser, Pick::Distributor);
+    m_pressureDrop.addTo(m_parser, "--pressure-drop",
+                         "User-defined distributor pressure drop, as typed (with --distributor user)");
+    m_equalizerGiven = &m_parser.addOption("--equalizer", m_equalizer, "external or internal");
+    m_connectionGiven = &m_parser.addOption("--connection", m_connection, "sweat or flare");
+    m_chargeGiven = &m_parser.addOption("--charge", m_charge,
+                                        "Power-head charge as the worksheet offers it (W35, \"AD 10\", CA) or none");
+    m_bleedGiven = &m_parser.addOption("--bleed", m_bleed, "Bleed per cent: 0, 10, 15, 20, 25, 30, 40 or 50");
+    m_parser.addFlag("--strainer", m_strainer, "The QZ strainer");
+    m_parser.addFlag("--json", m_json, "Print the answer as one JSON object");
 }
 
 std::string_view SelectCommand::summary() const {
@@ -89,8 +86,9 @@ std::string_view SelectCommand::summary() const {
 }
 
 int SelectCommand::execute(std::span<const std::string> args, std::ostream& out, std::ostream& err) {
-    m_options = Options{};
     m_picks.reset();
+    m_strainer = false;
+    m_json = false;
     if (const std::optional<int> status = m_parser.parse(args, out, err)) {
         return *status;
     }
@@ -98,63 +96,48 @@ int SelectCommand::execute(std::span<const std::string> args, std::ostream& out,
 }
 
 int SelectCommand::run(std::ostream& out, std::ostream& err) {
-    const std::optional<PickOptions::Picks> picks = m_picks.resolve(m_parser, err);
+    using Pick = PickOptions::Pick;
+    const std::optional<PickOptions::Picks> picks =
+        m_picks.resolve(m_parser, {Pick::Unit, Pick::Refrigerant, Pick::Valve, Pick::Distributor}, err);
     if (!picks) {
         return kExitUsage;
     }
-    const auto distributor = FindChoice<DistributorChoice>(kDistributorNames, m_options.distributor);
-    if (!distributor) {
-        return m_parser.usageError("--distributor must be one of none, orifice, venturi, user", err);
-    }
     std::optional<EqualizerChoice> equalizer;
-    if (m_given.equalizer->given() && !(equalizer = FindChoice<EqualizerChoice>(kEqualizers, m_options.equalizer))) {
+    if (m_equalizerGiven->given() && !(equalizer = FindChoice<EqualizerChoice>(kEqualizers, m_equalizer))) {
         return m_parser.usageError("--equalizer must be external or internal", err);
     }
     std::optional<ConnectionChoice> connection;
-    if (m_given.connection->given() &&
-        !(connection = FindChoice<ConnectionChoice>(kConnections, m_options.connection))) {
+    if (m_connectionGiven->given() && !(connection = FindChoice<ConnectionChoice>(kConnections, m_connection))) {
         return m_parser.usageError("--connection must be sweat or flare", err);
     }
     std::optional<int> bleed;
-    if (m_given.bleed->given() && !(bleed = FindChoice<int>(kBleeds, m_options.bleed))) {
+    if (m_bleedGiven->given() && !(bleed = FindChoice<int>(kBleeds, m_bleed))) {
         return m_parser.usageError("--bleed must be one of 0, 10, 15, 20, 25, 30, 40, 50", err);
     }
 
     // Only the printed page shows the date and time.
-    ScriptedUser& user = m_user.fresh(m_options.json ? DateTimeTexts{} : m_dateTime());
+    ScriptedUser& user = m_user.fresh(m_json ? DateTimeTexts{} : m_dateTime());
     frmkorveld& sheet = OpenSelectionWorksheet(user, *picks);
-    Choose(user, DistributorOption(sheet, *distributor), "--distributor");
-    if (m_given.pressureDrop->given()) {
-        user.type(sheet.txtPressureDrop, m_options.pressureDrop, "--pressure-drop");
-    }
+    Choose(user, DistributorOption(sheet, picks->distributor), "--distributor");
+    m_pressureDrop.typeInto(user, sheet.txtPressureDrop);
     if (equalizer) {
         Choose(user, *equalizer == EqualizerChoice::External ? sheet.optExternal : sheet.optInternal, "--equalizer");
     }
     if (connection) {
         Choose(user, *connection == ConnectionChoice::Sweat ? sheet.optSweat : sheet.optFlare, "--connection");
     }
-    if (m_options.strainer) {
+    if (m_strainer) {
         Choose(user, sheet.optQZYes, "--strainer");
     }
-    if (m_given.evap->given()) {
-        user.type(sheet.txtEvapTemp, m_options.evap, "--evap");
-    }
-    if (m_given.cond->given()) {
-        user.type(sheet.txtCondTemp, m_options.cond, "--cond");
-    }
-    if (m_given.liq->given()) {
-        user.type(sheet.txtLiqTemp, m_options.liq, "--liquid");
-    }
-    if (m_given.capacity->given()) {
-        user.type(sheet.txtInputCap, m_options.capacity, "--capacity");
-    }
-    if (m_given.charge->given() && !user.stopped()) {
-        OptionButton* charge = chargeOptionNamed(sheet, m_options.charge);
+    m_temperatures.typeInto(user, sheet);
+    m_capacity.typeInto(user, sheet.txtInputCap);
+    if (m_chargeGiven->given() && !user.stopped()) {
+        OptionButton* charge = chargeOptionNamed(sheet, m_charge);
         if (charge == nullptr) {
             return ReportStop({std::string(kOwnMessageTitle), "The option --charge cannot be applied: no charge option "
                                                               "is captioned " +
-                                                                  m_options.charge + " at this step."},
-                              m_options.json, out, err);
+                                                                  m_charge + " at this step."},
+                              m_json, out, err);
         }
         Choose(user, *charge, "--charge");
     }
@@ -166,11 +149,11 @@ int SelectCommand::run(std::ostream& out, std::ostream& err) {
     }
     user.click(sheet.cmdSelect, "");
     auto* results = static_cast<frmResults*>(user.program().loaded(FormId::frmResults));
-    if (!m_options.json && results != nullptr) {
+    if (!m_json && results != nullptr) {
         user.click(results->cmdPrintButton, "");
     }
     if (const std::optional<StopMessage>& stop = user.stopMessage()) {
-        return ReportStop(*stop, m_options.json, out, err);
+        return ReportStop(*stop, m_json, out, err);
     }
 
     // A selection that leaves advice repeats it in a timed box once OK has waited for it.
@@ -178,15 +161,13 @@ int SelectCommand::run(std::ostream& out, std::ostream& err) {
     if (timed) {
         user.program().dispatch([&] { sheet.Timer1.fire(); });
     }
-    if (m_options.json) {
-        m_json.clear();
-        writeAnswer(m_json, sheet, *results, *sheet.selectedValve());
-        WriteJson(m_json, out);
+    if (m_json) {
+        m_writer.clear();
+        writeAnswer(m_writer, sheet, *results, *sheet.selectedValve());
+        WriteJson(m_writer, out);
         return kExitSuccess;
     }
-    for (const std::string& line : renderPlainText(user.platform().printed().back())) {
-        out << line << '\n';
-    }
+    WritePrintedPage(user, out);
     if (timed) {
         out << '\n' << user.program().uv().MsgTitle << '\n' << user.program().uv().MsgText << '\n';
     }

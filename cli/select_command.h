@@ -9,7 +9,7 @@
 #include "cli/date_time.h"
 #include "cli/json_output.h"
 #include "cli/option_parser.h"
-#include "cli/selection_steps.h"
+#include "cli/worksheet_steps.h"
 
 #include <memory>
 #include <string>
@@ -22,44 +22,30 @@ public:
 
     std::string_view name() const override { return "select"; }
     std::string_view summary() const override;
+    bool runsInBatch() const override { return true; }
     int execute(std::span<const std::string> args, std::ostream& out, std::ostream& err) override;
 
 private:
-    struct Options {
-        std::string evap;
-        std::string cond;
-        std::string liq;
-        std::string capacity;
-        std::string distributor = "orifice";
-        std::string pressureDrop;
-        std::string equalizer;
-        std::string connection;
-        std::string charge;
-        std::string bleed;
-        bool strainer = false;
-        bool json = false;
-    };
-    struct Given {
-        const OptionParser::Option* evap;
-        const OptionParser::Option* cond;
-        const OptionParser::Option* liq;
-        const OptionParser::Option* capacity;
-        const OptionParser::Option* pressureDrop;
-        const OptionParser::Option* equalizer;
-        const OptionParser::Option* connection;
-        const OptionParser::Option* charge;
-        const OptionParser::Option* bleed;
-    };
-
     int run(std::ostream& out, std::ostream& err);
-    // The user of this run: built once, restarted for every later run.
 
     DateTimeSource m_dateTime;
     OptionParser m_parser;
     PickOptions m_picks;
-    Options m_options;
-    Given m_given{};
-    JsonWriter m_json;
+    TemperatureOptions m_temperatures;
+    EntryOption m_capacity;
+    EntryOption m_pressureDrop;
+    std::string m_equalizer;
+    std::string m_connection;
+    std::string m_charge;
+    std::string m_bleed;
+    const OptionParser::Option* m_equalizerGiven = nullptr;
+    const OptionParser::Option* m_connectionGiven = nullptr;
+    const OptionParser::Option* m_chargeGiven = nullptr;
+    const OptionParser::Option* m_bleedGiven = nullptr;
+    bool m_strainer = false;
+    bool m_json = false;
+    JsonWriter m_writer;
+    // The user of every run: built once, restarted for every later run.
     ReusedUser m_user;
 };
 

@@ -6,16 +6,11 @@
 
 namespace korveld::cli {
 
-CommandRegistry StandardCommands(const CliEnvironment& environment) {
-    CommandRegistry registry;
+void AddStandardCommands(CommandRegistry& registry, const CliEnvironment& environment) {
     registry.add(std::make_unique<RateCommand>(environment.dateTime));
     registry.add(std::make_unique<SelectCommand>(environment.dateTime));
     registry.add(std::make_unique<ChargesCommand>());
-    std::vector<std::unique_ptr<Command>> batchable;
-    batchable.push_back(std::make_unique<RateCommand>(environment.dateTime));
-    batchable.push_back(std::make_unique<SelectCommand>(environment.dateTime));
-    registry.add(std::make_unique<BatchCommand>(std::move(batchable)));
-    return registry;
+    registry.add(std::make_unique<BatchCommand>(registry));
 }
 
 } // namespace korveld::cli

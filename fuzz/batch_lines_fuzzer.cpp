@@ -1,25 +1,21 @@
 // Any bytes as a batch schedule: one JSON object per command line, numbered in order, with no
 // number left out; the count of answers is the count of lines run.
 #include "cli/batch_command.h"
-#include "cli/rate_command.h"
-#include "cli/select_command.h"
+#include "cli/command_registry.h"
 #include "fuzz/fuzz_check.h"
 #include "fuzz/json_checks.h"
 
 #include <cstddef>
 #include <cstdint>
-#include <memory>
 #include <nlohmann/json.hpp>
 #include <sstream>
 #include <string>
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     using namespace korveld::cli;
-    const auto now = [] { return DateTimeTexts{"1/2/2026", "8:00"}; };
-    std::vector<std::unique_ptr<Command>> commands;
-    commands.push_back(std::make_unique<RateCommand>(now));
-    commands.push_back(std::make_unique<SelectCommand>(now));
-    BatchCommand batch(std::move(commands));
+    CommandRegistry registry;
+    AddStandardCommands(registry, {.dateTime = [] { return DateTimeTexts{"1/2/2026", "8:00"}; }});
+    auto& batch = dynamic_cast<BatchCommand&>(*registry.find("batch"));
     std::istringstream in(std::string(reinterpret_cast<const char*>(data), size));
     std::ostringstream out;
     const long run = batch.runLines(in, out);

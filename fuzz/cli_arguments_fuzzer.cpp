@@ -40,7 +40,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         json = json || args.back() == "--json";
         start = end + 1;
     }
-    const CommandRegistry registry = StandardCommands({.dateTime = [] { return DateTimeTexts{"1/2/2026", "8:00"}; }});
+    CommandRegistry registry;
+    AddStandardCommands(registry, {.dateTime = [] { return DateTimeTexts{"1/2/2026", "8:00"}; }});
     std::ostringstream out;
     std::ostringstream err;
     const int status = RunCli(registry, args, out, err);

@@ -1,3 +1,4 @@
+#include "cli/batch_command.h"
 #include "cli/command_registry.h"
 #include "cli/json_output.h"
 #include "cli/option_parser.h"
@@ -105,6 +106,54 @@ INSTANTIATE_TEST_SUITE_P(RunCli, CommandLines, ::testing::Values(
     LineCase{"TwoUnknownWords",    {"echo", "--a", "--b"},           64, "", "", "The following arguments were not expected: --a --b"}
 ), testing_support::RowName{});
 // clang-format on
+
+// A command a batch line may run: one JSON object with its --name.
+class JsonEchoCommand : public Command {
+public:
+    explicit JsonEchoCommand(std::string_view name) : m_name(name), m_parser(name, "Echoes its name as JSON") {
+        m_parser.addOption("--name", m_value, "A name");
+        m_parser.addFlag("--json", m_json, "JSON");
+    }
+    std::string_view name() const override { return m_name; }
+    std::string_view summary() const override { return "Echoes its name as JSON"; }
+    bool runsInBatch() const override { return true; }
+    int execute(std::span<const std::string> args, std::ostream& out, std::ostream& err) override {
+        m_value = "-";
+        if (const auto status = m_parser.parse(args, out, err)) {
+            return *status;
+        }
+        JsonWriter json;
+        json.beginObject().member("name", m_value).member("json", m_json).endObject();
+        WriteJson(json, out);
+        return kExitSuccess;
+    }
+
+private:
+    std::string m_name;
+    OptionParser m_parser;
+    std::string m_value;
+    bool m_json = false;
+};
+
+// The batch runs what the registry holds, added before it or after, and only the commands that run in a batch.
+TEST(BatchOfARegistry, RunsTheRegistrysBatchCommandsAndNamesThem) {
+    CommandRegistry registry;
+    registry.add(std::make_unique<JsonEchoCommand>("first"));
+    registry.add(std::make_unique<EchoCommand>());
+    auto batch = std::make_unique<BatchCommand>(registry);
+    BatchCommand& lines = *batch;
+    registry.add(std::move(batch));
+    registry.add(std::make_unique<JsonEchoCommand>("last"));
+    std::istringstream in("first --name a\necho --name b\nlast\nbatch -\nfirst --bogus\n");
+    std::ostringstream out;
+    EXPECT_EQ(lines.runLines(in, out), 5);
+    EXPECT_EQ(out.str(), "{\"line\":1,\"name\":\"a\",\"json\":true}\n"
+                         "{\"line\":2,\"usage_error\":\"unknown command 'echo'; a batch line runs first or last\"}\n"
+                         "{\"line\":3,\"name\":\"-\",\"json\":true}\n"
+                         "{\"line\":4,\"usage_error\":\"unknown command 'batch'; a batch line runs first or last\"}\n"
+                         "{\"line\":5,\"usage_error\":\"korveld-cli first: The following argument was not expected: "
+                         "--bogus\"}\n");
+}
 
 struct SingleCase {
     const char* name;

@@ -1,6 +1,7 @@
 #include "cli/batch_command.h"
 #include "cli/charges_command.h"
 #include "cli/command_line_words.h"
+#include "cli/command_registry.h"
 #include "cli/json_output.h"
 #include "cli/rate_command.h"
 #include "cli/select_command.h"
@@ -192,15 +193,17 @@ INSTANTIATE_TEST_SUITE_P(Batch, SplitLines, ::testing::Values(
 ), [](const auto& info) { return std::string(info.param.name); });
 // clang-format on
 
-BatchCommand makeBatch() {
-    std::vector<std::unique_ptr<Command>> commands;
-    commands.push_back(std::make_unique<RateCommand>(fixedNow));
-    commands.push_back(std::make_unique<SelectCommand>(fixedNow));
-    return BatchCommand(std::move(commands));
-}
+// The program's own commands on a fixed clock, with the batch that runs them.
+struct StandardRegistry {
+    StandardRegistry() { AddStandardCommands(registry, {.dateTime = fixedNow}); }
+    BatchCommand& batch() { return dynamic_cast<BatchCommand&>(*registry.find("batch")); }
+
+    CommandRegistry registry;
+};
 
 TEST(Batch, OneObjectPerLineAndEveryLineAFreshRun) {
-    BatchCommand batch = makeBatch();
+    StandardRegistry commands;
+    BatchCommand& batch = commands.batch();
     std::istringstream in(
         "# schedule\n"
         "select --unit kw --refrigerant R-22 --valve KO --evap 4.4 --cond 37.8 --liquid 32.2 "
@@ -242,7 +245,8 @@ TEST(Batch, OneObjectPerLineAndEveryLineAFreshRun) {
 }
 
 TEST(Batch, UnreadableInputIsTheOnlyFailure) {
-    BatchCommand batch = makeBatch();
+    StandardRegistry commands;
+    BatchCommand& batch = commands.batch();
     std::ostringstream out;
     std::ostringstream err;
     EXPECT_EQ(batch.execute(Words{"/nonexistent/schedule.txt"}, out, err), kExitNoInput);
@@ -281,7 +285,8 @@ std::string withoutLineNumber(const std::string& answer) {
 }
 
 std::vector<std::string> answersTo(const std::string& schedule) {
-    BatchCommand batch = makeBatch();
+    StandardRegistry commands;
+    BatchCommand& batch = commands.batch();
     std::istringstream in(schedule);
     std::ostringstream out;
     batch.runLines(in, out);
