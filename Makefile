@@ -5,7 +5,7 @@ CMAKE_FLAGS ?=
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 BENCH_ARGS ?=
 
-.PHONY: all deps configure build test run bench bench-gui bench-batch package format clean deps-sanitize test-sanitize
+.PHONY: all deps configure build test run bench bench-gui bench-batch package format clean deps-sanitize test-sanitize fuzz
 
 all: build
 
@@ -57,6 +57,17 @@ test-sanitize: deps-sanitize
 		-DKORVELD_FUZZ=ON -DKORVELD_BUILD_BENCH=OFF >/dev/null
 	@cmake --build $(SANITIZE_DIR) -j $(JOBS)
 	@cd $(SANITIZE_DIR) && $(SANITIZER_ENV) ctest --output-on-failure -j $(JOBS)
+
+# Every fuzz target fuzzed FUZZ_SECONDS from its seeds, one after the other, built optimized under
+# AddressSanitizer and UndefinedBehaviorSanitizer; prints per target inputs/s and user events survived.
+FUZZ_DIR ?= build-fuzz
+FUZZ_SECONDS ?= 60
+
+fuzz: deps-sanitize
+	@CXX=clang++ cmake -S . -B $(FUZZ_DIR) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKORVELD_SANITIZE=ON \
+		-DKORVELD_FUZZ=ON -DKORVELD_BUILD_BENCH=OFF -DKORVELD_BUILD_GUI=OFF >/dev/null
+	@cmake --build $(FUZZ_DIR) -j $(JOBS) --target korveld_fuzzers
+	@scripts/fuzz.sh --build $(FUZZ_DIR) --seconds $(FUZZ_SECONDS)
 
 format:
 	@git ls-files '*.cpp' '*.h' | xargs clang-format -i

@@ -29,7 +29,7 @@ std::vector<std::uint8_t> EncodeForByteUser(std::span<const UserEvent> events, s
         std::optional<std::size_t> index;
         std::size_t reachable = 0;
         for (std::size_t i = 0, r = 0; i < candidates.size(); ++i) {
-            if (candidates[i].event == target) {
+            if (candidates[i].event() == target) {
                 index = candidates[i].reachable ? r : i;
                 reachable = candidates[i].reachable ? 1 : 0;
                 break;

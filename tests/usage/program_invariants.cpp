@@ -10,14 +10,20 @@
 
 #include <algorithm>
 #include <array>
-#include <cctype>
+#include <string_view>
 
 namespace korveld::usage {
 
 namespace {
 
 bool isLetter(char c) {
-    return std::isalpha(static_cast<unsigned char>(c)) != 0;
+    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
+}
+
+bool sameLetters(std::string_view word, std::string_view lower) {
+    return word.size() == lower.size() && std::equal(word.begin(), word.end(), lower.begin(), [](char a, char b) {
+               return (a >= 'A' && a <= 'Z' ? static_cast<char>(a - 'A' + 'a') : a) == b;
+           });
 }
 
 // "inf", "infinity" or "nan" as a word of its own, in any case: "Information" is fine.
@@ -28,11 +34,12 @@ bool showsNotANumber(std::string_view text) {
             ++i;
             continue;
         }
-        std::string word;
-        for (; i < text.size() && isLetter(text[i]); ++i) {
-            word += static_cast<char>(std::tolower(static_cast<unsigned char>(text[i])));
+        const std::size_t start = i;
+        while (i < text.size() && isLetter(text[i])) {
+            ++i;
         }
-        if (word == "inf" || word == "infinity" || word == "nan") {
+        const std::string_view word = text.substr(start, i - start);
+        if (sameLetters(word, "inf") || sameLetters(word, "infinity") || sameLetters(word, "nan")) {
             return true;
         }
     }

@@ -39,11 +39,30 @@ Control* findControl(const Form& form, const UserEvent& event) {
 
 } // namespace
 
-UsageSession::UsageSession(std::optional<FormId> worksheet) {
+UsageSession::UsageSession(std::optional<FormId> worksheet) : m_worksheet(worksheet) {
     startProgram();
-    if (worksheet == FormId::frmtxvCapacity) {
+    openWorksheet();
+}
+
+void UsageSession::restart() {
+    returnToStart();
+    openWorksheet();
+}
+
+void UsageSession::returnToStart() {
+    m_program->reset();
+    m_platform->reset();
+    m_platform->setLogging(false);
+    m_decimal = '.';
+    m_messagesChecked = 0;
+    m_applyViolation.reset();
+    m_program->dispatch([this] { m_program->start(); });
+}
+
+void UsageSession::openWorksheet() {
+    if (m_worksheet == FormId::frmtxvCapacity) {
         apply({.kind = EventKind::Click, .window = FormId::frmSelection, .name = "cmdValveCap"});
-    } else if (worksheet == FormId::frmkorveld) {
+    } else if (m_worksheet == FormId::frmkorveld) {
         apply({.kind = EventKind::Click, .window = FormId::frmSelection, .name = "cmdValveSelect"});
     }
     m_counts = {};
@@ -205,15 +224,7 @@ bool UsageSession::applyToTarget(const UserEvent& event) {
 // A new run on the same program, as a batch starts each line: the reused windows must come back
 // exactly as a new program builds them.
 void UsageSession::resetProgram() {
-    const auto restartUsed = [this] {
-        m_program->reset();
-        m_platform->reset();
-        m_platform->setLogging(false);
-        m_decimal = '.';
-        m_messagesChecked = 0;
-        m_program->dispatch([this] { m_program->start(); });
-    };
-    restartUsed();
+    returnToStart();
     RecordingPlatform freshPlatform;
     freshPlatform.setLogging(false);
     Program fresh(freshPlatform);
@@ -224,10 +235,10 @@ void UsageSession::resetProgram() {
     }
     const std::string used = SnapshotOf(*m_program);
     const std::string expected = SnapshotOf(fresh);
+    returnToStart();
     if (used != expected) {
         m_applyViolation = Violation{"a reset program is as new", firstDifference(used, expected)};
     }
-    restartUsed();
 }
 
 } // namespace korveld::usage

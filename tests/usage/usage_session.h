@@ -38,6 +38,11 @@ public:
     RecordingPlatform& platform() { return *m_platform; }
     char decimal() const { return m_decimal; }
 
+    // A new run from where the constructor left the session, on the same program: the program reset
+    // as a batch resets it between lines, the platform and what the session remembers cleared, the
+    // start screen and the worksheet opened again.
+    void restart();
+
     // Applies the event as a user does; true when it reached its target.
     bool apply(const UserEvent& event);
 
@@ -62,6 +67,8 @@ public:
     const Counts& counts() const { return m_counts; }
 
 private:
+    void returnToStart();
+    void openWorksheet();
     void formLoaded(Form& form) override;
     void formUnloaded(Form& form) override;
     void startProgram();
@@ -74,6 +81,7 @@ private:
     std::map<const TextBox*, std::string> m_typed;
     std::size_t m_messagesChecked = 0;
     std::optional<Violation> m_applyViolation;
+    std::optional<FormId> m_worksheet;
     char m_decimal = '.';
     Counts m_counts;
 };

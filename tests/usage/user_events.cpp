@@ -97,11 +97,12 @@ double controlWeight(const Control& control, EventKind kind) {
 }
 
 void addMenu(std::vector<Candidate>& out, FormId id, const MenuEntry& entry) {
-    out.push_back({UserEvent{.kind = EventKind::Pick,
-                             .window = id,
-                             .name = std::string(entry.name().base),
-                             .index = entry.name().index},
-                   entry.isUsable(), entry.hasChildren() ? 0.3 : 3.0});
+    out.push_back({.kind = EventKind::Pick,
+                   .window = id,
+                   .name = entry.name().base,
+                   .index = entry.name().index,
+                   .reachable = entry.isUsable(),
+                   .weight = entry.hasChildren() ? 0.3 : 3.0});
     for (const MenuEntry* child = entry.firstChild(); child != nullptr; child = child->nextSibling()) {
         addMenu(out, id, *child);
     }
@@ -214,44 +215,65 @@ std::optional<UserEvent> ParseEvent(std::string_view line) {
 
 std::vector<Candidate> CandidateEvents(const Program& program, WindowSet windows) {
     std::vector<Candidate> out;
+    CandidateEvents(program, windows, out);
+    return out;
+}
+
+void CandidateEvents(const Program& program, WindowSet windows, std::vector<Candidate>& out) {
+    out.clear();
     for (FormId id : windows) {
         const Form* form = program.loaded(id);
         if (form == nullptr) {
             continue;
         }
         for (const Control& control : form->controls()) {
-            const std::string name(control.name().base);
+            const std::string_view name = control.name().base;
             const std::int16_t index = control.name().index;
+            const bool usable = control.isUsable();
             if (control.kind() == ControlKind::TextBox) {
                 const auto& box = static_cast<const TextBox&>(control);
-                out.push_back({UserEvent{.kind = EventKind::Type, .window = id, .name = name, .index = index},
-                               !box.locked() && box.isUsable(), controlWeight(control, EventKind::Type)});
+                out.push_back({.kind = EventKind::Type,
+                               .window = id,
+                               .name = name,
+                               .index = index,
+                               .reachable = usable && !box.locked(),
+                               .weight = controlWeight(control, EventKind::Type)});
             } else {
-                out.push_back({UserEvent{.kind = EventKind::Click, .window = id, .name = name, .index = index},
-                               control.isUsable(), controlWeight(control, EventKind::Click)});
+                out.push_back({.kind = EventKind::Click,
+                               .window = id,
+                               .name = name,
+                               .index = index,
+                               .reachable = usable,
+                               .weight = controlWeight(control, EventKind::Click)});
             }
-            out.push_back({UserEvent{.kind = EventKind::DblClick, .window = id, .name = name, .index = index},
-                           control.isUsable(), controlWeight(control, EventKind::DblClick)});
+            out.push_back({.kind = EventKind::DblClick,
+                           .window = id,
+                           .name = name,
+                           .index = index,
+                           .reachable = usable,
+                           .weight = controlWeight(control, EventKind::DblClick)});
         }
         for (const MenuEntry& entry : form->menuBar()) {
             addMenu(out, id, entry);
         }
         for (const Timer& timer : form->timers()) {
-            out.push_back(
-                {UserEvent{.kind = EventKind::FireTimer, .window = id, .name = std::string(timer.name()), .index = -1},
-                 timer.enabled() && timer.interval() > 0, 4.0});
+            out.push_back({.kind = EventKind::FireTimer,
+                           .window = id,
+                           .name = timer.name(),
+                           .reachable = timer.enabled() && timer.interval() > 0,
+                           .weight = 4.0});
         }
-        out.push_back(
-            {UserEvent{.kind = EventKind::CloseWindow, .window = id, .name = {}, .index = -1}, form->visible(), 0.4});
-        out.push_back({UserEvent{.kind = EventKind::WindowDblClick, .window = id, .name = {}, .index = -1},
-                       form->visible() && form->enabled(), 0.1});
+        out.push_back({.kind = EventKind::CloseWindow, .window = id, .reachable = form->visible(), .weight = 0.4});
+        out.push_back({.kind = EventKind::WindowDblClick,
+                       .window = id,
+                       .reachable = form->visible() && form->enabled(),
+                       .weight = 0.1});
     }
-    out.push_back({UserEvent{.kind = EventKind::PrinterFails}, true, 0.05});
-    out.push_back({UserEvent{.kind = EventKind::PrinterWorks}, true, 0.05});
-    out.push_back({UserEvent{.kind = EventKind::CommaDecimals}, true, 0.02});
-    out.push_back({UserEvent{.kind = EventKind::PointDecimals}, true, 0.05});
-    out.push_back({UserEvent{.kind = EventKind::ResetProgram}, true, 0.02});
-    return out;
+    out.push_back({.kind = EventKind::PrinterFails, .reachable = true, .weight = 0.05});
+    out.push_back({.kind = EventKind::PrinterWorks, .reachable = true, .weight = 0.05});
+    out.push_back({.kind = EventKind::CommaDecimals, .reachable = true, .weight = 0.02});
+    out.push_back({.kind = EventKind::PointDecimals, .reachable = true, .weight = 0.05});
+    out.push_back({.kind = EventKind::ResetProgram, .reachable = true, .weight = 0.02});
 }
 
 std::span<const std::string> TroublesomeTexts() {
@@ -379,7 +401,7 @@ UserEvent RandomUser::next(const Program& program, char decimal) {
         weights.push_back(candidate.reachable != unreachable ? (unreachable ? 1.0 : candidate.weight) : 0.0);
     }
     std::discrete_distribution<std::size_t> pick(weights.begin(), weights.end());
-    UserEvent event = candidates[pick(m_random)].event;
+    UserEvent event = candidates[pick(m_random)].event();
     if (event.kind == EventKind::Type) {
         if (std::uniform_real_distribution<double>(0, 1)(m_random) < 0.6) {
             event.text = PlausibleText(program, event, std::uniform_real_distribution<double>(0, 1)(m_random),
@@ -404,17 +426,17 @@ std::optional<UserEvent> ByteUser::next(const Program& program, char decimal) {
     }
     const std::uint8_t first = take();
     const std::uint8_t second = take();
-    const std::vector<Candidate> candidates = CandidateEvents(program, m_windows);
-    std::vector<const Candidate*> pool;
-    for (const Candidate& candidate : candidates) {
+    CandidateEvents(program, m_windows, m_candidates);
+    m_pool.clear();
+    for (const Candidate& candidate : m_candidates) {
         if ((first & 0x80) != 0 || candidate.reachable) {
-            pool.push_back(&candidate);
+            m_pool.push_back(&candidate);
         }
     }
-    if (pool.empty()) {
+    if (m_pool.empty()) {
         return std::nullopt;
     }
-    UserEvent event = pool[(static_cast<std::size_t>(first & 0x7F) << 8 | second) % pool.size()]->event;
+    UserEvent event = m_pool[(static_cast<std::size_t>(first & 0x7F) << 8 | second) % m_pool.size()]->event();
     if (event.kind != EventKind::Type) {
         return event;
     }

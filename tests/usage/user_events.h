@@ -54,15 +54,25 @@ inline constexpr std::array<FormId, 2> kCapacityWindows{FormId::frmSelection, Fo
 inline constexpr std::array<FormId, 4> kSelectionWindows{FormId::frmSelection, FormId::frmkorveld, FormId::frmResults,
                                                          FormId::frmPerCentBleed};
 
+// An event a user could try, named without a copy of its target's name (thousands are listed for
+// each event a user makes).
 struct Candidate {
-    UserEvent event; // Type without its text
-    bool reachable;  // a user can reach the target now
-    double weight;   // how often a random user tries it while reachable
+    EventKind kind = EventKind::Click;
+    FormId window = FormId::frmSelection;
+    std::string_view name{}; // the loaded window's control, menu entry or timer
+    std::int16_t index = -1;
+    bool reachable = false; // a user can reach the target now
+    double weight = 0;      // how often a random user tries it while reachable
+
+    // The event itself; Type without its text.
+    UserEvent event() const { return {.kind = kind, .window = window, .name = std::string(name), .index = index}; }
 };
 
 // Every event a user could try now on the loaded windows of the set, reachable or not, in a fixed
 // order, then the events around the user.
 std::vector<Candidate> CandidateEvents(const Program& program, WindowSet windows);
+// The same into `out`, whose room is kept from one event to the next.
+void CandidateEvents(const Program& program, WindowSet windows, std::vector<Candidate>& out);
 
 // Texts that have broken number entries elsewhere: empty, blank, signs and points alone, exponents
 // far out, infinities, grouping, other decimal characters, non-ASCII digits, bytes that are not
@@ -104,6 +114,8 @@ private:
     std::span<const std::uint8_t> m_bytes;
     std::size_t m_position = 0;
     WindowSet m_windows;
+    std::vector<Candidate> m_candidates;
+    std::vector<const Candidate*> m_pool;
 };
 
 } // namespace korveld::usage
