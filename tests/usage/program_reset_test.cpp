@@ -52,6 +52,39 @@ TEST(ResetAfterUse, RunsOnAsANewProgramDoes) {
     }
 }
 
+// The worksheet fuzzers' session, returned to its start between inputs: after any use on either
+// worksheet it is the session a constructor builds, and runs on as one does.
+class SessionRestart : public ::testing::TestWithParam<FormId> {};
+
+TEST_P(SessionRestart, LeavesTheSessionAsNew) {
+    UsageSession fresh(GetParam());
+    const std::string asNew = SnapshotOf(fresh.program());
+    UsageSession used(GetParam());
+    RandomUser user(91, GetParam() == FormId::frmtxvCapacity ? WindowSet(kCapacityWindows) : kSelectionWindows);
+    for (int round = 0; round < 3; ++round) {
+        for (int i = 0; i < 300; ++i) {
+            used.apply(user.next(used.program(), used.decimal()));
+        }
+        used.restart();
+        ASSERT_EQ(SnapshotOf(used.program()), asNew) << "round " << round;
+        EXPECT_EQ(used.decimal(), '.');
+        EXPECT_TRUE(used.platform().messages().empty());
+        EXPECT_EQ(used.counts().events, 0);
+    }
+    RandomUser again(92, kAllWindows);
+    for (int i = 0; i < 300; ++i) {
+        const UserEvent event = again.next(fresh.program(), fresh.decimal());
+        fresh.apply(event);
+        used.apply(event);
+        ASSERT_EQ(SnapshotOf(used.program()), SnapshotOf(fresh.program())) << "after " << Describe(event);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Worksheets, SessionRestart, ::testing::Values(FormId::frmtxvCapacity, FormId::frmkorveld),
+                         [](const ::testing::TestParamInfo<FormId>& info) {
+                             return info.param == FormId::frmtxvCapacity ? "Capacity" : "Selection";
+                         });
+
 class CountingListener : public FormListener {
 public:
     void formLoaded(Form& form) override { loaded.push_back(&form); }
