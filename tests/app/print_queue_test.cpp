@@ -5,7 +5,7 @@
 #include "engine/series_numbers.h"
 #include "pdf_text.h"
 #include "private_print_server.h"
-#include "tests/engine/named_rows.h"
+#include "tests/support/named_rows.h"
 #include "worksheet_gui.h"
 #include "worksheets/report_printing.h"
 #include "worksheets/selection_report.h"

@@ -4,7 +4,7 @@
 #include "app/report_output.h"
 #include "engine/series_numbers.h"
 #include "pdf_text.h"
-#include "tests/worksheets/capacity_sheet_fixture.h"
+#include "tests/support/capacity_sheet.h"
 #include "worksheet_gui.h"
 #include "worksheets/recording_platform.h"
 #include "worksheets/selection_report.h"

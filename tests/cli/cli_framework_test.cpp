@@ -2,7 +2,7 @@
 #include "cli/command_registry.h"
 #include "cli/json_output.h"
 #include "cli/option_parser.h"
-#include "tests/engine/named_rows.h"
+#include "tests/support/named_rows.h"
 
 #include <array>
 #include <bit>

@@ -1,6 +1,6 @@
 // The date line of korveld-cli's pages: ISO 8601 date and 24-hour time, whatever the moment.
 #include "cli/date_time.h"
-#include "tests/engine/named_rows.h"
+#include "tests/support/named_rows.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 #include "cli/command_registry.h"
 #include "cli/rate_command.h"
-#include "tests/engine/named_rows.h"
+#include "tests/support/named_rows.h"
 
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>

@@ -1,7 +1,7 @@
 #include "engine/choice_rules.h"
 #include "engine/series_numbers.h"
 #include "engine/valconts.h"
-#include "named_rows.h"
+#include "tests/support/named_rows.h"
 
 #include <gtest/gtest.h>
 #include <string>

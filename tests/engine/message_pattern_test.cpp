@@ -1,5 +1,5 @@
 #include "engine/message_pattern.h"
-#include "tests/engine/named_rows.h"
+#include "tests/support/named_rows.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
 #include "engine/nomenclature.h"
-#include "named_rows.h"
+#include "tests/support/named_rows.h"
 
 #include <gtest/gtest.h>
 #include <string>

@@ -1,7 +1,7 @@
 // A rating allocates nothing: every row text fits the strings' own buffer.
 #include "allocation_counter.h"
 #include "engine/rating.h"
-#include "named_rows.h"
+#include "tests/support/named_rows.h"
 
 #include <gtest/gtest.h>
 #include <memory>

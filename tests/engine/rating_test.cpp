@@ -1,6 +1,6 @@
 #include "engine/rating.h"
 #include "engine/refconts.h"
-#include "named_rows.h"
+#include "tests/support/named_rows.h"
 
 #include <bit>
 #include <cmath>

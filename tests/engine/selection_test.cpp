@@ -1,6 +1,6 @@
 #include "engine/selection.h"
 #include "engine/valconts.h"
-#include "named_rows.h"
+#include "tests/support/named_rows.h"
 
 #include <cstdio>
 #include <functional>

@@ -1,6 +1,6 @@
 #include "engine/rating.h"
 #include "engine/units.h"
-#include "named_rows.h"
+#include "tests/support/named_rows.h"
 
 #include <cmath>
 #include <gtest/gtest.h>

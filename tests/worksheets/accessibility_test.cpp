@@ -1,5 +1,5 @@
 // The names assistive tools announce for the controls, and the order the Tab key visits them.
-#include "tests/engine/named_rows.h"
+#include "tests/support/named_rows.h"
 #include "worksheets/frm_korveld.h"
 #include "worksheets/frm_per_cent_bleed.h"
 #include "worksheets/frm_results.h"

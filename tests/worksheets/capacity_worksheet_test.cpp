@@ -1,7 +1,7 @@
 // The Valve Capacity Worksheet driven as a user drives it: menus, options, typing, Calculate.
-#include "capacity_sheet_fixture.h"
 #include "engine/series_numbers.h"
-#include "tests/engine/named_rows.h"
+#include "tests/support/capacity_sheet.h"
+#include "tests/support/named_rows.h"
 #include "worksheets/frm_korveld.h"
 
 #include <functional>

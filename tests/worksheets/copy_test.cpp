@@ -1,8 +1,8 @@
 // Copy: the capacity rows and the selection's answer as tab-separated text for a spreadsheet.
-#include "../engine/named_rows.h"
-#include "capacity_sheet_fixture.h"
 #include "engine/series_numbers.h"
 #include "selection_sheet_fixture.h"
+#include "tests/support/capacity_sheet.h"
+#include "tests/support/named_rows.h"
 #include "worksheets/tab_separated.h"
 
 #include <string>

@@ -1,8 +1,8 @@
 // The reports' preview and PDF, and the operating-window chart, as the windows ask for them.
-#include "../engine/named_rows.h"
-#include "capacity_sheet_fixture.h"
 #include "engine/series_numbers.h"
 #include "selection_sheet_fixture.h"
+#include "tests/support/capacity_sheet.h"
+#include "tests/support/named_rows.h"
 #include "worksheets/report_printing.h"
 
 #include <string>

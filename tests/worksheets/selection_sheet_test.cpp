@@ -1,6 +1,6 @@
-#include "../engine/named_rows.h"
 #include "engine/series_numbers.h"
 #include "selection_sheet_fixture.h"
+#include "tests/support/named_rows.h"
 
 #include <algorithm>
 #include <functional>

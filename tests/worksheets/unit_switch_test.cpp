@@ -2,7 +2,7 @@
 // shares (entries that are not numbers), and what the unit means for Close and the report.
 #include "engine/series_numbers.h"
 #include "selection_sheet_fixture.h"
-#include "tests/engine/named_rows.h"
+#include "tests/support/named_rows.h"
 
 #include <array>
 #include <vector>
