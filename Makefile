@@ -5,7 +5,7 @@ CMAKE_FLAGS ?=
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 BENCH_ARGS ?=
 
-.PHONY: all deps configure build test run bench bench-gui bench-batch package format clean deps-sanitize test-sanitize fuzz
+.PHONY: all deps configure build test run bench bench-gui bench-batch package format clean deps-sanitize test-sanitize fuzz deps-lint tidy format-check
 
 all: build
 
@@ -54,23 +54,40 @@ deps-sanitize:
 
 test-sanitize: deps-sanitize
 	@CXX=clang++ cmake -S . -B $(SANITIZE_DIR) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DKORVELD_SANITIZE=ON \
-		-DKORVELD_FUZZ=ON -DKORVELD_BUILD_BENCH=OFF >/dev/null
+		-DKORVELD_FUZZ=ON -DKORVELD_BUILD_BENCH=OFF $(CMAKE_FLAGS) >/dev/null
 	@cmake --build $(SANITIZE_DIR) -j $(JOBS)
 	@cd $(SANITIZE_DIR) && $(SANITIZER_ENV) ctest --output-on-failure -j $(JOBS)
 
-# Every fuzz target fuzzed FUZZ_SECONDS from its seeds, one after the other, built optimized under
-# AddressSanitizer and UndefinedBehaviorSanitizer; prints per target inputs/s and user events survived.
+# Every fuzz target (or those FUZZ_TARGETS names) fuzzed FUZZ_SECONDS from its seeds, one after the
+# other, built optimized under AddressSanitizer and UndefinedBehaviorSanitizer; prints per target
+# inputs/s and user events survived.
 FUZZ_DIR ?= build-fuzz
 FUZZ_SECONDS ?= 60
+FUZZ_TARGETS ?=
 
 fuzz: deps-sanitize
 	@CXX=clang++ cmake -S . -B $(FUZZ_DIR) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKORVELD_SANITIZE=ON \
 		-DKORVELD_FUZZ=ON -DKORVELD_BUILD_BENCH=OFF -DKORVELD_BUILD_GUI=OFF >/dev/null
 	@cmake --build $(FUZZ_DIR) -j $(JOBS) --target korveld_fuzzers
-	@scripts/fuzz.sh --build $(FUZZ_DIR) --seconds $(FUZZ_SECONDS)
+	@scripts/fuzz.sh --build $(FUZZ_DIR) --seconds $(FUZZ_SECONDS) $(FUZZ_TARGETS)
 
 format:
 	@git ls-files '*.cpp' '*.h' | xargs clang-format -i
+
+deps-lint:
+	@KORVELD_EXTRA_PACKAGES="clang-tidy clang-format" scripts/install-deps.sh
+
+# Every source file formatted as .clang-format says; changes nothing, fails on the first difference.
+format-check: deps-lint
+	@git ls-files '*.cpp' '*.h' | xargs clang-format --dry-run --Werror
+
+# clang-tidy (.clang-tidy) over every source file of the tree, JOBS files at a time, with the
+# build's compile commands; a finding fails.
+TIDY_FILES = '$(CURDIR)/(app|bench|cli|engine|fuzz|tests|tools|worksheets)/'
+tidy: deps-lint build
+	@run-clang-tidy -p $(BUILD_DIR) -j $(JOBS) -quiet $(TIDY_FILES) >$(BUILD_DIR)/clang-tidy.log 2>&1 || \
+		{ grep -E 'warning:|error:' $(BUILD_DIR)/clang-tidy.log; echo "clang-tidy: findings above (all in $(BUILD_DIR)/clang-tidy.log)"; exit 1; }
+	@echo "clang-tidy: no finding"
 
 clean:
 	@rm -rf $(BUILD_DIR)

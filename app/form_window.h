@@ -116,7 +116,7 @@ private:
     QSize m_renderedClient;
     std::optional<QPoint> m_lastFramePosition; // where the window stood when it was last hidden
     bool m_framePending = false;               // shown, not yet checked against the screen
-    QTimer* m_frameWatch = nullptr;                    // looks for the window manager's frame after a show
+    QTimer* m_frameWatch = nullptr;            // looks for the window manager's frame after a show
     int m_frameChecks = 0;
     QPoint m_placedAt; // where the frame goes once the window manager has framed the window
 };

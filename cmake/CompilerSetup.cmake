@@ -4,11 +4,9 @@ if(CCACHE_PROGRAM)
     set(CMAKE_CXX_COMPILER_LAUNCHER ${CCACHE_PROGRAM})
 endif()
 
+# Warnings as errors come from CMake's own switch, as CI sets it: -DCMAKE_COMPILE_WARNING_AS_ERROR=ON.
 function(korveld_set_warnings target)
     target_compile_options(${target} PRIVATE -Wall -Wextra -Wpedantic)
-    if(KORVELD_WERROR)
-        target_compile_options(${target} PRIVATE -Werror)
-    endif()
 endfunction()
 
 # AddressSanitizer and UndefinedBehaviorSanitizer over everything we compile; any report stops the

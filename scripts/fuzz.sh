@@ -5,16 +5,18 @@
 # events survived with every rule checked after each. A target that fails leaves its input in the
 # scratch folder and the script stops with the fuzzer's status.
 #
-#   scripts/fuzz.sh --build DIR [--seconds N]
+#   scripts/fuzz.sh --build DIR [--seconds N] [TARGET...]    (every target when none is named)
 set -euo pipefail
 
 build=""
 seconds=60
+targets=()
 while [[ $# -gt 0 ]]; do
     case "$1" in
     --build) build=$2; shift 2 ;;
     --seconds) seconds=$2; shift 2 ;;
-    *) echo "usage: $0 --build DIR [--seconds N]" >&2; exit 64 ;;
+    -*) echo "usage: $0 --build DIR [--seconds N] [TARGET...]" >&2; exit 64 ;;
+    *) targets+=("$1"); shift ;;
     esac
 done
 [[ -d "$build/fuzz" ]] || { echo "$0: no fuzz targets in $build (build with KORVELD_FUZZ=ON)" >&2; exit 66; }
@@ -26,8 +28,13 @@ export LSAN_OPTIONS=${LSAN_OPTIONS:-suppressions=$source_dir/tests/sanitizers/ls
 
 TIMEFORMAT='%3R %3U %3S'
 total_events=0
-for corpus in "$source_dir"/fuzz/corpus/*/; do
-    name=$(basename "$corpus")
+if [[ ${#targets[@]} -eq 0 ]]; then
+    for corpus in "$source_dir"/fuzz/corpus/*/; do
+        targets+=("$(basename "$corpus")")
+    done
+fi
+for name in "${targets[@]}"; do
+    corpus=$source_dir/fuzz/corpus/$name
     fuzzer=$build/fuzz/${name}_fuzzer
     [[ -x "$fuzzer" ]] || { echo "$0: $fuzzer is not built" >&2; exit 66; }
     scratch=$build/fuzz/long_${name}

@@ -122,8 +122,12 @@ std::optional<Violation> capacityRows(const frmtxvCapacity& sheet) {
         return fail("result rows contiguous from row 1",
                     "loading on " + std::to_string(loadings) + " of " + std::to_string(shown) + " rows");
     }
-    // PRINT and the wide window come with the rows and go with them.
-    if (sheet.cmdPrint.visible() != (shown > 0) || (sheet.width() == 4800) == (shown > 0)) {
+    // PRINT and the wide window come with the rows and go with them. A series and a refrigerant the
+    // catalog has no size for (R-407C picked after VRD, which the worksheet accepts) rate no row:
+    // the result area then opens with its headings and PRINT alone.
+    const bool rated = shown > 0 || (sheet.lastRating().outcome == RatingOutcome::Rated &&
+                                     sheet.lastRating().Rows().empty() && sheet.cmdPrint.visible());
+    if (sheet.cmdPrint.visible() != rated || (sheet.width() == 4800) == rated) {
         return fail("PRINT and the result area shown exactly with the rows",
                     std::to_string(shown) + " rows, PRINT " + (sheet.cmdPrint.visible() ? "shown" : "hidden") +
                         ", width " + std::to_string(sheet.width()));
