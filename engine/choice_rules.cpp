@@ -208,7 +208,7 @@ const SeriesMenuEntry* FindSeriesMenuEntry(std::int16_t SeriesNo) {
 
 std::string_view SeriesText(std::int16_t SeriesNo) {
     const SeriesMenuEntry* entry = FindSeriesMenuEntry(SeriesNo);
-    return entry ? entry->text : std::string_view{};
+    return entry != nullptr ? entry->text : std::string_view{};
 }
 
 std::int16_t SeriesNoOfText(std::string_view text) {

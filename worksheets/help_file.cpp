@@ -44,7 +44,8 @@ bool isUtf8(std::string_view text) {
         if (byte < 0x80) {
             ++i;
             continue;
-        } else if ((byte & 0xE0) == 0xC0) {
+        }
+        if ((byte & 0xE0) == 0xC0) {
             extra = 1, code = byte & 0x1F;
         } else if ((byte & 0xF0) == 0xE0) {
             extra = 2, code = byte & 0x0F;
@@ -101,7 +102,7 @@ std::string parseHeader(std::string_view line, Header& header) {
     } else if (kind == "popup") {
         header.kind = HelpTopicKind::Popup;
     } else {
-        return "a heading must start with \"== topic\" or \"== popup\"";
+        return R"(a heading must start with "== topic" or "== popup")";
     }
     rest = kindEnd == std::string_view::npos ? std::string_view() : trim(rest.substr(kindEnd));
     const std::size_t idEnd = rest.find('|');

@@ -11,7 +11,7 @@
 namespace korveld {
 
 inline constexpr std::string_view kHelpMagic = "PALDEN HELP 1";
-inline constexpr std::size_t kHelpFileMaxBytes = 4 * 1024 * 1024;
+inline constexpr std::size_t kHelpFileMaxBytes = std::size_t{4} * 1024 * 1024;
 
 enum class HelpTopicKind : std::uint8_t { Topic, Popup };
 

@@ -122,7 +122,7 @@ TEST_F(DialogOwner, AMessageBoxBelongsToTheWindowItIsAbout) {
     // dialog, never the disabled worksheet, whose box could not be answered.
     Form& results = *selectShowing({"R-134a", KO, "40", "12000"});
     ASSERT_TRUE(worksheet.Timer1.enabled());
-    QTimer* timer = windowOf(worksheet).findChild<QTimer*>(QStringLiteral("Timer1"));
+    auto* timer = windowOf(worksheet).findChild<QTimer*>(QStringLiteral("Timer1"));
     ASSERT_NE(timer, nullptr);
     EXPECT_EQ(ownerOfMessageShownBy([&] { timer->start(1); }), &windowOf(results));
 }

@@ -74,7 +74,7 @@ TEST_P(TabKey, VisitsEveryReachableControlInOrderAndComesRound) {
         }
     }
     ASSERT_FALSE(expected.empty());
-    QWidget* first = window.findChild<QWidget*>(QString::fromStdString(expected.front()));
+    auto* first = window.findChild<QWidget*>(QString::fromStdString(expected.front()));
     ASSERT_NE(first, nullptr);
     first->setFocus(Qt::TabFocusReason);
     std::vector<std::string> visited;

@@ -21,7 +21,7 @@ constexpr const char* kCupsPdfBackend = "/usr/lib/cups/backend/cups-pdf";
 
 // CUPS keeps its scheduler and administration commands in sbin, often outside a user's PATH.
 QString findProgram(const QString& name) {
-    const QString found = QStandardPaths::findExecutable(name);
+    QString found = QStandardPaths::findExecutable(name);
     if (!found.isEmpty()) {
         return found;
     }
@@ -219,6 +219,7 @@ std::vector<QueuedJob> PrivatePrintServer::jobs() const {
     cups_job_t* listed = nullptr;
     const int count = cupsGetJobs2(CUPS_HTTP_DEFAULT, &listed, kQueue, 0, CUPS_WHICHJOBS_ALL);
     std::vector<QueuedJob> out;
+    out.reserve(static_cast<std::size_t>(std::max(count, 0)));
     for (int i = 0; i < count; ++i) {
         out.push_back({listed[i].id, QString::fromUtf8(listed[i].title), static_cast<int>(listed[i].state)});
     }

@@ -7,8 +7,6 @@
 namespace korveld::cli {
 namespace {
 
-using testing_support::PrintTo;
-
 struct MomentCase {
     const char* name;
     int year, month, day, hour, minute, second;

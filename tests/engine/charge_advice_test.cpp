@@ -7,8 +7,6 @@
 namespace korveld {
 namespace {
 
-using testing_support::PrintTo;
-
 constexpr std::int16_t kKO = 2, kKOD = 3, kVA = 11, kNYF = 1, kDQQ = 9, kVMP = 13;
 
 ChargeChoice standardChoice(std::optional<ChargeOption> chosen, bool frameVisible = true) {

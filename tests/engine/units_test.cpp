@@ -9,7 +9,6 @@
 namespace korveld {
 namespace {
 
-using testing_support::PrintTo;
 using testing_support::RowName;
 using U = CapacityUnit;
 constexpr Worksheet kCap = Worksheet::Capacity;

@@ -45,7 +45,7 @@ TEST(Catalog, OnlyKoKodKubsAndVaOfferR407C) {
 }
 
 TEST(Catalog, FixedNamesIgnoreTheRefrigerant) {
-    for (std::int16_t no : {1, 7, 9}) {
+    for (const std::int16_t no : std::initializer_list<std::int16_t>{1, 7, 9}) {
         for (std::int16_t set = 1; set <= 9; ++set) {
             EXPECT_EQ(namesOf(no, set), namesOf(no, 1));
         }

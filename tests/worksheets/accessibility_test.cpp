@@ -14,8 +14,6 @@
 namespace korveld::testing {
 namespace {
 
-using testing_support::PrintTo;
-
 struct Windows {
     RecordingPlatform platform;
     Program program{platform};

@@ -44,7 +44,7 @@ INSTANTIATE_TEST_SUITE_P(Controls, Cascades, ::testing::Values(
     CascadeCase{"OptionsOfAHiddenFrameCannotBeClicked", [](CascadeForm& f) { f.fmeGroup.setVisible(false); f.optB.userClick(); },
                 {}, kStart},
     CascadeCase{"ClickHandlerCanMoveTheChoiceOn", [](CascadeForm& f) {
-                    f.optB.onClick = [&f] { f.log.push_back("optB_Click"); f.optA.setValue(true); };
+                    f.optB.onClick = [&f] { f.log.emplace_back("optB_Click"); f.optA.setValue(true); };
                     f.optB.userClick(); },
                 {"optB_Click", "optA_Click"}, kStart},
     CascadeCase{"CheckBoxClicksOnEveryChange", [](CascadeForm& f) { f.chkFlag.userClick(); f.chkFlag.setValue(1); f.chkFlag.setValue(0); },

@@ -7,8 +7,6 @@ namespace {
 
 using namespace korveld::series;
 
-using testing_support::PrintTo;
-
 constexpr SystemEntries kKOR22{"R-22", KO, "40", "100", "90", "14840"};
 constexpr SystemEntries kKOR134a{"R-134a", KO, "40", "100", "90", "12000"};
 constexpr SystemEntries kVMPR22{"R-22", VMP, "40", "100", "90", "48000"};
