@@ -28,6 +28,7 @@ INSTANTIATE_TEST_SUITE_P(InitHelp, HelpPath, ::testing::Values(
     HelpPathCase{"FolderWithSeparator",         "/opt/korveld/",   '/',  "/opt/korveld/PALDEN.HLP"},
     HelpPathCase{"Root",                        "/",               '/',  "/PALDEN.HLP"},
     HelpPathCase{"TrailingBlanksAfterSeparator", "/opt/korveld/  ", '/',  "/opt/korveld/  PALDEN.HLP"},
+    HelpPathCase{"OneBlankAfterSeparator",      "/opt/korveld/ ",  '/',  "/opt/korveld/ PALDEN.HLP"},
     HelpPathCase{"FolderEndingInBlanks",        "/opt/my app ",    '/',  "/opt/my app /PALDEN.HLP"},
     HelpPathCase{"BackslashFolder",             "C:\\VALVES",      '\\', "C:\\VALVES\\PALDEN.HLP"},
     HelpPathCase{"BackslashDriveRoot",          "C:\\",            '\\', "C:\\PALDEN.HLP"},
