@@ -83,6 +83,22 @@ TEST(StartScreen, LoadsShownAndOwnsTheHelp) {
     EXPECT_EQ(program.uv().HelpWnd, screen.hWnd());
 }
 
+// The heading in Arial, the buttons and their descriptions in Times New Roman, as the screen is drawn.
+TEST(StartScreen, EachTextInItsFont) {
+    RecordingPlatform platform;
+    Program program(platform);
+    program.start();
+    const frmSelection& s = program.selectionScreen();
+    const Font heading{"Arial", 12, true}, button{"Times New Roman", 12, true}, description{"Times New Roman", 10};
+    EXPECT_EQ(s.Label1.font(), heading);
+    for (const Control* c : {static_cast<const Control*>(&s.cmdValveSelect),
+                             static_cast<const Control*>(&s.cmdValveCap), static_cast<const Control*>(&s.cmdExit)}) {
+        EXPECT_EQ(c->font(), button) << c->fullName();
+    }
+    EXPECT_EQ(s.txtValSelect.font(), description);
+    EXPECT_EQ(s.txtValCap.font(), description);
+}
+
 TEST(StartScreen, ExitAndCloseButtonEndTheProgram) {
     for (const bool viaCloseButton : {false, true}) {
         RecordingPlatform platform;
