@@ -5,7 +5,7 @@ CMAKE_FLAGS ?=
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 BENCH_ARGS ?=
 
-.PHONY: all deps configure build test run bench bench-gui bench-batch package format clean deps-sanitize test-sanitize fuzz deps-lint tidy format-check
+.PHONY: all deps configure build test run bench bench-gui bench-batch package format clean deps-sanitize test-sanitize fuzz deps-lint tidy format-check mutants
 
 all: build
 
@@ -70,6 +70,15 @@ fuzz: deps-sanitize
 		-DKORVELD_FUZZ=ON -DKORVELD_BUILD_BENCH=OFF -DKORVELD_BUILD_GUI=OFF >/dev/null
 	@cmake --build $(FUZZ_DIR) -j $(JOBS) --target korveld_fuzzers
 	@scripts/fuzz.sh --build $(FUZZ_DIR) --seconds $(FUZZ_SECONDS) $(FUZZ_TARGETS)
+
+# One-line faults planted one at a time in the C++ files this branch changed (or in MUTANTS=paths),
+# each rebuilt in a copy of the tree under build-mutants/ and run against the non-GUI tests; prints
+# every fault no test catches. MUTANTS_CAP faults per file (default 6). See README, "Mutation sweep".
+MUTANTS ?=
+MUTANTS_CAP ?= 6
+MUTANTS_HEADER_CAP ?= $(MUTANTS_CAP)
+mutants:
+	@nice -n 10 scripts/mutants.py --cap $(MUTANTS_CAP) --header-cap $(MUTANTS_HEADER_CAP) $(MUTANTS)
 
 format:
 	@git ls-files '*.cpp' '*.h' | xargs clang-format -i

@@ -99,6 +99,16 @@ TEST(ChartBars, EveryOfferedSizeWithItsWindowInCatalogOrder) {
     EXPECT_NEAR(chart.inUnit(chart.InputCapacity), 14840.0f, 0.01f);
 }
 
+// The chart's heading names what the worksheet shows: refrigerant, series and the three temperatures.
+TEST(ChartBars, HeadingCarriesTheEntriesAsTyped) {
+    SelectionRequest r = request(2, "KO", "14840");
+    r.entries.txtEvapTemp = "40.0";
+    const OperatingWindows chart = SelectionWindows(r);
+    EXPECT_EQ(
+        (std::vector<std::string>{chart.refrigerant, chart.series, chart.evapTemp, chart.condTemp, chart.liqTemp}),
+        (std::vector<std::string>{"R-22", "KO", "40.0", "100", "90"}));
+}
+
 TEST(ChartBars, KilowattsKeepTheEntryUnit) {
     SelectionRequest r = request(2, "KO", "4.2");
     r.entries.txtEvapTemp = "4.4";

@@ -32,6 +32,7 @@ INSTANTIATE_TEST_SUITE_P(Copy, TabSeparatedText, ::testing::Values(
     TextCase{"CellsBetweenTabs",        {{"a", "b"}, {"1", "2"}},       "a\tb\n1\t2\n"},
     TextCase{"EmptyCellsKeepTheirPlace", {{"", "x", ""}},               "\tx\t\n"},
     TextCase{"LineBreakBecomesASpace",  {{"one\r\ntwo", "three\nfour"}}, "one two\tthree four\n"},
+    TextCase{"LeadingBreakBecomesASpace", {{"\r\nx", "\ny"}},             " x\t y\n"},
     TextCase{"TabInACellBecomesASpace", {{"a\tb", "c"}},                 "a b\tc\n"},
     TextCase{"NoRowsNoText",            {},                              ""}
 ), testing_support::RowName{});

@@ -122,6 +122,23 @@ TEST_F(SelectionSheetTest, FailedEntryCheckEmptiesAndFocusesItsEntryAndKeepsTheW
 
 // ---- Bleed dialog ----
 
+// Each percentage, clicked after another one, shows its text and gives its option and fraction.
+TEST_F(SelectionSheetTest, EveryPercentageGivesItsBleed) {
+    pickSeries(KO);
+    click(sheet->optYES);
+    ASSERT_NE(bleedDialog(), nullptr);
+    const char* texts[] = {"10%", "15%", "20%", "25%", "30%", "40%", "50%"};
+    const float fractions[] = {0.10f, 0.15f, 0.20f, 0.25f, 0.30f, 0.40f, 0.50f};
+    const auto options = bleedDialog()->percentageOptions();
+    for (std::size_t i = 0; i < options.size(); ++i) {
+        click(*options[(i + 3) % options.size()]);
+        click(*options[i]);
+        EXPECT_EQ(sheet->txtBleedPerCent.text(), texts[i]);
+        EXPECT_EQ(program.uv().BleedOption, static_cast<std::int16_t>(i + 1));
+        EXPECT_EQ(program.uv().BleedFraction, fractions[i]);
+    }
+}
+
 TEST_F(SelectionSheetTest, TwentyFivePerCentThenNoneClearsTheBleed) {
     pickSeries(KO);
     click(sheet->optYES);

@@ -22,6 +22,33 @@ TEST_F(SelectionSheetTest, LoadsInItsStartState) {
     EXPECT_FALSE(sheet->Timer1.enabled());
 }
 
+// The charge frame's height follows the options it shows: CA alone for KOD, CA beside the others
+// for R-22, the others alone.
+TEST_F(SelectionSheetTest, ChargeFrameHeightFollowsTheOptionsItShows) {
+    pickRefrigerant("R-22");
+    pickSeries(KOD);
+    EXPECT_EQ(sheet->fmeMOP.rect().height, 600);
+    pickSeries(KO);
+    EXPECT_EQ(sheet->fmeMOP.rect().height, 1350);
+    pickRefrigerant("R-134a");
+    EXPECT_EQ(sheet->fmeMOP.rect().height, 1100);
+}
+
+// A series pick chooses its own connection and equalizer whatever the last series chose.
+TEST_F(SelectionSheetTest, SeriesPickChoosesItsOptionsAfterAnotherSeries) {
+    pickRefrigerant("R-22");
+    pickSeries(KIM);
+    ASSERT_TRUE(sheet->optFlare.value());
+    pickSeries(KO);
+    EXPECT_TRUE(sheet->optSweat.value() && sheet->optSweat.enabled() && sheet->optFlare.enabled());
+    EXPECT_FALSE(sheet->optFlare.value());
+    click(sheet->optDistNone);
+    click(sheet->optInternal);
+    pickSeries(VULK);
+    EXPECT_TRUE(sheet->optExternal.value());
+    EXPECT_FALSE(sheet->optInternal.value() || sheet->optInternal.enabled());
+}
+
 // ---- Distributor options and the equalizer ----
 
 struct DistributorCase {

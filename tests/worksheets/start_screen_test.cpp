@@ -28,6 +28,8 @@ INSTANTIATE_TEST_SUITE_P(InitHelp, HelpPath, ::testing::Values(
     HelpPathCase{"FolderWithSeparator",         "/opt/korveld/",   '/',  "/opt/korveld/PALDEN.HLP"},
     HelpPathCase{"Root",                        "/",               '/',  "/PALDEN.HLP"},
     HelpPathCase{"TrailingBlanksAfterSeparator", "/opt/korveld/  ", '/',  "/opt/korveld/  PALDEN.HLP"},
+    HelpPathCase{"FolderStartingWithABlank",    " /opt/korveld",   '/',  " /opt/korveld/PALDEN.HLP"},
+    HelpPathCase{"OneBlankAfterSeparator",      "/opt/korveld/ ",  '/',  "/opt/korveld/ PALDEN.HLP"},
     HelpPathCase{"FolderEndingInBlanks",        "/opt/my app ",    '/',  "/opt/my app /PALDEN.HLP"},
     HelpPathCase{"BackslashFolder",             "C:\\VALVES",      '\\', "C:\\VALVES\\PALDEN.HLP"},
     HelpPathCase{"BackslashDriveRoot",          "C:\\",            '\\', "C:\\PALDEN.HLP"},
@@ -80,6 +82,37 @@ TEST(StartScreen, LoadsShownAndOwnsTheHelp) {
     EXPECT_EQ(screen.lblCopyWrite.caption(), "\u00A9 " + std::string(kCopyrightNotice));
     EXPECT_EQ(platform.shownWindows(), std::vector<std::string>{"frmSelection"});
     EXPECT_EQ(program.uv().HelpWnd, screen.hWnd());
+}
+
+// Every window's caption as the title bar shows it.
+TEST(Windows, EachCaptionAsTheTitleBarShowsIt) {
+    RecordingPlatform platform;
+    Program program(platform);
+    const std::pair<FormId, const char*> captions[] = {
+        {FormId::frmSelection, "SELECTION SCREEN"},
+        {FormId::frmtxvCapacity, "ORVIK's Expansion Valve Capacity Worksheet"},
+        {FormId::frmkorveld, "Orvik Expansion Valve Selection WorkSheet"},
+        {FormId::frmResults, "Selected Expansion Valve"},
+        {FormId::frmPerCentBleed, "Per Cent Bleed Options Available"}};
+    for (const auto& [id, caption] : captions) {
+        EXPECT_EQ(program.load(id)->caption(), caption);
+    }
+}
+
+// The heading in Arial, the buttons and their descriptions in Times New Roman, as the screen is drawn.
+TEST(StartScreen, EachTextInItsFont) {
+    RecordingPlatform platform;
+    Program program(platform);
+    program.start();
+    const frmSelection& s = program.selectionScreen();
+    const Font heading{"Arial", 12, true}, button{"Times New Roman", 12, true}, description{"Times New Roman", 10};
+    EXPECT_EQ(s.Label1.font(), heading);
+    for (const Control* c : {static_cast<const Control*>(&s.cmdValveSelect),
+                             static_cast<const Control*>(&s.cmdValveCap), static_cast<const Control*>(&s.cmdExit)}) {
+        EXPECT_EQ(c->font(), button) << c->fullName();
+    }
+    EXPECT_EQ(s.txtValSelect.font(), description);
+    EXPECT_EQ(s.txtValCap.font(), description);
 }
 
 TEST(StartScreen, ExitAndCloseButtonEndTheProgram) {

@@ -80,6 +80,31 @@ INSTANTIATE_TEST_SUITE_P(UnitSwitch, SelectionUnitSwitch, ::testing::Values(
 ), testing_support::RowName{});
 // clang-format on
 
+// The prompts of the refused entries, whole, as the user reads them.
+TEST_F(SelectionSheetTest, EveryRefusedEntryItsWholePrompt) {
+    click(sheet->optUserDefined);
+    type(sheet->txtEvapTemp, "a");
+    type(sheet->txtCondTemp, "b");
+    type(sheet->txtLiqTemp, "c");
+    type(sheet->txtPressureDrop, "d");
+    type(sheet->txtInputCap, "e");
+    platform.clear();
+    pickMenu(sheet->mnuKiloCal);
+    std::vector<std::string> prompts;
+    for (const RecordingPlatform::Message& message : platform.messages()) {
+        prompts.push_back(message.prompt);
+    }
+    EXPECT_EQ(prompts,
+              (std::vector<std::string>{
+                  "You have entered an invalid value for the Evaporator Temperature.  You need to do so now!",
+                  "You have entered an invalid Condensor Temperature entry!  Please try again.",
+                  "You have entered an invalid Liquid Temperature entry!  Please try again.",
+                  "You have entered an invalid Distributor Pressure Drop entry; the value d is not a true number!  "
+                  "Please enter a correct value.",
+                  "You have entered an invalid System Capacity entry; the value e is not a true number!  Please "
+                  "enter a correct value."}));
+}
+
 TEST_F(SelectionSheetTest, AnEntryRefusedOnceIsNeverConvertedTwice) {
     click(sheet->optUserDefined);
     type(sheet->txtEvapTemp, "40");

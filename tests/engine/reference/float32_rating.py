@@ -1,10 +1,16 @@
 """An independent float32 emulation of the capacity rating.
 
-It prints the Singles that rating_test.cpp pins bit for bit (ExactSingles). Python's floats are
+It prints the Singles that rating_test.cpp pins bit for bit (ExactSingles); with --catalog it rates
+every size of every series for every property set at the reference conditions and writes the table
+catalog_ratings.txt that catalog_ratings_test.cpp pins the engine to (--check: compare instead of
+write). It reads the property polynomials and the catalog from its own transcriptions,
+properties.txt and catalog.txt. Python's floats are
 doubles; struct.pack('f') stores a double as the nearest Single, as a store into a Single does.
 Run: python3 tests/engine/reference/float32_rating.py
 """
 import math
+import os
+import sys
 import struct
 from fractions import Fraction
 
@@ -37,17 +43,24 @@ def poly(t, coefs):
     return total
 
 
-SETS = {
-    2: dict(pevap=['38.648273', '0.81350046', '0.0065795463', '2.2581366e-05', '2.2116922e-08'],
-            hvap=['104.46525', '0.09939239', '-0.00016484215', '-5.1658753e-07', '-8.980332e-10'],
-            hliq=['10.418145', '0.2658826', '0.00026156532', '-1.0435634e-06', '6.8420594e-09'],
-            dens=['83.814415', '-0.10685425', '-0.0002035412', '9.081127e-07', '-7.608282e-09']),
-    6: dict(pevap=['47.53711', '0.96955967', '0.007573355', '2.680514e-05', '2.061142e-08'],
-            pcond=['48.535454', '0.9821868', '0.007611157', '2.5558116e-05', '3.031905e-08'],
-            hvap=['91.333595', '0.14575249', '-0.00015520693', '-5.4640805e-07', '-1.3316094e-08'],
-            hliq=['13.059942', '0.2954579', '0.0011050886', '-9.702897e-06', '5.0885077e-08'],
-            dens=['75.58898', '-0.09639064', '-0.0008094031', '8.648978e-06', '-5.3473045e-08']),
-}
+HERE = os.path.dirname(os.path.abspath(__file__))
+
+
+def table(name):
+    """The rows of a data file beside this script, each split at its bars; comments skipped."""
+    with open(os.path.join(HERE, name), encoding='utf-8') as f:
+        return [[c.strip() for c in line.split('|')] for line in f if line.strip() and not line.startswith('#')]
+
+
+def property_sets():
+    sets = {}
+    for row in table('properties.txt'):
+        sets.setdefault(int(row[1]), {})[row[0]] = row[2:]
+    return {n: dict(pevap=s['PEvap'], pcond=s.get('PCond', s['PEvap']), hvap=s['HVap'], hliq=s['HLiq'],
+                    dens=s['LiqDensity']) for n, s in sets.items()}
+
+
+SETS = property_sets()
 
 
 def rate(ref, evap, cond, liq, drop, const, unit_mult, sensit_on, system=None):
@@ -55,7 +68,7 @@ def rate(ref, evap, cond, liq, drop, const, unit_mult, sensit_on, system=None):
     evap, cond, liq = f32(evap), f32(cond), f32(liq)
     pevap = poly(evap, s['pevap'])
     hvap = poly(evap, s['hvap'])
-    pcond = poly(cond, s.get('pcond', s['pevap']))
+    pcond = poly(cond, s['pcond'])
     hliq = poly(liq, s['hliq'])
     dens = poly(liq, s['dens'])
     deltap = f32(pcond - pevap - f32(drop) - 15.0)
@@ -91,5 +104,62 @@ def main():
                                          for k in ('DeltaP', 'MassFlow', 'Sensit', 'RowCapacity', 'loading')))
 
 
+# The reference conditions: name | evaporator, condensing, liquid °F | distributor | its drop | unit.
+CONDITIONS = [
+    ('none', '40', '100', '90', 'None', 0, 'BtuH'),
+    ('venturi', '40', '100', '90', 'Venturi', 15, 'BtuH'),
+    ('orifice', '40', '100', '90', 'Orifice', 35, 'BtuH'),
+    ('user10kw', '40', '100', '90', 'UserDefined', 10, 'KW'),
+    ('cold', '-20', '100', '90', 'Orifice', 35, 'Tons'),
+]
+
+
+def catalog():
+    """(code, SeriesNo, factor applies, [(size, constant, names by set 1..9)])."""
+    series = []
+    for row in table('catalog.txt'):
+        if row[0] == 'series':
+            series.append((row[1], int(row[2]), row[3] == 'factor', []))
+        else:
+            names = row[2:] if len(row) > 3 else row[2:] * 9
+            series[-1][3].append((int(row[0]), row[1], ['' if n == '-' else n for n in names]))
+    return series
+
+
+def catalog_table():
+    units = {'BtuH': 1.0, 'Tons': f32(1.0 / 12000.0), 'KW': f32_literal('0.000293')}
+    lines = ['# Written by float32_rating.py --catalog. Conditions: ' +
+             '; '.join('%s %s/%s/%s F %s %s' % (c[0], c[1], c[2], c[3], c[4], c[6]) for c in CONDITIONS),
+             '# condition | set | DeltaP | MassFlow | Sensit (Singles as bits)']
+    for name, evap, cond, liq, dist, drop, unit in CONDITIONS:
+        for ref in sorted(SETS):
+            r = rate(ref, f32_literal(evap), f32_literal(cond), f32_literal(liq), drop, '1', 1.0, True)
+            lines.append(' | '.join([name, str(ref)] + ['0x%08x' % bits(r[k]) for k in ('DeltaP', 'MassFlow', 'Sensit')]))
+    lines.append('# SeriesNo | size | set | name | RowCapacity at each condition in the order above')
+    for code, number, factor, sizes in catalog():
+        for size, const, names in sizes:
+            for ref in range(1, 10):
+                if not names[ref - 1]:
+                    continue
+                caps = []
+                for _, evap, cond, liq, dist, drop, unit in CONDITIONS:
+                    r = rate(ref, f32_literal(evap), f32_literal(cond), f32_literal(liq), drop, const, units[unit],
+                             factor)
+                    caps.append('0x%08x' % bits(r['RowCapacity']))
+                lines.append(' | '.join([str(number), str(size), str(ref), names[ref - 1]] + caps))
+    return '\n'.join(lines) + '\n'
+
+
 if __name__ == '__main__':
-    main()
+    if len(sys.argv) > 1 and sys.argv[1] in ('--catalog', '--check'):
+        written = os.path.join(HERE, 'catalog_ratings.txt')
+        text = catalog_table()
+        if sys.argv[1] == '--check':
+            with open(written, encoding='utf-8') as f:
+                same = f.read() == text
+            print('catalog_ratings.txt is what the emulation gives' if same else 'catalog_ratings.txt differs')
+            sys.exit(0 if same else 1)
+        with open(written, 'w', encoding='utf-8') as f:
+            f.write(text)
+    else:
+        main()
