@@ -136,7 +136,7 @@ public:
 
 private:
     template <class DesignOf, std::size_t... I>
-    ControlArray(Form& form, std::int16_t first, DesignOf& design, std::index_sequence<I...> /*indices*/)
+    ControlArray(Form& form, std::int16_t first, DesignOf& design, std::index_sequence<I...>)
         : m_first(first), m_items{T(form, withIndex(design(static_cast<std::int16_t>(first + I)),
                                                     static_cast<std::int16_t>(first + I)))...} {}
 

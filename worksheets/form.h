@@ -74,7 +74,7 @@ public:
     Universal_Variables& uv() const { return m_uv; }
     Platform& platform() const { return m_platform; }
     // The help procedures of module ContextIDs, bound to this program's help state.
-    ContextIDs help() const { return {m_uv, m_platform}; }
+    ContextIDs help() const { return ContextIDs(m_uv, m_platform); }
 
     std::string_view name() const { return m_name; }
     // The window handle the platform knows this window by.
