@@ -54,6 +54,7 @@ INSTANTIATE_TEST_SUITE_P(HelpFile, ParseHelp, ::testing::Values(
     ParseCase{"TruncatedAfterHeading", kGood.substr(0, kGood.find("\nSaturated") + 1),  HelpError::Malformed, 0, 12},
     ParseCase{"NulByte",             "PALDEN HELP 1\n== topic 8 | T\nx\0y"s, HelpError::NotText, 0, 0},
     ParseCase{"InvalidUtf8",         "PALDEN HELP 1\n== topic 8 | T\n\xC3\x28\n",       HelpError::NotText,   0, 0},
+    ParseCase{"ByteThatLeadsNothing", "PALDEN HELP 1\n== topic 8 | T\n\xFFx\n",           HelpError::NotText,   0, 0},
     ParseCase{"CutUtf8AtEnd",        "PALDEN HELP 1\n== topic 8 | T\nx\xE2\x82",        HelpError::NotText,   0, 0},
     ParseCase{"UnknownKind",         "PALDEN HELP 1\n== page 8 | T\nx\n",               HelpError::Malformed, 0, 2},
     ParseCase{"IdNotANumber",        "PALDEN HELP 1\n== topic 8a | T\nx\n",             HelpError::Malformed, 0, 2},
