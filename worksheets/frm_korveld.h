@@ -269,9 +269,8 @@ private:
     // Select.
     SelectionRequest readSelectionRequest();
     void applyForcedOptions(const ForcedOptions& forced);
-    void showEntryFailure(const EntryFailure& failure);
     void showResults(const SelectedValve& valve, std::int16_t AdviceClear);
-    TextBox* entryBox(SelectionEntry entry);
+    TextBox* entryBox(CheckedEntry entry);
 
     std::deque<MenuEntry> m_pickMenus; // refrigerant and series entries, group entries; never moved
     std::vector<std::pair<MenuEntry*, std::string_view>> m_refrigerantMenus;

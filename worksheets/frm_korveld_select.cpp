@@ -70,36 +70,26 @@ SelectionRequest frmkorveld::readSelectionRequest() {
     return request;
 }
 
-TextBox* frmkorveld::entryBox(SelectionEntry entry) {
+TextBox* frmkorveld::entryBox(CheckedEntry entry) {
     switch (entry) {
-    case SelectionEntry::txtSelRefrig:
+    case CheckedEntry::Refrigerant:
         return &txtSelRefrig;
-    case SelectionEntry::txtSelValve:
+    case CheckedEntry::Valve:
         return &txtSelValve;
-    case SelectionEntry::txtEvapTemp:
+    case CheckedEntry::EvapTemp:
         return &txtEvapTemp;
-    case SelectionEntry::txtCondTemp:
+    case CheckedEntry::CondTemp:
         return &txtCondTemp;
-    case SelectionEntry::txtLiqTemp:
+    case CheckedEntry::LiqTemp:
         return &txtLiqTemp;
-    case SelectionEntry::txtInputCap:
+    case CheckedEntry::Capacity:
         return &txtInputCap;
-    case SelectionEntry::txtPressureDrop:
+    case CheckedEntry::PressureDrop:
         return &txtPressureDrop;
-    case SelectionEntry::None:
+    case CheckedEntry::None:
         break;
     }
     return nullptr;
-}
-
-void frmkorveld::showEntryFailure(const EntryFailure& failure) {
-    ShowMessage(*this, failure.text, failure.title);
-    if (TextBox* cleared = entryBox(failure.cleared)) {
-        cleared->setText("");
-    }
-    if (TextBox* focused = entryBox(failure.focused)) {
-        focused->SetFocus();
-    }
 }
 
 void frmkorveld::applyForcedOptions(const ForcedOptions& forced) {
@@ -143,7 +133,8 @@ void frmkorveld::cmdSelect_Click() {
     v.ReplaceAdvice = answer.ReplaceAdvice;
     v.AdviceClear = answer.AdviceClear;
     if (answer.entryFailure) {
-        showEntryFailure(*answer.entryFailure);
+        const EntryFailure& failure = *answer.entryFailure;
+        ShowEntryFailure(*this, failure, entryBox(failure.cleared), entryBox(failure.focused));
         return;
     }
 

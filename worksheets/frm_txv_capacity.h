@@ -5,6 +5,7 @@
 // (the entry checks, the rating and the rows); the printed page is capacity_report.cpp.
 #pragma once
 
+#include "engine/entry_checks.h"
 #include "engine/message_pattern.h"
 #include "engine/number_text.h"
 #include "engine/rating.h"
@@ -26,9 +27,6 @@ namespace korveld {
 struct PrintDocument;
 struct RefrigerantInfo;
 struct SeriesMenuEntry;
-
-// Every message Calculate can give.
-std::vector<MessagePattern> CapacityCalculateMessages();
 
 class frmtxvCapacity : public Form {
 public:
@@ -248,9 +246,8 @@ private:
     void applyDistributorLayout(bool userDefined);
     // The capacity unit whose Units entry is disabled, tested in the order Btu/h, Tons, kW, kCal.
     CapacityUnit chosenCapacityUnit() const;
-    struct CheckedEntries;
-    // The entry checks in their order; nullopt when one failed and showed its message.
-    std::optional<CheckedEntries> checkEntries();
+    TextBox* entryBox(CheckedEntry entry);
+    void showEntryFailure(const EntryFailure& failure);
     void showResults();
 
     WorksheetUnits m_units;
