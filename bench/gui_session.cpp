@@ -84,8 +84,8 @@ private:
         auto& sheet = m_program.form<frmtxvCapacity>();
         m_application.watch(&windowOf(sheet));
         m_application.waitUntilPainted(kPaintLimit);
-        pick(sheet, sheet.mnuRefrig, sheet.mnuRefR22);
-        pick(sheet, sheet.mnuKSer, sheet.mnuKO);
+        pick(sheet, sheet.mnuRefrig, *sheet.refrigerantMenu("R-22"));
+        pick(sheet, *sheet.pickMenus().mnuKSer, *sheet.seriesMenu(series::KO));
         type(sheet, "txtEvapTemp", "40");
         type(sheet, "txtCondTemp", "100");
         type(sheet, "txtLiqTemp", "90");

@@ -25,7 +25,7 @@ void writeResult(JsonWriter& json, frmtxvCapacity& sheet, std::string_view unit,
     json.member("refrigerant", sheet.txtSelectRefrig.text());
     json.member("valve", sheet.txtSelValve.text());
     json.member("unit", unit);
-    WriteConditions(json, uv);
+    WriteConditions(json, uv.conditions);
     json.key("rows").beginArray();
     std::int16_t K = 0;
     for (const RatingRow& rated : sheet.lastRating().Rows()) {
@@ -113,10 +113,10 @@ int RateCommand::run(std::ostream& out, std::ostream& err) {
         user.pick(unitEntry(sheet, *unit), "--unit");
     }
     if (refrigerant != nullptr) {
-        user.pick(*sheet.findMenu(refrigerant->menuControl), "--refrigerant");
+        user.pick(*sheet.refrigerantMenu(refrigerant->name), "--refrigerant");
     }
     if (series != nullptr) {
-        user.pick(*sheet.findMenu(series->menuControl), "--valve");
+        user.pick(*sheet.seriesMenu(series->SeriesNo), "--valve");
     }
     if (OptionButton& option = DistributorOption(sheet, *distributor); !option.value()) {
         user.click(option, "--distributor");

@@ -102,7 +102,7 @@ frmkorveld::frmkorveld(Program& program)
     mnuTechnical.onClick = [this] { mnuTechnical_Click(); };
     mnuOperatingWindows.onClick = [this] { mnuOperatingWindows_Click(); };
 
-    buildPickMenus();
+    bindPickMenus();
 }
 
 frmkorveld::~frmkorveld() = default;
@@ -183,7 +183,7 @@ void frmkorveld::cmdClose_Click() {
     txtSelRefrig.setText("");
     txtSelValve.setText("");
     txtInputCap.setText("");
-    clearPickMarks();
+    m_picks.clearMarks();
 
     fmeDistributor.setVisible(true);
     optDistOrifice.setValue(true);

@@ -10,6 +10,7 @@
 #include "engine/selection.h"
 #include "worksheets/controls.h"
 #include "worksheets/form.h"
+#include "worksheets/pick_menus.h"
 #include "worksheets/program.h"
 #include "worksheets/unit_switch.h"
 
@@ -84,12 +85,12 @@ public:
     bool metricShown() const { return IsMetric(capacityUnitShown()); }
 
     // The refrigerant and series menu entries, for tests and scripted runs.
-    MenuEntry* refrigerantMenu(std::string_view name) const;
-    MenuEntry* seriesMenu(std::int16_t series) const;
+    MenuEntry* refrigerantMenu(std::string_view name) const { return m_picks.refrigerantMenu(name); }
+    MenuEntry* seriesMenu(std::int16_t series) const { return m_picks.seriesMenu(series); }
 
     // The conditions and the valve of the last selection that opened the results dialog; the
     // report prints these pressures even if the capacity worksheet has rated since.
-    const SelectionConditions& selectionConditions() const { return m_selectionConditions; }
+    const Conditions& selectionConditions() const { return m_selectionConditions; }
     const std::optional<SelectedValve>& selectedValve() const { return m_selectedValve; }
     // Every size's window at the conditions of that selection, for its chart.
     const std::optional<OperatingWindows>& selectionWindows() const { return m_selectionWindows; }
@@ -249,8 +250,7 @@ private:
     void resetOwnState() override;
 
     // Menus and picks.
-    void buildPickMenus();
-    void clearPickMarks();
+    void bindPickMenus();
     void stackFrames();
 
     // Charge procedures at work on fmeMOP and its five options.
@@ -272,12 +272,8 @@ private:
     void showResults(const SelectedValve& valve, std::int16_t AdviceClear);
     TextBox* entryBox(CheckedEntry entry);
 
-    std::deque<MenuEntry> m_pickMenus; // refrigerant and series entries, group entries; never moved
-    std::vector<std::pair<MenuEntry*, std::string_view>> m_refrigerantMenus;
-    std::vector<std::pair<MenuEntry*, std::int16_t>> m_seriesMenus;
-    MenuEntry* mnuKSer = nullptr;
-    MenuEntry* mnuVSer = nullptr;
-    SelectionConditions m_selectionConditions;
+    PickMenus m_picks{mnuRefrig, mnuValTypes};
+    Conditions m_selectionConditions;
     std::optional<SelectedValve> m_selectedValve;
     std::optional<OperatingWindows> m_selectionWindows;
     WorksheetUnits m_units;

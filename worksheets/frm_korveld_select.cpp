@@ -138,20 +138,10 @@ void frmkorveld::cmdSelect_Click() {
         return;
     }
 
-    const SelectionConditions& c = answer.conditions;
-    v.EvapTemp = c.EvapTemp;
-    v.CondTemp = c.CondTemp;
-    v.LiqTemp = c.LiqTemp;
-    v.PEvap = c.PEvap;
-    v.HVap = c.HVap;
-    v.PCond = c.PCond;
-    v.HLiq = c.HLiq;
-    v.LiqDensity = c.LiqDensity;
-    v.DistPressDrop = c.DistPressDrop;
-    v.DeltaP = c.DeltaP;
-    v.MassFlow = c.MassFlow;
-    v.Sensit = c.Sensit;
-    v.UnitMultiplier = c.UnitMultiplier;
+    // A selection works out no FlowMultiplier: the one a rating left stands.
+    const float FlowMultiplier = v.conditions.FlowMultiplier;
+    v.conditions = answer.conditions;
+    v.conditions.FlowMultiplier = FlowMultiplier;
     applyForcedOptions(answer.forced);
     if (answer.message) {
         ShowMessage(*this, answer.message->text, answer.message->title);
@@ -161,7 +151,7 @@ void frmkorveld::cmdSelect_Click() {
     const SelectedValve& valve = *answer.selected;
     SizeNo = valve.SizeNo;
     v.ValName = valve.ValName;
-    m_selectionConditions = c;
+    m_selectionConditions = answer.conditions;
     m_selectedValve = valve;
     showResults(valve, answer.AdviceClear);
 }

@@ -11,6 +11,7 @@
 #include "engine/rating.h"
 #include "worksheets/controls.h"
 #include "worksheets/form.h"
+#include "worksheets/pick_menus.h"
 #include "worksheets/program.h"
 #include "worksheets/report_pages.h"
 #include "worksheets/tab_separated.h"
@@ -60,6 +61,10 @@ public:
     // Every refrigerant entry (mnuRefR12_Click ... mnuRefR507_Click) and every series entry
     // (mnuKO_Click ... mnuNYF_Click, mnuR_Click for G/GY) runs one of these two with its own row.
     void refrigerantPicked(MenuEntry& entry, const RefrigerantInfo& refrigerant);
+    // The refrigerant and series menu entries (with the group entries), for tests and scripted runs.
+    MenuEntry* refrigerantMenu(std::string_view name) const { return m_picks.refrigerantMenu(name); }
+    MenuEntry* seriesMenu(std::int16_t series) const { return m_picks.seriesMenu(series); }
+    const PickMenus& pickMenus() const { return m_picks; }
     void seriesPicked(MenuEntry& entry, const SeriesMenuEntry& series);
 
     // Fills and shows row K's capacity and, with loading on, its loading.
@@ -187,37 +192,8 @@ public:
     MenuEntry mnuSaveAsPdf{mnuFile, {.name = "mnuSaveAsPdf", .caption = "Save Report as &PDF…", .enabled = false}};
 
     MenuEntry mnuRefrig{*this, {.name = "mnuRefrig", .caption = "Refrigerant"}};
-    MenuEntry mnuRefR12{mnuRefrig, {.name = "mnuRefR12", .caption = "R-12"}};
-    MenuEntry mnuRefR22{mnuRefrig, {.name = "mnuRefR22", .caption = "R-22"}};
-    MenuEntry mnuRefR502{mnuRefrig, {.name = "mnuRefR502", .caption = "R-502"}};
-    MenuEntry mnuRefR134a{mnuRefrig, {.name = "mnuRefR134a", .caption = "R-134a"}};
-    MenuEntry mnuRefR401A{mnuRefrig, {.name = "mnuRefR401A", .caption = "R-401A"}};
-    MenuEntry mnuRefR402A{mnuRefrig, {.name = "mnuRefR402A", .caption = "R-402A"}};
-    MenuEntry mnuRefR402B{mnuRefrig, {.name = "mnuRefR402B", .caption = "R-402B"}};
-    MenuEntry mnuRefR404A{mnuRefrig, {.name = "mnuRefR404A", .caption = "R-404A"}};
-    MenuEntry mnuRefR407C{mnuRefrig, {.name = "mnuRefR407C", .caption = "R-407C"}};
-    MenuEntry mnuRefR507{mnuRefrig, {.name = "mnuRefR507", .caption = "R-507"}};
-
     MenuEntry mnuValTypes{*this, {.name = "mnuValTypes", .caption = "Valve Types"}};
-    MenuEntry mnuKSer{mnuValTypes, {.name = "mnuKSer", .caption = "\"K\" Series"}};
-    MenuEntry mnuKO{mnuKSer, {.name = "mnuKO", .caption = "KO/KE"}};
-    MenuEntry mnuKOD{mnuKSer, {.name = "mnuKOD", .caption = "KOD/KEWS"}};
-    MenuEntry mnuKOT{mnuKSer, {.name = "mnuKOT", .caption = "KOT"}};
-    MenuEntry mnuKIM{mnuKSer, {.name = "mnuKIM", .caption = "KIM"}};
-    MenuEntry mnuQZ{mnuValTypes, {.name = "mnuQZ", .caption = "QZ"}};
-    MenuEntry mnuR{mnuValTypes, {.name = "mnuR", .caption = "G/GY"}};
-    MenuEntry mnuVSer{mnuValTypes, {.name = "mnuVSer", .caption = "\"V\" Series"}};
-    MenuEntry mnuVMP{mnuVSer, {.name = "mnuVMP", .caption = "VMP"}};
-    MenuEntry mnuVRK{mnuVSer, {.name = "mnuVRK", .caption = "VRK"}};
-    MenuEntry mnuVRD{mnuVSer, {.name = "mnuVRD", .caption = "VRD"}};
-    MenuEntry mnuVOS{mnuVSer, {.name = "mnuVOS", .caption = "VOS"}};
-    MenuEntry mnuVAN{mnuVSer, {.name = "mnuVAN", .caption = "VAN"}};
-    MenuEntry mnuVEB{mnuVSer, {.name = "mnuVEB", .caption = "VEB"}};
-    MenuEntry mnuVULK{mnuValTypes, {.name = "mnuVULK", .caption = "VULK"}};
-    MenuEntry mnuVA{mnuValTypes, {.name = "mnuVA", .caption = "VA"}};
-    MenuEntry mnuDQQ{mnuValTypes, {.name = "mnuDQQ", .caption = "DQQ/DQ"}};
-    MenuEntry mnuOBN{mnuValTypes, {.name = "mnuOBN", .caption = "OBN"}};
-    MenuEntry mnuNYF{mnuValTypes, {.name = "mnuNYF", .caption = "NYF"}};
+    // Its refrigerant and series entries: m_picks.
 
     MenuEntry mnuUnits{*this, {.name = "mnuUnits", .caption = "&Units"}};
     MenuEntry mnuEnglish{mnuUnits, {.name = "mnuEnglish", .caption = "&English"}};
@@ -250,6 +226,7 @@ private:
     void showEntryFailure(const EntryFailure& failure);
     void showResults();
 
+    PickMenus m_picks{mnuRefrig, mnuValTypes};
     WorksheetUnits m_units;
     UnitSwitch m_unitSwitch;
     Rating m_rating;

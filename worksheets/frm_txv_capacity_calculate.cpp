@@ -17,18 +17,8 @@ namespace korveld {
 namespace {
 
 // The refrigerant entries as the rating tests them, first checked wins.
-struct RefrigerantTest {
-    MenuEntry frmtxvCapacity::*entry;
-    std::int16_t RefIndex;
-};
-// clang-format off
-constexpr std::array<RefrigerantTest, 10> kRefrigerantOrder{{
-    {&frmtxvCapacity::mnuRefR12,   1}, {&frmtxvCapacity::mnuRefR22,   2}, {&frmtxvCapacity::mnuRefR134a, 3},
-    {&frmtxvCapacity::mnuRefR401A, 4}, {&frmtxvCapacity::mnuRefR402A, 5}, {&frmtxvCapacity::mnuRefR404A, 6},
-    {&frmtxvCapacity::mnuRefR402B, 7}, {&frmtxvCapacity::mnuRefR502,  8}, {&frmtxvCapacity::mnuRefR507,  8},
-    {&frmtxvCapacity::mnuRefR407C, 9},
-}};
-// clang-format on
+constexpr std::array<std::string_view, 10> kRefrigerantOrder{"R-12",   "R-22",   "R-134a", "R-401A", "R-402A",
+                                                             "R-404A", "R-402B", "R-502",  "R-507",  "R-407C"};
 
 } // namespace
 
@@ -70,11 +60,12 @@ void frmtxvCapacity::cmdCalculate_Click() {
     Universal_Variables& variables = uv();
     const CapacityAccepted& accepted = checked.accepted;
     if (checked.converted) {
-        variables.EvapTemp = accepted.EvapTemp;
-        variables.CondTemp = accepted.CondTemp;
-        variables.LiqTemp = accepted.LiqTemp;
+        Conditions& stored = variables.conditions;
+        stored.EvapTemp = accepted.EvapTemp;
+        stored.CondTemp = accepted.CondTemp;
+        stored.LiqTemp = accepted.LiqTemp;
         if (accepted.DistPressDrop) {
-            variables.DistPressDrop = *accepted.DistPressDrop;
+            stored.DistPressDrop = *accepted.DistPressDrop;
         }
     }
     if (checked.failure) {
@@ -83,9 +74,9 @@ void frmtxvCapacity::cmdCalculate_Click() {
     }
 
     RefIndex = 0;
-    for (const RefrigerantTest& test : kRefrigerantOrder) {
-        if ((this->*test.entry).checked()) {
-            RefIndex = test.RefIndex;
+    for (std::string_view name : kRefrigerantOrder) {
+        if (m_picks.refrigerantMenu(name)->checked()) {
+            RefIndex = FindRefrigerant(name)->RefIndex;
             break;
         }
     }
@@ -97,9 +88,9 @@ void frmtxvCapacity::cmdCalculate_Click() {
     } else if (optDistOrifice.value()) {
         distributor = Distributor::Orifice;
     }
-    const RatingInputs inputs{.EvapTemp = variables.EvapTemp,
-                              .CondTemp = variables.CondTemp,
-                              .LiqTemp = variables.LiqTemp,
+    const RatingInputs inputs{.EvapTemp = accepted.EvapTemp,
+                              .CondTemp = accepted.CondTemp,
+                              .LiqTemp = accepted.LiqTemp,
                               .RefIndex = RefIndex,
                               .SeriesNo = SeriesNoOfText(txtSelValve.text()),
                               .distributor = distributor,
@@ -108,7 +99,7 @@ void frmtxvCapacity::cmdCalculate_Click() {
                               .systemCapacity = accepted.systemCapacity};
     RateCapacity(inputs, m_rating);
     StoreConditions(m_rating, variables);
-    DistSuffix = m_rating.conditions.DistSuffix;
+    DistSuffix = m_rating.DistSuffix;
 
     switch (m_rating.outcome) {
     case RatingOutcome::DeltaPTooSmall:

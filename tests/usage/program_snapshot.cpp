@@ -90,6 +90,15 @@ void writeUnits(Writer& w, const WorksheetUnits& units) {
            static_cast<int>(units.PressureUnit), units.DistUserDefined);
 }
 
+// Every value, named by a structured binding that stops compiling when a value is added.
+void writeConditions(Writer& w, const char* tag, const Conditions& c) {
+    const auto& [EvapTemp, CondTemp, LiqTemp, PEvap, HVap, PCond, HLiq, LiqDensity, Sensit, DistPressDrop, DeltaP,
+                 MassFlow, UnitMultiplier, FlowMultiplier] = c;
+    w.line(tag, number(EvapTemp), number(CondTemp), number(LiqTemp), number(PEvap), number(HVap), number(PCond),
+           number(HLiq), number(LiqDensity), number(Sensit), number(DistPressDrop), number(DeltaP), number(MassFlow),
+           number(UnitMultiplier), number(FlowMultiplier));
+}
+
 void writeCapacitySheet(Writer& w, const frmtxvCapacity& sheet) {
     w.line("RefIndex", sheet.RefIndex, "SizeNo", sheet.SizeNo, "RowCount", sheet.RowCount, "RowCapacity",
            number(sheet.RowCapacity), "DistSuffix", sheet.DistSuffix);
@@ -106,10 +115,7 @@ void writeSelectionSheet(Writer& w, const frmkorveld& sheet) {
     w.line("SeriesNo", sheet.SeriesNo, "RefIndex", sheet.RefIndex, "R507Flag", sheet.R507Flag, "RefLetter",
            sheet.RefLetter, "SizeNo", sheet.SizeNo);
     writeUnits(w, sheet.units());
-    const SelectionConditions& c = sheet.selectionConditions();
-    w.line("conditions", number(c.EvapTemp), number(c.CondTemp), number(c.LiqTemp), number(c.PEvap), number(c.HVap),
-           number(c.PCond), number(c.HLiq), number(c.LiqDensity), number(c.DistPressDrop), number(c.DeltaP),
-           number(c.MassFlow), number(c.Sensit), number(c.UnitMultiplier), number(c.InputCapacity));
+    writeConditions(w, "conditions", sheet.selectionConditions());
     if (const std::optional<SelectedValve>& valve = sheet.selectedValve()) {
         w.line("selected", valve->SizeNo, valve->SelectedName, valve->capacityText, valve->loadingText);
     } else {
@@ -118,10 +124,8 @@ void writeSelectionSheet(Writer& w, const frmkorveld& sheet) {
 }
 
 void writeVariables(Writer& w, const Universal_Variables& v) {
-    w.line("running", number(v.EvapTemp), number(v.CondTemp), number(v.LiqTemp), number(v.PEvap), number(v.HVap),
-           number(v.PCond), number(v.HLiq), number(v.LiqDensity), number(v.Sensit), number(v.DistPressDrop),
-           number(v.DeltaP), number(v.MassFlow), number(v.UnitMultiplier), number(v.FlowMultiplier),
-           number(v.ValConstant), v.ValName, number(v.EvapTempEntry));
+    writeConditions(w, "running", v.conditions);
+    w.line("valve", number(v.ValConstant), v.ValName, number(v.EvapTempEntry));
     w.line("letters", v.EqualizerCode, v.ChargeCode, v.StrainerCode, number(v.BleedFraction), v.BleedOption,
            v.BleedPart, v.AdviceClear);
     w.line("advice", v.ReplaceAdvice);

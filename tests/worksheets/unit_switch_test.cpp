@@ -90,7 +90,7 @@ TEST_F(SelectionSheetTest, AnEntryRefusedOnceIsNeverConvertedTwice) {
     pickMenu(sheet->mnuTons);
     EXPECT_EQ(sheet->txtEvapTemp.text(), "39.9");
     EXPECT_EQ(sheet->txtPressureDrop.text(), "29.0");
-    EXPECT_FLOAT_EQ(program.uv().EvapTemp, 39.92f);
+    EXPECT_FLOAT_EQ(program.uv().conditions.EvapTemp, 39.92f);
 }
 
 TEST(UnitSwitch, FollowsTheUsersDecimalCharacter) {

@@ -30,8 +30,8 @@ bool DocsScenes(PhotoSession& session) {
     session.dispatch([&] { program.selectionScreen().cmdValveCap.userClick(); });
     auto& capacity = program.form<frmtxvCapacity>();
     session.dispatch([&] {
-        capacity.mnuRefR22.userPick();
-        capacity.mnuKO.userPick();
+        capacity.refrigerantMenu("R-22")->userPick();
+        capacity.seriesMenu(series::KO)->userPick();
         capacity.optYES.userClick();
         capacity.txtSystemCapacity.userType("12000");
         capacity.txtEvapTemp.userType("40");
