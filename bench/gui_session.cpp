@@ -110,7 +110,7 @@ private:
 
     bool selectKo(SessionFigures& figures) {
         click(m_program.selectionScreen(), "cmdValveSelect");
-        auto* sheet = static_cast<frmkorveld*>(m_program.loaded(FormId::frmkorveld));
+        auto* sheet = m_program.loaded<frmkorveld>();
         if (sheet == nullptr) {
             fail(figures, "the selection worksheet did not open");
             return false;
@@ -124,7 +124,7 @@ private:
         type(*sheet, "txtLiqTemp", "90");
         type(*sheet, "txtInputCap", "14840");
         click(*sheet, "cmdSelect");
-        auto* results = static_cast<frmResults*>(m_program.loaded(FormId::frmResults));
+        auto* results = m_program.loaded<frmResults>();
         if (results == nullptr) {
             fail(figures, "Select did not open the results dialog");
             return false;

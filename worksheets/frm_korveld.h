@@ -25,7 +25,24 @@ namespace korveld {
 
 struct RefrigerantInfo;
 
-class frmkorveld : public Form {
+// What one run of the selection worksheet keeps beside its controls. A program reset assigns it
+// afresh as a whole, so nothing added here can outlive a reset.
+struct frmkorveldRun {
+    // Set by the menu picks and the selection.
+    std::int16_t SeriesNo = 0;
+    std::int16_t RefIndex = 0;
+    std::int16_t R507Flag = 0;
+    std::string RefLetter;
+    std::int16_t SizeNo = 0;
+
+    // The last selection that opened the results dialog, and every size's window at its conditions.
+    Conditions m_selectionConditions;
+    std::optional<SelectedValve> m_selectedValve;
+    std::optional<OperatingWindows> m_selectionWindows;
+    WorksheetUnits m_units; // this worksheet's own unit state and distributor flag
+};
+
+class frmkorveld : public Form, private frmkorveldRun {
 public:
     static constexpr FormId kFormId = FormId::frmkorveld;
 
@@ -98,11 +115,12 @@ public:
     OperatingWindows currentWindows();
 
     // Members set by the menu picks and the selection.
-    std::int16_t SeriesNo = 0;
-    std::int16_t RefIndex = 0;
-    std::int16_t R507Flag = 0;
-    std::string RefLetter;
-    std::int16_t SizeNo = 0;
+    using frmkorveldRun::R507Flag;
+    using frmkorveldRun::RefIndex;
+    using frmkorveldRun::RefLetter;
+    using frmkorveldRun::SeriesNo;
+    using frmkorveldRun::SizeNo;
+    const frmkorveldRun& run() const { return *this; }
 
     // This worksheet's own unit state and distributor flag (the capacity worksheet keeps its own).
     const WorksheetUnits& units() const { return m_units; }
@@ -273,10 +291,6 @@ private:
     TextBox* entryBox(CheckedEntry entry);
 
     PickMenus m_picks{mnuRefrig, mnuValTypes};
-    Conditions m_selectionConditions;
-    std::optional<SelectedValve> m_selectedValve;
-    std::optional<OperatingWindows> m_selectionWindows;
-    WorksheetUnits m_units;
     UnitSwitch m_unitSwitch;
 };
 

@@ -92,14 +92,7 @@ void frmtxvCapacity::bindHandlers() {
 }
 
 void frmtxvCapacity::resetOwnState() {
-    RefIndex = 0;
-    SizeNo = 0;
-    RowCount = 0;
-    RowCapacity = 0.0f;
-    DistSuffix.clear();
-    m_units = {};
-    m_rating = {};
-    m_locale = {};
+    static_cast<frmtxvCapacityRun&>(*this) = frmtxvCapacityRun{};
 }
 
 std::vector<Control*> frmtxvCapacity::tabOrder() const {

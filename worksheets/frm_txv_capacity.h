@@ -29,7 +29,22 @@ struct PrintDocument;
 struct RefrigerantInfo;
 struct SeriesMenuEntry;
 
-class frmtxvCapacity : public Form {
+// What one run of the capacity worksheet keeps beside its controls. A program reset assigns it
+// afresh as a whole, so nothing added here can outlive a reset.
+struct frmtxvCapacityRun {
+    // Worksheet-level state of the rating.
+    std::int16_t RefIndex = 0;
+    std::int16_t SizeNo = 0;
+    std::int16_t RowCount = 0;
+    float RowCapacity = 0.0f;
+    std::string DistSuffix;
+
+    WorksheetUnits m_units;
+    Rating m_rating;       // the last rating that Calculate ran
+    NumberLocale m_locale; // the user's, taken when Calculate starts
+};
+
+class frmtxvCapacity : public Form, private frmtxvCapacityRun {
 public:
     static constexpr FormId kFormId = FormId::frmtxvCapacity;
 
@@ -83,11 +98,12 @@ public:
     const Rating& lastRating() const { return m_rating; }
 
     // Worksheet-level state of the rating.
-    std::int16_t RefIndex = 0;
-    std::int16_t SizeNo = 0;
-    std::int16_t RowCount = 0;
-    float RowCapacity = 0.0f;
-    std::string DistSuffix;
+    using frmtxvCapacityRun::DistSuffix;
+    using frmtxvCapacityRun::RefIndex;
+    using frmtxvCapacityRun::RowCapacity;
+    using frmtxvCapacityRun::RowCount;
+    using frmtxvCapacityRun::SizeNo;
+    const frmtxvCapacityRun& run() const { return *this; }
 
     // ---- Controls, in tab order; frames before the controls inside them ----
     // clang-format off
@@ -227,10 +243,7 @@ private:
     void showResults();
 
     PickMenus m_picks{mnuRefrig, mnuValTypes};
-    WorksheetUnits m_units;
     UnitSwitch m_unitSwitch;
-    Rating m_rating;
-    NumberLocale m_locale; // the user's, taken when Calculate starts
 };
 
 } // namespace korveld

@@ -99,27 +99,39 @@ void writeConditions(Writer& w, const char* tag, const Conditions& c) {
            number(UnitMultiplier), number(FlowMultiplier));
 }
 
+// Each window's run state, named by a structured binding: a member added to it stops this
+// compiling until the snapshot writes it too.
 void writeCapacitySheet(Writer& w, const frmtxvCapacity& sheet) {
-    w.line("RefIndex", sheet.RefIndex, "SizeNo", sheet.SizeNo, "RowCount", sheet.RowCount, "RowCapacity",
-           number(sheet.RowCapacity), "DistSuffix", sheet.DistSuffix);
-    writeUnits(w, sheet.units());
-    const Rating& rating = sheet.lastRating();
-    w.line("rating", static_cast<int>(rating.outcome), rating.RowCount, number(rating.conditions.DeltaP),
-           number(rating.conditions.MassFlow), number(rating.conditions.Sensit));
+    const auto& [RefIndex, SizeNo, RowCount, RowCapacity, DistSuffix, units, rating, locale] = sheet.run();
+    w.line("RefIndex", RefIndex, "SizeNo", SizeNo, "RowCount", RowCount, "RowCapacity", number(RowCapacity),
+           "DistSuffix", DistSuffix);
+    writeUnits(w, units);
+    w.line("rating", static_cast<int>(rating.outcome), rating.RowCount, rating.DistSuffix, number(rating.Enthalpy));
+    writeConditions(w, "rated", rating.conditions);
     for (const RatingRow& row : rating.Rows()) {
         w.line("row", row.SizeNo, row.label, number(row.RowCapacity), row.loading ? number(*row.loading) : "-");
     }
+    w.line("locale", locale.decimal, locale.group);
 }
 
 void writeSelectionSheet(Writer& w, const frmkorveld& sheet) {
-    w.line("SeriesNo", sheet.SeriesNo, "RefIndex", sheet.RefIndex, "R507Flag", sheet.R507Flag, "RefLetter",
-           sheet.RefLetter, "SizeNo", sheet.SizeNo);
-    writeUnits(w, sheet.units());
-    writeConditions(w, "conditions", sheet.selectionConditions());
-    if (const std::optional<SelectedValve>& valve = sheet.selectedValve()) {
-        w.line("selected", valve->SizeNo, valve->SelectedName, valve->capacityText, valve->loadingText);
+    const auto& [SeriesNo, RefIndex, R507Flag, RefLetter, SizeNo, selectionConditions, selectedValve, selectionWindows,
+                 units] = sheet.run();
+    w.line("SeriesNo", SeriesNo, "RefIndex", RefIndex, "R507Flag", R507Flag, "RefLetter", RefLetter, "SizeNo", SizeNo);
+    writeUnits(w, units);
+    writeConditions(w, "conditions", selectionConditions);
+    if (selectedValve) {
+        w.line("selected", selectedValve->SizeNo, selectedValve->SelectedName, selectedValve->capacityText,
+               selectedValve->loadingText);
     } else {
         w.line("selected", "-");
+    }
+    if (selectionWindows) {
+        w.line("windows", static_cast<int>(selectionWindows->outcome), selectionWindows->selectedSize,
+               selectionWindows->sizes.size(), number(selectionWindows->InputCapacity), selectionWindows->series,
+               selectionWindows->refrigerant);
+    } else {
+        w.line("windows", "-");
     }
 }
 

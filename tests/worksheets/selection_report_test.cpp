@@ -83,7 +83,7 @@ TEST_F(SelectionReportTest, PrintsItsOwnSelectionsPressuresAfterARatingOnTheCapa
     enter({"R-22", series::KO, "40", "100", "90", "14840"});
     select();
     act([&] { program.selectionScreen().cmdValveCap.userClick(); });
-    auto& capacity = static_cast<frmtxvCapacity&>(*program.loaded(FormId::frmtxvCapacity));
+    auto& capacity = *program.loaded<frmtxvCapacity>();
     pickMenu(*capacity.findMenu("mnuRefR22"));
     pickMenu(*capacity.findMenu("mnuQZ"));
     click(capacity.optDistNone);

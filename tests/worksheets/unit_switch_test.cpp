@@ -99,7 +99,7 @@ TEST(UnitSwitch, FollowsTheUsersDecimalCharacter) {
     Program program(platform);
     program.start();
     program.dispatch([&] { program.selectionScreen().cmdValveSelect.userClick(); });
-    auto* sheet = static_cast<frmkorveld*>(program.loaded(FormId::frmkorveld));
+    auto* sheet = program.loaded<frmkorveld>();
     ASSERT_NE(sheet, nullptr);
     platform.clear();
     program.dispatch([&] {

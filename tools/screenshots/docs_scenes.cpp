@@ -49,7 +49,7 @@ bool DocsScenes(PhotoSession& session) {
         EnterSystem(selection, "R-134a", series::VMP, "40", "24000");
         selection.cmdSelect.userClick();
     });
-    auto* results = static_cast<frmResults*>(program.loaded(FormId::frmResults));
+    auto* results = program.loaded<frmResults>();
     if (results == nullptr) {
         std::fprintf(stderr, "the selection showed no results dialog\n");
         return false;
