@@ -84,8 +84,8 @@ private:
         auto& sheet = m_program.form<frmtxvCapacity>();
         m_application.watch(&windowOf(sheet));
         m_application.waitUntilPainted(kPaintLimit);
-        pick(sheet, sheet.mnuRefrig, sheet.mnuRefR22);
-        pick(sheet, sheet.mnuKSer, sheet.mnuKO);
+        pick(sheet, sheet.mnuRefrig, *sheet.refrigerantMenu("R-22"));
+        pick(sheet, *sheet.pickMenus().mnuKSer, *sheet.seriesMenu(series::KO));
         type(sheet, "txtEvapTemp", "40");
         type(sheet, "txtCondTemp", "100");
         type(sheet, "txtLiqTemp", "90");
@@ -110,7 +110,7 @@ private:
 
     bool selectKo(SessionFigures& figures) {
         click(m_program.selectionScreen(), "cmdValveSelect");
-        auto* sheet = static_cast<frmkorveld*>(m_program.loaded(FormId::frmkorveld));
+        auto* sheet = m_program.loaded<frmkorveld>();
         if (sheet == nullptr) {
             fail(figures, "the selection worksheet did not open");
             return false;
@@ -124,7 +124,7 @@ private:
         type(*sheet, "txtLiqTemp", "90");
         type(*sheet, "txtInputCap", "14840");
         click(*sheet, "cmdSelect");
-        auto* results = static_cast<frmResults*>(m_program.loaded(FormId::frmResults));
+        auto* results = m_program.loaded<frmResults>();
         if (results == nullptr) {
             fail(figures, "Select did not open the results dialog");
             return false;

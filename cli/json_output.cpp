@@ -252,4 +252,21 @@ void WriteJson(const JsonWriter& json, std::ostream& out) {
     out << json.text() << '\n';
 }
 
+void WriteConditions(JsonWriter& json, const Conditions& c) {
+    json.key("conditions").beginObject();
+    json.memberSingle("EvapTemp", c.EvapTemp);
+    json.memberSingle("CondTemp", c.CondTemp);
+    json.memberSingle("LiqTemp", c.LiqTemp);
+    json.memberSingle("PEvap", c.PEvap);
+    json.memberSingle("PCond", c.PCond);
+    json.memberSingle("HVap", c.HVap);
+    json.memberSingle("HLiq", c.HLiq);
+    json.memberSingle("LiqDensity", c.LiqDensity);
+    json.memberSingle("DistPressDrop", c.DistPressDrop);
+    json.memberSingle("DeltaP", c.DeltaP);
+    json.memberSingle("MassFlow", c.MassFlow);
+    json.memberSingle("Sensit", c.Sensit);
+    json.endObject();
+}
+
 } // namespace korveld::cli

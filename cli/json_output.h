@@ -4,6 +4,8 @@
 // 8.333333e-05).
 #pragma once
 
+#include "engine/conditions.h"
+
 #include <concepts>
 #include <cstdint>
 #include <ostream>
@@ -69,24 +71,7 @@ void WriteMessageJson(JsonWriter& json, std::string_view title, std::string_view
 // The writer's text on one line.
 void WriteJson(const JsonWriter& json, std::ostream& out);
 
-// The "conditions" member of both commands: the running calculation of a rating or a selection
-// (both name its values alike).
-template <typename Conditions>
-void WriteConditions(JsonWriter& json, const Conditions& c) {
-    json.key("conditions").beginObject();
-    json.memberSingle("EvapTemp", c.EvapTemp);
-    json.memberSingle("CondTemp", c.CondTemp);
-    json.memberSingle("LiqTemp", c.LiqTemp);
-    json.memberSingle("PEvap", c.PEvap);
-    json.memberSingle("PCond", c.PCond);
-    json.memberSingle("HVap", c.HVap);
-    json.memberSingle("HLiq", c.HLiq);
-    json.memberSingle("LiqDensity", c.LiqDensity);
-    json.memberSingle("DistPressDrop", c.DistPressDrop);
-    json.memberSingle("DeltaP", c.DeltaP);
-    json.memberSingle("MassFlow", c.MassFlow);
-    json.memberSingle("Sensit", c.Sensit);
-    json.endObject();
-}
+// The "conditions" member of both commands: the running calculation of a rating or a selection.
+void WriteConditions(JsonWriter& json, const Conditions& c);
 
 } // namespace korveld::cli

@@ -12,7 +12,7 @@ void writeResult(JsonWriter& json, frmtxvCapacity& sheet, std::string_view unit,
     json.member("refrigerant", sheet.txtSelectRefrig.text());
     json.member("valve", sheet.txtSelValve.text());
     json.member("unit", unit);
-    WriteConditions(json, uv);
+    WriteConditions(json, uv.conditions);
     json.key("rows").beginArray();
     std::int16_t K = 0;
     for (const RatingRow& rated : sheet.lastRating().Rows()) {

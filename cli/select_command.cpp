@@ -148,7 +148,7 @@ int SelectCommand::run(std::ostream& out, std::ostream& err) {
         user.click(dialog.cmdExit, "--bleed");
     }
     user.click(sheet.cmdSelect, "");
-    auto* results = static_cast<frmResults*>(user.program().loaded(FormId::frmResults));
+    auto* results = user.program().loaded<frmResults>();
     if (!m_json && results != nullptr) {
         user.click(results->cmdPrintButton, "");
     }

@@ -15,14 +15,14 @@ namespace {
 
 // A worksheet's Units menu entries in menu order, the unit it shows now, and its menu entries of
 // the refrigerant and the series picked (nullptr when there is no pick).
-struct PickMenus {
+struct SheetMenus {
     std::array<MenuEntry*, 4> units;
     CapacityUnit shown;
     MenuEntry* refrigerant;
     MenuEntry* series;
 };
 
-void pickFromMenus(ScriptedUser& user, const PickMenus& menus, CapacityUnit unit) {
+void pickFromMenus(ScriptedUser& user, const SheetMenus& menus, CapacityUnit unit) {
     if (menus.shown != unit) {
         user.pick(*menus.units[static_cast<std::size_t>(static_cast<std::int16_t>(unit) - 1)], "--unit");
     }
@@ -136,8 +136,8 @@ frmtxvCapacity& OpenCapacityWorksheet(ScriptedUser& user, const PickOptions::Pic
     pickFromMenus(user,
                   {{&sheet.mnuBtuHr, &sheet.mnuTons, &sheet.mnuKiloWatts, &sheet.mnuKiloCal},
                    sheet.units().CapacityUnit,
-                   picks.refrigerant != nullptr ? sheet.findMenu(picks.refrigerant->menuControl) : nullptr,
-                   picks.series != nullptr ? sheet.findMenu(picks.series->menuControl) : nullptr},
+                   picks.refrigerant != nullptr ? sheet.refrigerantMenu(picks.refrigerant->name) : nullptr,
+                   picks.series != nullptr ? sheet.seriesMenu(picks.series->SeriesNo) : nullptr},
                   picks.unit);
     return sheet;
 }

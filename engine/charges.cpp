@@ -354,11 +354,4 @@ std::string_view ChargeOptionRangeHint(ChargeOption option, bool metric) {
     return metric ? kRangeHintGeneralC : kRangeHintGeneralF;
 }
 
-EvapRange EvaporatorRange(bool caChargeOrKOD, bool metric) {
-    if (caChargeOrKOD) {
-        return metric ? EvapRange{-18.0, 16.0} : EvapRange{0.0, 60.0};
-    }
-    return metric ? EvapRange{-40.0, 16.0} : EvapRange{-40.0, 60.0};
-}
-
 } // namespace korveld

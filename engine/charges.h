@@ -85,12 +85,4 @@ ChargeFrameChange EvaporatorEntryChange(std::int16_t RefIndex, std::int16_t Seri
 // The range hint the Click handler of a charge option writes.
 std::string_view ChargeOptionRangeHint(ChargeOption option, bool metric);
 
-// Allowed evaporator temperatures, inclusive, in the unit system's own degrees. The CA charge
-// and the KOD series narrow the range.
-struct EvapRange {
-    double low;
-    double high;
-};
-EvapRange EvaporatorRange(bool caChargeOrKOD, bool metric);
-
 } // namespace korveld

@@ -13,6 +13,29 @@ inline constexpr bool IsMetric(CapacityUnit unit) {
     return unit == CapacityUnit::KW || unit == CapacityUnit::KCal;
 }
 
+// The running calculation, as a rating or a selection leaves it and the program-wide variables hold
+// it: temperatures in °F, pressures in psia and pressure differences in psi, enthalpies in Btu/lb,
+// density in lb/ft³, the mass flow in lb/min per ton; UnitMultiplier and FlowMultiplier as the
+// calculation that set them defines them (a selection sets no FlowMultiplier).
+struct Conditions {
+    float EvapTemp = 0.0f;
+    float CondTemp = 0.0f;
+    float LiqTemp = 0.0f;
+    float PEvap = 0.0f;
+    float HVap = 0.0f;
+    float PCond = 0.0f;
+    float HLiq = 0.0f;
+    float LiqDensity = 0.0f;
+    float Sensit = 0.0f;
+    float DistPressDrop = 0.0f;
+    float DeltaP = 0.0f;
+    float MassFlow = 0.0f;
+    float UnitMultiplier = 0.0f;
+    float FlowMultiplier = 0.0f;
+
+    bool operator==(const Conditions&) const = default;
+};
+
 enum class Distributor { None, Venturi, Orifice, UserDefined };
 
 inline constexpr float kVenturiDrop = 15.0f;    // psi

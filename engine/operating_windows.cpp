@@ -20,14 +20,14 @@ OperatingWindows SelectionWindows(const SelectionRequest& request, const NumberL
         chart.message = std::move(answer.message);
         return chart;
     }
-    const SelectionConditions& c = answer.conditions;
-    chart.InputCapacity = c.InputCapacity;
+    const Conditions& c = answer.conditions;
+    chart.InputCapacity = answer.InputCapacity;
     chart.UnitMultiplier = c.UnitMultiplier;
 
     // Every size is rated for the picture; the walk takes them in the same order and keeps the
     // answer it reaches first, as Select does.
     const SizeRater rater(request, c);
-    SizeSearch search(Series(request.SeriesNo).sizeCount, c.InputCapacity);
+    SizeSearch search(Series(request.SeriesNo).sizeCount, answer.InputCapacity);
     std::string_view ValName;
     for (std::int16_t SizeNo = 1; SizeNo <= rater.sizeCount(); ++SizeNo) {
         const std::optional<float> capacity = rater.rate(SizeNo, ValName);

@@ -86,14 +86,15 @@ inline bool storeSingle(double value, float& single) {
 }
 
 // The properties, drop and pressure difference are all finite numbers.
-bool conditionsFinite(const RatingConditions& c) {
+bool conditionsFinite(const Conditions& c) {
     return finite(c.PEvap) && finite(c.HVap) && finite(c.PCond) && finite(c.HLiq) && finite(c.LiqDensity) &&
            finite(c.DistPressDrop) && finite(c.DeltaP);
 }
 
 // Temperatures, properties, unit factors, distributor, pressure difference, mass flow and the
 // low-temperature factor, in this order; Rated when sizes can be rated under them.
-RatingOutcome workOutConditions(const RatingInputs& inputs, RatingConditions& c) {
+RatingOutcome workOutConditions(const RatingInputs& inputs, Rating& rating) {
+    Conditions& c = rating.conditions;
     c.EvapTemp = inputs.EvapTemp;
     c.CondTemp = inputs.CondTemp;
     c.LiqTemp = inputs.LiqTemp;
@@ -117,11 +118,11 @@ RatingOutcome workOutConditions(const RatingInputs& inputs, RatingConditions& c)
     case Distributor::Venturi:
     case Distributor::Orifice:
         c.DistPressDrop = DistributorDrop(inputs.distributor, 0.0f);
-        c.DistSuffix = inputs.distributor == Distributor::None ? "" : kDistributorLetter;
+        rating.DistSuffix = inputs.distributor == Distributor::None ? "" : kDistributorLetter;
         break;
     default:
         c.DistPressDrop = inputs.userDefinedDrop;
-        c.DistSuffix = c.DistPressDrop != 0.0f ? kDistributorLetter : "";
+        rating.DistSuffix = c.DistPressDrop != 0.0f ? kDistributorLetter : "";
         break;
     }
 
@@ -135,9 +136,9 @@ RatingOutcome workOutConditions(const RatingInputs& inputs, RatingConditions& c)
         return RatingOutcome::DeltaPTooSmall;
     }
 
-    c.Enthalpy = static_cast<float>(static_cast<double>(c.HVap) - c.HLiq);
+    rating.Enthalpy = static_cast<float>(static_cast<double>(c.HVap) - c.HLiq);
     // No refrigerating effect, or one so small the mass flow per ton overflows: nothing flows per ton.
-    if (c.Enthalpy == 0.0f || !storeSingle(kBtuPerMinutePerTon / c.Enthalpy, c.MassFlow)) {
+    if (rating.Enthalpy == 0.0f || !storeSingle(kBtuPerMinutePerTon / rating.Enthalpy, c.MassFlow)) {
         return RatingOutcome::OutsideModel;
     }
 
@@ -149,7 +150,7 @@ RatingOutcome workOutConditions(const RatingInputs& inputs, RatingConditions& c)
 
 // One row per size that the series offers for the refrigerant, in catalog order and without gaps.
 RatingOutcome rateSizes(const RatingInputs& inputs, Rating& rating) {
-    const RatingConditions& c = rating.conditions;
+    const Conditions& c = rating.conditions;
     const SeriesInfo& series = Series(inputs.SeriesNo);
     const CatalogProcedure catalog = ValveDataProcedure(inputs.SeriesNo);
     if (catalog == nullptr) {
@@ -183,7 +184,7 @@ RatingOutcome rateSizes(const RatingInputs& inputs, Rating& rating) {
             }
             row.loading = loading;
         }
-        buildLabel(row.label, rule, series.code, c.DistSuffix, SizeNo, row.ValName);
+        buildLabel(row.label, rule, series.code, rating.DistSuffix, SizeNo, row.ValName);
         ++rating.RowCount;
     }
     return RatingOutcome::Rated;
@@ -222,8 +223,10 @@ Rating RateCapacity(const RatingInputs& inputs) {
 
 void RateCapacity(const RatingInputs& inputs, Rating& rating) {
     rating.RowCount = 0;
-    rating.conditions = RatingConditions{};
-    rating.outcome = workOutConditions(inputs, rating.conditions);
+    rating.conditions = Conditions{};
+    rating.DistSuffix = {};
+    rating.Enthalpy = 0.0f;
+    rating.outcome = workOutConditions(inputs, rating);
     if (rating.outcome == RatingOutcome::Rated) {
         rating.outcome = rateSizes(inputs, rating);
     }
@@ -231,7 +234,9 @@ void RateCapacity(const RatingInputs& inputs, Rating& rating) {
         rating.RowCount = 0;
     }
     if (rating.outcome == RatingOutcome::OutsideModel) {
-        rating.conditions = RatingConditions{}; // no half-computed infinity reaches a caller
+        rating.conditions = Conditions{}; // no half-computed infinity reaches a caller
+        rating.DistSuffix = {};
+        rating.Enthalpy = 0.0f;
     }
 }
 
@@ -239,24 +244,14 @@ void StoreConditions(const Rating& rating, Universal_Variables& variables) {
     if (rating.outcome == RatingOutcome::OutsideModel) {
         return;
     }
-    const RatingConditions& c = rating.conditions;
-    variables.EvapTemp = c.EvapTemp;
-    variables.CondTemp = c.CondTemp;
-    variables.LiqTemp = c.LiqTemp;
-    variables.PEvap = c.PEvap;
-    variables.HVap = c.HVap;
-    variables.PCond = c.PCond;
-    variables.HLiq = c.HLiq;
-    variables.LiqDensity = c.LiqDensity;
-    variables.UnitMultiplier = c.UnitMultiplier;
-    variables.FlowMultiplier = c.FlowMultiplier;
-    variables.DistPressDrop = c.DistPressDrop;
-    variables.DeltaP = c.DeltaP;
-    if (rating.refused()) {
-        return;
+    Conditions& stored = variables.conditions;
+    const float MassFlow = stored.MassFlow;
+    const float Sensit = stored.Sensit;
+    stored = rating.conditions;
+    if (rating.refused()) { // the refusal comes before these two are worked out
+        stored.MassFlow = MassFlow;
+        stored.Sensit = Sensit;
     }
-    variables.MassFlow = c.MassFlow;
-    variables.Sensit = c.Sensit;
 }
 
 } // namespace korveld

@@ -27,25 +27,6 @@ struct RatingInputs {
     std::optional<double> systemCapacity; // loading option on: the system capacity entry, in the chosen unit
 };
 
-struct RatingConditions {
-    float EvapTemp = 0.0f;
-    float CondTemp = 0.0f;
-    float LiqTemp = 0.0f;
-    float PEvap = 0.0f;
-    float HVap = 0.0f;
-    float PCond = 0.0f;
-    float HLiq = 0.0f;
-    float LiqDensity = 0.0f;
-    float UnitMultiplier = 0.0f;
-    float FlowMultiplier = 0.0f;
-    float DistPressDrop = 0.0f;
-    std::string_view DistSuffix; // "E" while a distributor drop applies
-    float DeltaP = 0.0f;
-    float Enthalpy = 0.0f; // refrigerating effect HVap − HLiq, Btu/lb
-    float MassFlow = 0.0f; // lb/min per ton
-    float Sensit = 0.0f;
-};
-
 struct RatingRow {
     std::int16_t SizeNo = 0;
     std::string ValName;
@@ -70,7 +51,9 @@ enum class RatingOutcome {
 
 struct Rating {
     RatingOutcome outcome = RatingOutcome::OutsideModel;
-    RatingConditions conditions;
+    Conditions conditions;       // UnitMultiplier: from Btu/h to the chosen unit
+    std::string_view DistSuffix; // "E" while a distributor drop applies
+    float Enthalpy = 0.0f;       // refrigerating effect HVap − HLiq, Btu/lb
     std::array<RatingRow, kMaxSizes> rows;
     std::int16_t RowCount = 0;
 

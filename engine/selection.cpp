@@ -48,7 +48,7 @@ namespace {
 
 // Distributor drop and the equalizer every distributor choice forces (external chosen; internal
 // left enabled only without a distributor).
-void applyDistributor(Distributor distributor, SelectionConditions& c, ForcedOptions& forced) {
+void applyDistributor(Distributor distributor, Conditions& c, ForcedOptions& forced) {
     forced.add(ForcedControl::optExternal, true, true);
     forced.add(ForcedControl::optInternal, false, distributor == Distributor::None);
     c.DistPressDrop = DistributorDrop(distributor, c.DistPressDrop);
@@ -118,7 +118,7 @@ bool PrepareSelection(const SelectionRequest& request, const NumberLocale& local
         answer.entryFailure = std::move(checked.failure);
         return false;
     }
-    SelectionConditions& c = answer.conditions;
+    Conditions& c = answer.conditions;
     c.EvapTemp = checked.accepted.EvapTemp;
     c.CondTemp = checked.accepted.CondTemp;
     c.LiqTemp = checked.accepted.LiqTemp;
@@ -133,7 +133,7 @@ bool PrepareSelection(const SelectionRequest& request, const NumberLocale& local
 
     RefProperties(request.RefIndex, c.EvapTemp, c.CondTemp, c.LiqTemp, c.PEvap, c.HVap, c.PCond, c.HLiq, c.LiqDensity);
     c.UnitMultiplier = SelectionUnitMultiplier(request.capacityUnit);
-    c.InputCapacity = static_cast<float>(checked.accepted.capacity * c.UnitMultiplier);
+    answer.InputCapacity = static_cast<float>(checked.accepted.capacity * c.UnitMultiplier);
     applyDistributor(request.distributor, c, answer.forced);
     c.DeltaP = PressureDifference(c.PCond, c.PEvap, c.DistPressDrop);
     if (DeltaPTooSmall(c.DeltaP)) {
@@ -145,7 +145,7 @@ bool PrepareSelection(const SelectionRequest& request, const NumberLocale& local
     return true;
 }
 
-SizeRater::SizeRater(const SelectionRequest& request, const SelectionConditions& conditions)
+SizeRater::SizeRater(const SelectionRequest& request, const Conditions& conditions)
     : m_catalog(CatalogLookupOf(request.SeriesNo)),
       m_sizeCount(m_catalog != nullptr ? Series(request.SeriesNo).sizeCount : std::int16_t{0}),
       m_SeriesNo(request.SeriesNo), m_RefIndex(request.RefIndex), m_BleedOption(request.BleedOption),
@@ -173,12 +173,12 @@ SelectionAnswer SelectValve(const SelectionRequest& request, const NumberLocale&
         return answer;
     }
     const std::int16_t SeriesNo = request.SeriesNo;
-    const SelectionConditions& c = answer.conditions;
+    const Conditions& c = answer.conditions;
     const SeriesInfo& series = Series(SeriesNo);
 
     // Rate the sizes in catalog order until one window holds the requirement or none can.
     const SizeRater rater(request, c);
-    SizeSearch search(series.sizeCount, c.InputCapacity);
+    SizeSearch search(series.sizeCount, answer.InputCapacity);
     std::string_view ValName;
     for (std::int16_t SizeNo = 1; SizeNo <= rater.sizeCount(); ++SizeNo) {
         if (search.offer(SizeNo, rater.rate(SizeNo, ValName))) {
@@ -207,7 +207,7 @@ SelectionAnswer SelectValve(const SelectionRequest& request, const NumberLocale&
     }
     QZLargeSizeOptions(SeriesNo, valve.SizeNo, answer.forced);
 
-    valve.PerCentLoading = static_cast<float>(static_cast<double>(c.InputCapacity) * 100.0 / valve.ValCapacity);
+    valve.PerCentLoading = static_cast<float>(static_cast<double>(answer.InputCapacity) * 100.0 / valve.ValCapacity);
     valve.loadingText = FormatNumber(valve.PerCentLoading, kOneDecimalPattern, locale);
     valve.loadingText += kPerCentSuffix;
     valve.capacityInUnit = static_cast<float>(static_cast<double>(valve.ValCapacity) / c.UnitMultiplier);

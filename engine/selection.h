@@ -47,24 +47,6 @@ struct SelectionRequest {
     float BleedFraction = 0.0f;
 };
 
-// The running calculation, for the report: °F, psia / psi, Btu/lb, lb/ft³, tons.
-struct SelectionConditions {
-    float EvapTemp = 0.0f;
-    float CondTemp = 0.0f;
-    float LiqTemp = 0.0f;
-    float PEvap = 0.0f;
-    float HVap = 0.0f;
-    float PCond = 0.0f;
-    float HLiq = 0.0f;
-    float LiqDensity = 0.0f;
-    float DistPressDrop = 0.0f;
-    float DeltaP = 0.0f;
-    float MassFlow = 0.0f;
-    float Sensit = 0.0f;
-    float UnitMultiplier = 0.0f;
-    float InputCapacity = 0.0f;
-};
-
 enum class SelectionMessageKind { DeltaPTooSmall, CapacityTooSmall, BetweenTwoValves, CapacityTooLarge, NoSizeOffered };
 
 struct SelectionMessage {
@@ -114,7 +96,9 @@ struct SelectionAnswer {
     ForcedOptions forced;
 
     // Filled as far as the selection got; complete with a selected valve or an outcome message.
-    SelectionConditions conditions;
+    // UnitMultiplier: tons per unit of the entry; no FlowMultiplier.
+    Conditions conditions;
+    float InputCapacity = 0.0f; // the requirement, tons
 };
 
 // Tons per unit of the required-capacity entry: 1/12000, 1, 1/3.52 or 1/3024, stored as a Single.
@@ -144,7 +128,7 @@ bool PrepareSelection(const SelectionRequest& request, const NumberLocale& local
 // asks for them; the selection and the operating-window chart both rate through it.
 class SizeRater {
 public:
-    SizeRater(const SelectionRequest& request, const SelectionConditions& conditions);
+    SizeRater(const SelectionRequest& request, const Conditions& conditions);
     // The sizes of the series; 0 when it has no catalog.
     std::int16_t sizeCount() const { return m_sizeCount; }
     // Size SizeNo in tons, bleed included, or empty when it is not offered for the refrigerant;

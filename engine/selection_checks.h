@@ -2,6 +2,7 @@
 // the entry to empty and the entry to focus. Passing entries are turned into the selection's units.
 #pragma once
 
+#include "entry_checks.h"
 #include "message_pattern.h"
 #include "number_text.h"
 
@@ -11,18 +12,6 @@
 #include <vector>
 
 namespace korveld {
-
-// The entries of the selection worksheet the checks read or name.
-enum class SelectionEntry {
-    None,
-    txtSelRefrig,
-    txtSelValve,
-    txtEvapTemp,
-    txtCondTemp,
-    txtLiqTemp,
-    txtInputCap,
-    txtPressureDrop
-};
 
 struct SelectionEntries {
     std::string_view txtSelRefrig;
@@ -40,15 +29,6 @@ struct SelectionCheckState {
     bool DistUserDefined = false; // the pressure-drop entry is read
 };
 
-struct EntryFailure {
-    std::string text;
-    std::string_view title;
-    SelectionEntry cleared; // SelectionEntry::None: nothing is emptied
-    SelectionEntry focused;
-
-    bool operator==(const EntryFailure&) const = default;
-};
-
 // The entries once accepted: temperatures in °F, the user-defined drop in psi (Singles), and the
 // required capacity as typed.
 struct AcceptedEntries {
@@ -64,7 +44,7 @@ struct EntryCheckResult {
     AcceptedEntries accepted; // meaningful only without a failure
 };
 
-// Every message the checks can give.
+// The messages only these checks give (SharedEntryMessages has the rest).
 std::vector<MessagePattern> SelectionCheckMessages();
 
 EntryCheckResult CheckSelectionEntries(const SelectionEntries& entries, const SelectionCheckState& state,

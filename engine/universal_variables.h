@@ -4,28 +4,15 @@
 // worksheet for itself, so a switch on one worksheet never changes the other's conversions.
 #pragma once
 
+#include "engine/conditions.h"
+
 #include <cstdint>
 #include <string>
 
 namespace korveld {
 
 struct Universal_Variables {
-    // The running calculation: temperatures in °F, pressures in psia / psi, enthalpies in Btu/lb,
-    // density in lb/ft³.
-    float EvapTemp = 0.0f;
-    float CondTemp = 0.0f;
-    float LiqTemp = 0.0f;
-    float PEvap = 0.0f;
-    float HVap = 0.0f;
-    float PCond = 0.0f;
-    float HLiq = 0.0f;
-    float LiqDensity = 0.0f;
-    float Sensit = 0.0f;
-    float DistPressDrop = 0.0f;
-    float DeltaP = 0.0f;
-    float MassFlow = 0.0f;
-    float UnitMultiplier = 0.0f;
-    float FlowMultiplier = 0.0f;
+    Conditions conditions; // the running calculation
     float ValConstant = 0.0f;
     std::string ValName;
     float EvapTempEntry = 0.0f; // the evaporator entry as typed, in the worksheet's own unit

@@ -102,20 +102,13 @@ frmkorveld::frmkorveld(Program& program)
     mnuTechnical.onClick = [this] { mnuTechnical_Click(); };
     mnuOperatingWindows.onClick = [this] { mnuOperatingWindows_Click(); };
 
-    buildPickMenus();
+    bindPickMenus();
 }
 
 frmkorveld::~frmkorveld() = default;
 
 void frmkorveld::resetOwnState() {
-    SeriesNo = 0;
-    RefIndex = 0;
-    R507Flag = 0;
-    RefLetter.clear();
-    SizeNo = 0;
-    m_selectionConditions = {};
-    m_selectedValve.reset();
-    m_units = {};
+    static_cast<frmkorveldRun&>(*this) = frmkorveldRun{};
 }
 
 void frmkorveld::Form_Load() {
@@ -171,8 +164,7 @@ void frmkorveld::cmdClose_Click() {
     program().selectionScreen().Show();
     // The bleed dialog belongs to this worksheet: it goes as its own close button would take it
     // (Accept), so the bleed chosen stays and Yes opens it again when the worksheet is back.
-    if (auto* bleed = static_cast<frmPerCentBleed*>(program().loaded(FormId::frmPerCentBleed));
-        bleed != nullptr && bleed->visible()) {
+    if (auto* bleed = program().loaded<frmPerCentBleed>(); bleed != nullptr && bleed->visible()) {
         bleed->cmdExit_Click();
     }
     platform().HideOperatingWindows();
@@ -183,7 +175,7 @@ void frmkorveld::cmdClose_Click() {
     txtSelRefrig.setText("");
     txtSelValve.setText("");
     txtInputCap.setText("");
-    clearPickMarks();
+    m_picks.clearMarks();
 
     fmeDistributor.setVisible(true);
     optDistOrifice.setValue(true);
@@ -365,7 +357,7 @@ void frmkorveld::optNO_Click() {
 // ---- Timer, help, messages ----
 
 void frmkorveld::Timer1_Timer() {
-    if (auto* results = static_cast<frmResults*>(program().loaded(FormId::frmResults))) {
+    if (auto* results = program().loaded<frmResults>()) {
         results->cmdOK.setEnabled(true);
     }
     Timer1.setEnabled(false);

@@ -10,6 +10,7 @@
 #include "engine/selection.h"
 #include "worksheets/controls.h"
 #include "worksheets/form.h"
+#include "worksheets/pick_menus.h"
 #include "worksheets/program.h"
 #include "worksheets/unit_switch.h"
 
@@ -24,7 +25,24 @@ namespace korveld {
 
 struct RefrigerantInfo;
 
-class frmkorveld : public Form {
+// What one run of the selection worksheet keeps beside its controls. A program reset assigns it
+// afresh as a whole, so nothing added here can outlive a reset.
+struct frmkorveldRun {
+    // Set by the menu picks and the selection.
+    std::int16_t SeriesNo = 0;
+    std::int16_t RefIndex = 0;
+    std::int16_t R507Flag = 0;
+    std::string RefLetter;
+    std::int16_t SizeNo = 0;
+
+    // The last selection that opened the results dialog, and every size's window at its conditions.
+    Conditions m_selectionConditions;
+    std::optional<SelectedValve> m_selectedValve;
+    std::optional<OperatingWindows> m_selectionWindows;
+    WorksheetUnits m_units; // this worksheet's own unit state and distributor flag
+};
+
+class frmkorveld : public Form, private frmkorveldRun {
 public:
     static constexpr FormId kFormId = FormId::frmkorveld;
 
@@ -84,12 +102,12 @@ public:
     bool metricShown() const { return IsMetric(capacityUnitShown()); }
 
     // The refrigerant and series menu entries, for tests and scripted runs.
-    MenuEntry* refrigerantMenu(std::string_view name) const;
-    MenuEntry* seriesMenu(std::int16_t series) const;
+    MenuEntry* refrigerantMenu(std::string_view name) const { return m_picks.refrigerantMenu(name); }
+    MenuEntry* seriesMenu(std::int16_t series) const { return m_picks.seriesMenu(series); }
 
     // The conditions and the valve of the last selection that opened the results dialog; the
     // report prints these pressures even if the capacity worksheet has rated since.
-    const SelectionConditions& selectionConditions() const { return m_selectionConditions; }
+    const Conditions& selectionConditions() const { return m_selectionConditions; }
     const std::optional<SelectedValve>& selectedValve() const { return m_selectedValve; }
     // Every size's window at the conditions of that selection, for its chart.
     const std::optional<OperatingWindows>& selectionWindows() const { return m_selectionWindows; }
@@ -97,11 +115,12 @@ public:
     OperatingWindows currentWindows();
 
     // Members set by the menu picks and the selection.
-    std::int16_t SeriesNo = 0;
-    std::int16_t RefIndex = 0;
-    std::int16_t R507Flag = 0;
-    std::string RefLetter;
-    std::int16_t SizeNo = 0;
+    using frmkorveldRun::R507Flag;
+    using frmkorveldRun::RefIndex;
+    using frmkorveldRun::RefLetter;
+    using frmkorveldRun::SeriesNo;
+    using frmkorveldRun::SizeNo;
+    const frmkorveldRun& run() const { return *this; }
 
     // This worksheet's own unit state and distributor flag (the capacity worksheet keeps its own).
     const WorksheetUnits& units() const { return m_units; }
@@ -249,8 +268,7 @@ private:
     void resetOwnState() override;
 
     // Menus and picks.
-    void buildPickMenus();
-    void clearPickMarks();
+    void bindPickMenus();
     void stackFrames();
 
     // Charge procedures at work on fmeMOP and its five options.
@@ -269,19 +287,10 @@ private:
     // Select.
     SelectionRequest readSelectionRequest();
     void applyForcedOptions(const ForcedOptions& forced);
-    void showEntryFailure(const EntryFailure& failure);
     void showResults(const SelectedValve& valve, std::int16_t AdviceClear);
-    TextBox* entryBox(SelectionEntry entry);
+    TextBox* entryBox(CheckedEntry entry);
 
-    std::deque<MenuEntry> m_pickMenus; // refrigerant and series entries, group entries; never moved
-    std::vector<std::pair<MenuEntry*, std::string_view>> m_refrigerantMenus;
-    std::vector<std::pair<MenuEntry*, std::int16_t>> m_seriesMenus;
-    MenuEntry* mnuKSer = nullptr;
-    MenuEntry* mnuVSer = nullptr;
-    SelectionConditions m_selectionConditions;
-    std::optional<SelectedValve> m_selectedValve;
-    std::optional<OperatingWindows> m_selectionWindows;
-    WorksheetUnits m_units;
+    PickMenus m_picks{mnuRefrig, mnuValTypes};
     UnitSwitch m_unitSwitch;
 };
 

@@ -30,60 +30,15 @@ void applyFlowBox(CheckBox& box, CheckBoxState state) {
 
 } // namespace
 
-void frmkorveld::buildPickMenus() {
-    const auto add = [this](MenuEntry& parent, std::string_view name, std::string_view caption) -> MenuEntry& {
-        return m_pickMenus.emplace_back(parent, MenuDesign{.name = name, .caption = caption});
-    };
-    const std::span<const RefrigerantInfo> refrigerants = Refrigerants();
-    m_refrigerantMenus.reserve(refrigerants.size());
-    for (std::size_t i = 0; i < refrigerants.size(); ++i) {
-        MenuEntry& entry = add(mnuRefrig, refrigerants[i].menuControl, refrigerants[i].name);
+void frmkorveld::bindPickMenus() {
+    for (std::size_t i = 0; i < Refrigerants().size(); ++i) {
         // Small captures keep the handlers free of allocations.
-        entry.onClick = [this, i] { refrigerantPick(*m_refrigerantMenus[i].first, Refrigerants()[i]); };
-        m_refrigerantMenus.emplace_back(&entry, refrigerants[i].name);
+        m_picks.refrigerantEntry(i).onClick = [this, i] {
+            refrigerantPick(m_picks.refrigerantEntry(i), Refrigerants()[i]);
+        };
     }
-    m_seriesMenus.reserve(SeriesMenu().size());
-    for (const SeriesMenuEntry& series : SeriesMenu()) {
-        MenuEntry* parent = &mnuValTypes;
-        if (series.group == SeriesMenuGroup::KSeries) {
-            if (mnuKSer == nullptr) {
-                mnuKSer = &add(mnuValTypes, "mnuKSer", "\"K\" Series");
-            }
-            parent = mnuKSer;
-        } else if (series.group == SeriesMenuGroup::VSeries) {
-            if (mnuVSer == nullptr) {
-                mnuVSer = &add(mnuValTypes, "mnuVSer", "\"V\" Series");
-            }
-            parent = mnuVSer;
-        }
-        MenuEntry& entry = add(*parent, series.menuControl, series.caption);
-        const std::size_t index = m_seriesMenus.size();
-        entry.onClick = [this, index] { seriesPick(*m_seriesMenus[index].first, m_seriesMenus[index].second); };
-        m_seriesMenus.emplace_back(&entry, series.SeriesNo);
-    }
-}
-
-MenuEntry* frmkorveld::refrigerantMenu(std::string_view name) const {
-    for (const auto& [entry, refrigerant] : m_refrigerantMenus) {
-        if (refrigerant == name) {
-            return entry;
-        }
-    }
-    return nullptr;
-}
-
-MenuEntry* frmkorveld::seriesMenu(std::int16_t series) const {
-    for (const auto& [entry, number] : m_seriesMenus) {
-        if (number == series) {
-            return entry;
-        }
-    }
-    return nullptr;
-}
-
-void frmkorveld::clearPickMarks() {
-    for (MenuEntry& entry : m_pickMenus) {
-        entry.setChecked(false);
+    for (std::size_t i = 0; i < SeriesMenu().size(); ++i) {
+        m_picks.seriesEntry(i).onClick = [this, i] { seriesPick(m_picks.seriesEntry(i), SeriesMenu()[i].SeriesNo); };
     }
 }
 
@@ -93,7 +48,7 @@ void frmkorveld::refrigerantPick(MenuEntry& entry, const RefrigerantInfo& refrig
         return;
     }
     txtSelRefrig.setText(std::string(refrigerant.name));
-    for (const auto& [other, name] : m_refrigerantMenus) {
+    for (MenuEntry* other : m_picks.refrigerantEntries()) {
         if (other != &entry) {
             other->setChecked(false);
         }
@@ -121,13 +76,13 @@ void frmkorveld::seriesPick(MenuEntry& entry, std::int16_t pickedSeries) {
         return;
     }
     txtSelValve.setText(std::string(SeriesText(pickedSeries)));
-    for (const auto& [other, number] : m_seriesMenus) {
+    for (MenuEntry* other : m_picks.seriesEntries()) {
         if (other != &entry) {
             other->setChecked(false);
         }
     }
-    mnuKSer->setChecked(false);
-    mnuVSer->setChecked(false);
+    m_picks.mnuKSer->setChecked(false);
+    m_picks.mnuVSer->setChecked(false);
     SeriesNo = pickedSeries;
     if (const std::optional<Refusal> refusal =
             SeriesPickRefusal(Worksheet::Selection, pickedSeries, txtSelRefrig.text())) {

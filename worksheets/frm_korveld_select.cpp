@@ -70,36 +70,26 @@ SelectionRequest frmkorveld::readSelectionRequest() {
     return request;
 }
 
-TextBox* frmkorveld::entryBox(SelectionEntry entry) {
+TextBox* frmkorveld::entryBox(CheckedEntry entry) {
     switch (entry) {
-    case SelectionEntry::txtSelRefrig:
+    case CheckedEntry::Refrigerant:
         return &txtSelRefrig;
-    case SelectionEntry::txtSelValve:
+    case CheckedEntry::Valve:
         return &txtSelValve;
-    case SelectionEntry::txtEvapTemp:
+    case CheckedEntry::EvapTemp:
         return &txtEvapTemp;
-    case SelectionEntry::txtCondTemp:
+    case CheckedEntry::CondTemp:
         return &txtCondTemp;
-    case SelectionEntry::txtLiqTemp:
+    case CheckedEntry::LiqTemp:
         return &txtLiqTemp;
-    case SelectionEntry::txtInputCap:
+    case CheckedEntry::Capacity:
         return &txtInputCap;
-    case SelectionEntry::txtPressureDrop:
+    case CheckedEntry::PressureDrop:
         return &txtPressureDrop;
-    case SelectionEntry::None:
+    case CheckedEntry::None:
         break;
     }
     return nullptr;
-}
-
-void frmkorveld::showEntryFailure(const EntryFailure& failure) {
-    ShowMessage(*this, failure.text, failure.title);
-    if (TextBox* cleared = entryBox(failure.cleared)) {
-        cleared->setText("");
-    }
-    if (TextBox* focused = entryBox(failure.focused)) {
-        focused->SetFocus();
-    }
 }
 
 void frmkorveld::applyForcedOptions(const ForcedOptions& forced) {
@@ -143,24 +133,15 @@ void frmkorveld::cmdSelect_Click() {
     v.ReplaceAdvice = answer.ReplaceAdvice;
     v.AdviceClear = answer.AdviceClear;
     if (answer.entryFailure) {
-        showEntryFailure(*answer.entryFailure);
+        const EntryFailure& failure = *answer.entryFailure;
+        ShowEntryFailure(*this, failure, entryBox(failure.cleared), entryBox(failure.focused));
         return;
     }
 
-    const SelectionConditions& c = answer.conditions;
-    v.EvapTemp = c.EvapTemp;
-    v.CondTemp = c.CondTemp;
-    v.LiqTemp = c.LiqTemp;
-    v.PEvap = c.PEvap;
-    v.HVap = c.HVap;
-    v.PCond = c.PCond;
-    v.HLiq = c.HLiq;
-    v.LiqDensity = c.LiqDensity;
-    v.DistPressDrop = c.DistPressDrop;
-    v.DeltaP = c.DeltaP;
-    v.MassFlow = c.MassFlow;
-    v.Sensit = c.Sensit;
-    v.UnitMultiplier = c.UnitMultiplier;
+    // A selection works out no FlowMultiplier: the one a rating left stands.
+    const float FlowMultiplier = v.conditions.FlowMultiplier;
+    v.conditions = answer.conditions;
+    v.conditions.FlowMultiplier = FlowMultiplier;
     applyForcedOptions(answer.forced);
     if (answer.message) {
         ShowMessage(*this, answer.message->text, answer.message->title);
@@ -170,7 +151,7 @@ void frmkorveld::cmdSelect_Click() {
     const SelectedValve& valve = *answer.selected;
     SizeNo = valve.SizeNo;
     v.ValName = valve.ValName;
-    m_selectionConditions = c;
+    m_selectionConditions = answer.conditions;
     m_selectedValve = valve;
     showResults(valve, answer.AdviceClear);
 }

@@ -68,7 +68,7 @@ void frmResults::cmdOK_Click() {
     txtValCapacity.setText("");
     txtPowAssby.setText("");
     txtCageAssby.setText("");
-    if (auto* worksheet = static_cast<frmkorveld*>(program().loaded(FormId::frmkorveld))) {
+    if (auto* worksheet = program().loaded<frmkorveld>()) {
         if (worksheet->txtSelValve.text() == "QZ") {
             worksheet->optSweat.setEnabled(true);
             worksheet->optFlare.setEnabled(true);
@@ -79,25 +79,25 @@ void frmResults::cmdOK_Click() {
 }
 
 void frmResults::cmdPrintButton_Click() {
-    if (auto* worksheet = static_cast<frmkorveld*>(program().loaded(FormId::frmkorveld))) {
+    if (auto* worksheet = program().loaded<frmkorveld>()) {
         PrintSelectionReport(*worksheet, *this);
     }
 }
 
 void frmResults::cmdPreview_Click() {
-    if (auto* worksheet = static_cast<frmkorveld*>(program().loaded(FormId::frmkorveld))) {
+    if (auto* worksheet = program().loaded<frmkorveld>()) {
         platform().PreviewReport(SelectionReportPages(*worksheet, *this));
     }
 }
 
 void frmResults::cmdSavePdf_Click() {
-    if (auto* worksheet = static_cast<frmkorveld*>(program().loaded(FormId::frmkorveld))) {
+    if (auto* worksheet = program().loaded<frmkorveld>()) {
         SaveReportAsPdf(platform(), SelectionReportPages(*worksheet, *this));
     }
 }
 
 void frmResults::cmdChart_Click() {
-    const auto* worksheet = static_cast<frmkorveld*>(program().loaded(FormId::frmkorveld));
+    const auto* worksheet = program().loaded<frmkorveld>();
     if (worksheet != nullptr && worksheet->selectionWindows()) {
         platform().ShowOperatingWindows(*worksheet->selectionWindows());
     }

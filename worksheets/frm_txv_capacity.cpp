@@ -92,14 +92,7 @@ void frmtxvCapacity::bindHandlers() {
 }
 
 void frmtxvCapacity::resetOwnState() {
-    RefIndex = 0;
-    SizeNo = 0;
-    RowCount = 0;
-    RowCapacity = 0.0f;
-    DistSuffix.clear();
-    m_units = {};
-    m_rating = {};
-    m_locale = {};
+    static_cast<frmtxvCapacityRun&>(*this) = frmtxvCapacityRun{};
 }
 
 std::vector<Control*> frmtxvCapacity::tabOrder() const {
@@ -234,7 +227,7 @@ void frmtxvCapacity::cmdClose_Click() {
     // Never shorter than the distributor layout needs: the user-defined one keeps PRINT whole.
     setHeight(std::max(kHeightOnClose, m_units.DistUserDefined == 1 ? kUserDefinedLayout.windowHeight : 0));
     optDone.setValue(false);
-    for (MenuEntry* group : {&mnuRefrig, &mnuKSer, &mnuValTypes, &mnuVSer}) {
+    for (MenuEntry* group : {&mnuRefrig, m_picks.mnuKSer, &mnuValTypes, m_picks.mnuVSer}) {
         for (MenuEntry* entry = group->firstChild(); entry != nullptr; entry = entry->nextSibling()) {
             entry->setChecked(false);
         }
@@ -264,7 +257,7 @@ ReportPages frmtxvCapacity::ReportForPreview() {
 PrintDocument frmtxvCapacity::Report() {
     // The pressures of the rating behind the rows on screen: the program-wide ones may since have
     // been overwritten by a selection on the other worksheet.
-    const RatingConditions& conditions = m_rating.conditions;
+    const Conditions& conditions = m_rating.conditions;
     CapacityReport report{.date = platform().DateText(),
                           .time = platform().TimeText(),
                           .refrigerant = txtSelectRefrig.text(),

@@ -5,11 +5,13 @@
 // (the entry checks, the rating and the rows); the printed page is capacity_report.cpp.
 #pragma once
 
+#include "engine/entry_checks.h"
 #include "engine/message_pattern.h"
 #include "engine/number_text.h"
 #include "engine/rating.h"
 #include "worksheets/controls.h"
 #include "worksheets/form.h"
+#include "worksheets/pick_menus.h"
 #include "worksheets/program.h"
 #include "worksheets/report_pages.h"
 #include "worksheets/tab_separated.h"
@@ -27,10 +29,22 @@ struct PrintDocument;
 struct RefrigerantInfo;
 struct SeriesMenuEntry;
 
-// Every message Calculate can give.
-std::vector<MessagePattern> CapacityCalculateMessages();
+// What one run of the capacity worksheet keeps beside its controls. A program reset assigns it
+// afresh as a whole, so nothing added here can outlive a reset.
+struct frmtxvCapacityRun {
+    // Worksheet-level state of the rating.
+    std::int16_t RefIndex = 0;
+    std::int16_t SizeNo = 0;
+    std::int16_t RowCount = 0;
+    float RowCapacity = 0.0f;
+    std::string DistSuffix;
 
-class frmtxvCapacity : public Form {
+    WorksheetUnits m_units;
+    Rating m_rating;       // the last rating that Calculate ran
+    NumberLocale m_locale; // the user's, taken when Calculate starts
+};
+
+class frmtxvCapacity : public Form, private frmtxvCapacityRun {
 public:
     static constexpr FormId kFormId = FormId::frmtxvCapacity;
 
@@ -62,6 +76,10 @@ public:
     // Every refrigerant entry (mnuRefR12_Click ... mnuRefR507_Click) and every series entry
     // (mnuKO_Click ... mnuNYF_Click, mnuR_Click for G/GY) runs one of these two with its own row.
     void refrigerantPicked(MenuEntry& entry, const RefrigerantInfo& refrigerant);
+    // The refrigerant and series menu entries (with the group entries), for tests and scripted runs.
+    MenuEntry* refrigerantMenu(std::string_view name) const { return m_picks.refrigerantMenu(name); }
+    MenuEntry* seriesMenu(std::int16_t series) const { return m_picks.seriesMenu(series); }
+    const PickMenus& pickMenus() const { return m_picks; }
     void seriesPicked(MenuEntry& entry, const SeriesMenuEntry& series);
 
     // Fills and shows row K's capacity and, with loading on, its loading.
@@ -80,11 +98,12 @@ public:
     const Rating& lastRating() const { return m_rating; }
 
     // Worksheet-level state of the rating.
-    std::int16_t RefIndex = 0;
-    std::int16_t SizeNo = 0;
-    std::int16_t RowCount = 0;
-    float RowCapacity = 0.0f;
-    std::string DistSuffix;
+    using frmtxvCapacityRun::DistSuffix;
+    using frmtxvCapacityRun::RefIndex;
+    using frmtxvCapacityRun::RowCapacity;
+    using frmtxvCapacityRun::RowCount;
+    using frmtxvCapacityRun::SizeNo;
+    const frmtxvCapacityRun& run() const { return *this; }
 
     // ---- Controls, in tab order; frames before the controls inside them ----
     // clang-format off
@@ -189,37 +208,8 @@ public:
     MenuEntry mnuSaveAsPdf{mnuFile, {.name = "mnuSaveAsPdf", .caption = "Save Report as &PDF…", .enabled = false}};
 
     MenuEntry mnuRefrig{*this, {.name = "mnuRefrig", .caption = "Refrigerant"}};
-    MenuEntry mnuRefR12{mnuRefrig, {.name = "mnuRefR12", .caption = "R-12"}};
-    MenuEntry mnuRefR22{mnuRefrig, {.name = "mnuRefR22", .caption = "R-22"}};
-    MenuEntry mnuRefR502{mnuRefrig, {.name = "mnuRefR502", .caption = "R-502"}};
-    MenuEntry mnuRefR134a{mnuRefrig, {.name = "mnuRefR134a", .caption = "R-134a"}};
-    MenuEntry mnuRefR401A{mnuRefrig, {.name = "mnuRefR401A", .caption = "R-401A"}};
-    MenuEntry mnuRefR402A{mnuRefrig, {.name = "mnuRefR402A", .caption = "R-402A"}};
-    MenuEntry mnuRefR402B{mnuRefrig, {.name = "mnuRefR402B", .caption = "R-402B"}};
-    MenuEntry mnuRefR404A{mnuRefrig, {.name = "mnuRefR404A", .caption = "R-404A"}};
-    MenuEntry mnuRefR407C{mnuRefrig, {.name = "mnuRefR407C", .caption = "R-407C"}};
-    MenuEntry mnuRefR507{mnuRefrig, {.name = "mnuRefR507", .caption = "R-507"}};
-
     MenuEntry mnuValTypes{*this, {.name = "mnuValTypes", .caption = "Valve Types"}};
-    MenuEntry mnuKSer{mnuValTypes, {.name = "mnuKSer", .caption = "\"K\" Series"}};
-    MenuEntry mnuKO{mnuKSer, {.name = "mnuKO", .caption = "KO/KE"}};
-    MenuEntry mnuKOD{mnuKSer, {.name = "mnuKOD", .caption = "KOD/KEWS"}};
-    MenuEntry mnuKOT{mnuKSer, {.name = "mnuKOT", .caption = "KOT"}};
-    MenuEntry mnuKIM{mnuKSer, {.name = "mnuKIM", .caption = "KIM"}};
-    MenuEntry mnuQZ{mnuValTypes, {.name = "mnuQZ", .caption = "QZ"}};
-    MenuEntry mnuR{mnuValTypes, {.name = "mnuR", .caption = "G/GY"}};
-    MenuEntry mnuVSer{mnuValTypes, {.name = "mnuVSer", .caption = "\"V\" Series"}};
-    MenuEntry mnuVMP{mnuVSer, {.name = "mnuVMP", .caption = "VMP"}};
-    MenuEntry mnuVRK{mnuVSer, {.name = "mnuVRK", .caption = "VRK"}};
-    MenuEntry mnuVRD{mnuVSer, {.name = "mnuVRD", .caption = "VRD"}};
-    MenuEntry mnuVOS{mnuVSer, {.name = "mnuVOS", .caption = "VOS"}};
-    MenuEntry mnuVAN{mnuVSer, {.name = "mnuVAN", .caption = "VAN"}};
-    MenuEntry mnuVEB{mnuVSer, {.name = "mnuVEB", .caption = "VEB"}};
-    MenuEntry mnuVULK{mnuValTypes, {.name = "mnuVULK", .caption = "VULK"}};
-    MenuEntry mnuVA{mnuValTypes, {.name = "mnuVA", .caption = "VA"}};
-    MenuEntry mnuDQQ{mnuValTypes, {.name = "mnuDQQ", .caption = "DQQ/DQ"}};
-    MenuEntry mnuOBN{mnuValTypes, {.name = "mnuOBN", .caption = "OBN"}};
-    MenuEntry mnuNYF{mnuValTypes, {.name = "mnuNYF", .caption = "NYF"}};
+    // Its refrigerant and series entries: m_picks.
 
     MenuEntry mnuUnits{*this, {.name = "mnuUnits", .caption = "&Units"}};
     MenuEntry mnuEnglish{mnuUnits, {.name = "mnuEnglish", .caption = "&English"}};
@@ -248,15 +238,12 @@ private:
     void applyDistributorLayout(bool userDefined);
     // The capacity unit whose Units entry is disabled, tested in the order Btu/h, Tons, kW, kCal.
     CapacityUnit chosenCapacityUnit() const;
-    struct CheckedEntries;
-    // The entry checks in their order; nullopt when one failed and showed its message.
-    std::optional<CheckedEntries> checkEntries();
+    TextBox* entryBox(CheckedEntry entry);
+    void showEntryFailure(const EntryFailure& failure);
     void showResults();
 
-    WorksheetUnits m_units;
+    PickMenus m_picks{mnuRefrig, mnuValTypes};
     UnitSwitch m_unitSwitch;
-    Rating m_rating;
-    NumberLocale m_locale; // the user's, taken when Calculate starts
 };
 
 } // namespace korveld

@@ -9,15 +9,13 @@
 namespace korveld {
 
 void frmtxvCapacity::bindMenus() {
-    for (const RefrigerantInfo& refrigerant : Refrigerants()) {
-        if (MenuEntry* entry = findMenu(refrigerant.menuControl)) {
-            entry->onClick = [this, entry, &refrigerant] { refrigerantPicked(*entry, refrigerant); };
-        }
+    for (std::size_t i = 0; i < Refrigerants().size(); ++i) {
+        MenuEntry* entry = &m_picks.refrigerantEntry(i);
+        entry->onClick = [this, entry, &refrigerant = Refrigerants()[i]] { refrigerantPicked(*entry, refrigerant); };
     }
-    for (const SeriesMenuEntry& series : SeriesMenu()) {
-        if (MenuEntry* entry = findMenu(series.menuControl)) {
-            entry->onClick = [this, entry, &series] { seriesPicked(*entry, series); };
-        }
+    for (std::size_t i = 0; i < SeriesMenu().size(); ++i) {
+        MenuEntry* entry = &m_picks.seriesEntry(i);
+        entry->onClick = [this, entry, &series = SeriesMenu()[i]] { seriesPicked(*entry, series); };
     }
     mnuBtuHr.onClick = [this] { mnuBtuHr_Click(); };
     mnuTons.onClick = [this] { mnuTons_Click(); };

@@ -1,5 +1,6 @@
 #include "worksheets/messages.h"
 
+#include "engine/entry_checks.h"
 #include "engine/universal_variables.h"
 #include "worksheets/controls.h"
 #include "worksheets/form.h"
@@ -19,6 +20,16 @@ void RefuseEntry(TextBox& entry, std::string text, std::string_view title) {
     ShowMessage(entry.form(), std::move(text), title);
     entry.setText({});
     entry.SetFocus();
+}
+
+void ShowEntryFailure(Form& form, const EntryFailure& failure, TextBox* cleared, TextBox* focused) {
+    ShowMessage(form, failure.text, failure.title);
+    if (cleared != nullptr) {
+        cleared->setText({});
+    }
+    if (focused != nullptr) {
+        focused->SetFocus();
+    }
 }
 
 } // namespace korveld

@@ -7,6 +7,7 @@
 
 namespace korveld {
 
+struct EntryFailure;
 class Form;
 class TextBox;
 
@@ -14,5 +15,8 @@ class TextBox;
 void ShowMessage(Form& form, std::string text, std::string_view title);
 // The message, then the entry emptied (its Change handler runs) and focused.
 void RefuseEntry(TextBox& entry, std::string text, std::string_view title);
+// A failed entry check: its message, then the entry it names emptied and the one it names focused
+// (nullptr: none).
+void ShowEntryFailure(Form& form, const EntryFailure& failure, TextBox* cleared, TextBox* focused);
 
 } // namespace korveld

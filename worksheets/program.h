@@ -61,6 +61,10 @@ public:
     }
     // The window if it is loaded, else nullptr.
     Form* loaded(FormId id) const { return m_forms[index(id)].get(); }
+    template <class T>
+    T* loaded() const {
+        return static_cast<T*>(loaded(T::kFormId));
+    }
 
     // Runs Form_Unload, hides the window, tells the listener, and keeps the model alive until the
     // outermost handler has returned (see dispatch), or until the next load or destroyUnloaded

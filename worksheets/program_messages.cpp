@@ -1,5 +1,6 @@
 #include "worksheets/program_messages.h"
 
+#include "engine/capacity_checks.h"
 #include "engine/charge_advice.h"
 #include "engine/choice_rules.h"
 #include "engine/selection.h"
@@ -18,8 +19,8 @@ const std::vector<MessagePattern>& ProgramMessages() {
     static const std::vector<MessagePattern> messages = [] {
         std::vector<MessagePattern> all;
         for (std::vector<MessagePattern> part :
-             {CapacityCalculateMessages(), SelectionCheckMessages(), SelectionOutcomeMessages(), PickRefusalMessages(),
-              UnitSwitchMessages(), PowerHeadAdviceMessages()}) {
+             {SharedEntryMessages(), CapacityCheckMessages(), SelectionCheckMessages(), SelectionOutcomeMessages(),
+              PickRefusalMessages(), UnitSwitchMessages(), PowerHeadAdviceMessages()}) {
             all.insert(all.end(), part.begin(), part.end());
         }
         all.push_back({kApplicationTitle, {std::string(kPrinterErrorText)}, kMsgOkOnly});

@@ -43,7 +43,7 @@ PrintDocument SelectionReport(const frmkorveld& worksheet, const frmResults& res
                               std::string_view time, const NumberLocale& locale) {
     const bool metric = worksheet.metricShown();
     const std::string_view letter = metric ? "C" : "F";
-    const SelectionConditions& conditions = worksheet.selectionConditions();
+    const Conditions& conditions = worksheet.selectionConditions();
     const std::string distributorDrop = worksheet.units().DistUserDefined == 1
                                             ? OneDecimalOfText(worksheet.txtPressureDrop.text(), locale)
                                             : ReportPressureText(conditions.DistPressDrop, metric, locale);

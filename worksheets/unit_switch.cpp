@@ -105,9 +105,9 @@ void UnitSwitch::convertSystem(UnitSystem to, const EntryTests& tests) {
             RefuseEntry(entry, message.text, message.title);
         }
     };
-    convertTemperature(m_wiring.txtEvapTemp, tests.evap, uv.EvapTemp, TemperatureEntry::Evaporator);
-    convertTemperature(m_wiring.txtCondTemp, tests.cond, uv.CondTemp, TemperatureEntry::Condensing);
-    convertTemperature(m_wiring.txtLiqTemp, tests.liq, uv.LiqTemp, TemperatureEntry::Liquid);
+    convertTemperature(m_wiring.txtEvapTemp, tests.evap, uv.conditions.EvapTemp, TemperatureEntry::Evaporator);
+    convertTemperature(m_wiring.txtCondTemp, tests.cond, uv.conditions.CondTemp, TemperatureEntry::Condensing);
+    convertTemperature(m_wiring.txtLiqTemp, tests.liq, uv.conditions.LiqTemp, TemperatureEntry::Liquid);
 
     WorksheetUnits& units = m_wiring.units;
     TextBox& drop = m_wiring.txtPressureDrop;

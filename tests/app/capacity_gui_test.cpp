@@ -1,4 +1,5 @@
 // The capacity worksheet in real widgets: typed into, picked from its menus, calculated.
+#include "engine/series_numbers.h"
 #include "gui_fixture.h"
 #include "worksheets/frm_txv_capacity.h"
 
@@ -21,13 +22,13 @@ TEST_F(GuiTest, CapacityWorksheetRatesTheSeriesTypedAndPicked) {
         emit window.actionOf(title)->menu()->aboutToShow();
         window.actionOf(entry)->trigger();
     };
-    pick(sheet.mnuRefrig, sheet.mnuRefR22);
-    pick(sheet.mnuKSer, sheet.mnuKO);
+    pick(sheet.mnuRefrig, *sheet.refrigerantMenu("R-22"));
+    pick(*sheet.pickMenus().mnuKSer, *sheet.seriesMenu(series::KO));
     QTest::keyClicks(widget<QLineEdit>(sheet, "txtEvapTemp"), "40");
     QTest::keyClicks(widget<QLineEdit>(sheet, "txtCondTemp"), "100");
     QTest::keyClicks(widget<QLineEdit>(sheet, "txtLiqTemp"), "90");
     EXPECT_EQ(widget<QLineEdit>(sheet, "txtSelValve")->text(), QStringLiteral("KO"));
-    EXPECT_TRUE(window.actionOf(sheet.mnuKO)->isChecked());
+    EXPECT_TRUE(window.actionOf(*sheet.seriesMenu(series::KO))->isChecked());
     EXPECT_FALSE(widget<QPushButton>(sheet, "cmdPrint")->isVisible());
 
     QTest::mouseClick(widget<QPushButton>(sheet, "cmdCalculate"), Qt::LeftButton);

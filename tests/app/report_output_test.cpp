@@ -45,7 +45,7 @@ struct ReportSource {
             sheet.txtInputCap.userType(capacity);
             sheet.cmdSelect.userClick();
         });
-        auto* results = static_cast<frmResults*>(program.loaded(FormId::frmResults));
+        auto* results = program.loaded<frmResults>();
         EXPECT_NE(results, nullptr);
         return SelectionReportPages(sheet, *results);
     }

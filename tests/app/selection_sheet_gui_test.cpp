@@ -15,7 +15,7 @@ protected:
     frmkorveld& openWorksheet() {
         start();
         QTest::mouseClick(widget<QPushButton>(screen(), "cmdValveSelect"), Qt::LeftButton);
-        auto* sheet = static_cast<frmkorveld*>(m_program->loaded(FormId::frmkorveld));
+        auto* sheet = m_program->loaded<frmkorveld>();
         EXPECT_NE(sheet, nullptr);
         EXPECT_TRUE(waitFor([&] { return windowOf(*sheet).isVisible(); }));
         return *sheet;
@@ -32,7 +32,7 @@ protected:
         box->setFocus();
         QTest::keyClicks(box, QString::fromLatin1(text));
     }
-    frmResults* results() const { return static_cast<frmResults*>(m_program->loaded(FormId::frmResults)); }
+    frmResults* results() const { return m_program->loaded<frmResults>(); }
 };
 
 TEST_F(SelectionSheetGui, WholeSelectionThroughTheWidgetsShowsTheResultsDialog) {

@@ -180,8 +180,8 @@ TEST_P(TextFitsInUnits, CapacityWorksheetWithEachDistributorAndLoading) {
                 if (loading) {
                     sheet.txtSystemCapacity.userType("12000");
                 }
-                sheet.mnuRefR22.userPick();
-                sheet.mnuQZ.userPick();
+                sheet.refrigerantMenu("R-22")->userPick();
+                sheet.seriesMenu(series::QZ)->userPick();
                 sheet.txtEvapTemp.userType(unit.evap);
                 sheet.txtCondTemp.userType(metric ? "38" : "100");
                 sheet.txtLiqTemp.userType(metric ? "32" : "90");

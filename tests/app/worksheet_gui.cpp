@@ -1,5 +1,7 @@
 #include "worksheet_gui.h"
 
+#include "engine/series_numbers.h"
+
 namespace korveld::testing {
 
 frmtxvCapacity& WorksheetGui::openCapacity() {
@@ -13,8 +15,8 @@ frmtxvCapacity& WorksheetGui::openCapacity() {
 frmtxvCapacity& WorksheetGui::typeKO(const char* systemCapacity) {
     frmtxvCapacity& sheet = openCapacity();
     act([&] {
-        sheet.mnuRefR22.userPick();
-        sheet.mnuKO.userPick();
+        sheet.refrigerantMenu("R-22")->userPick();
+        sheet.seriesMenu(series::KO)->userPick();
         sheet.txtEvapTemp.userType("40");
         sheet.txtCondTemp.userType("100");
         sheet.txtLiqTemp.userType("90");

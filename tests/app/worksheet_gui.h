@@ -37,11 +37,9 @@ public:
     // Enters the system, presses Select, and returns the results dialog (nullptr when none showed).
     frmResults* selectShowing(const TypedSystem& system);
 
-    frmPerCentBleed* bleedDialog() const {
-        return static_cast<frmPerCentBleed*>(m_program->loaded(FormId::frmPerCentBleed));
-    }
-    frmResults* results() const { return static_cast<frmResults*>(m_program->loaded(FormId::frmResults)); }
-    frmkorveld* selectionSheet() const { return static_cast<frmkorveld*>(m_program->loaded(FormId::frmkorveld)); }
+    frmPerCentBleed* bleedDialog() const { return m_program->loaded<frmPerCentBleed>(); }
+    frmResults* results() const { return m_program->loaded<frmResults>(); }
+    frmkorveld* selectionSheet() const { return m_program->loaded<frmkorveld>(); }
 };
 
 } // namespace korveld::testing

@@ -47,9 +47,9 @@ std::uint32_t bitsOf(float value) {
 }
 
 bool allFinite(const Rating& rating) {
-    const RatingConditions& c = rating.conditions;
+    const Conditions& c = rating.conditions;
     for (float v : {c.EvapTemp, c.CondTemp, c.LiqTemp, c.PEvap, c.HVap, c.PCond, c.HLiq, c.LiqDensity, c.UnitMultiplier,
-                    c.FlowMultiplier, c.DistPressDrop, c.DeltaP, c.Enthalpy, c.MassFlow, c.Sensit}) {
+                    c.FlowMultiplier, c.DistPressDrop, c.DeltaP, rating.Enthalpy, c.MassFlow, c.Sensit}) {
         if (!std::isfinite(v)) {
             return false;
         }
@@ -160,7 +160,7 @@ class MinimumDeltaP : public testing::TestWithParam<BoundaryCase> {};
 
 TEST_P(MinimumDeltaP, TwentyRatedBelowRefused) {
     const BoundaryCase& c = GetParam();
-    const RatingConditions none = RateCapacity(worked(kKO, D::None)).conditions;
+    const Conditions none = RateCapacity(worked(kKO, D::None)).conditions;
     const float drop = static_cast<float>(static_cast<double>(none.PCond) - none.PEvap - 35.0);
     ASSERT_EQ(RateCapacity(worked(kKO, D::UserDefined, drop)).conditions.DeltaP, 20.0f);
     const Rating rating = RateCapacity(worked(kKO, D::UserDefined, drop + c.extraDrop));
@@ -306,13 +306,15 @@ TEST_P(StoringConditions, AsFarAsTheRatingGot) {
     const StoreCase& c = GetParam();
     const Rating rating = RateCapacity(c.in);
     Universal_Variables variables;
-    variables.DeltaP = variables.MassFlow = variables.Sensit = variables.PEvap = 7.0f;
+    Conditions& stored = variables.conditions;
+    stored.DeltaP = stored.MassFlow = stored.Sensit = stored.PEvap = 7.0f;
     StoreConditions(rating, variables);
-    EXPECT_EQ(variables.DeltaP, c.storesDeltaP ? rating.conditions.DeltaP : 7.0f);
-    EXPECT_EQ(variables.PEvap, c.storesDeltaP ? rating.conditions.PEvap : 7.0f);
-    EXPECT_EQ(variables.EvapTemp, c.storesDeltaP ? c.in.EvapTemp : 0.0f);
-    EXPECT_EQ(variables.MassFlow, c.storesMassFlow ? rating.conditions.MassFlow : 7.0f);
-    EXPECT_EQ(variables.Sensit, c.storesMassFlow ? rating.conditions.Sensit : 7.0f);
+    EXPECT_EQ(stored.DeltaP, c.storesDeltaP ? rating.conditions.DeltaP : 7.0f);
+    EXPECT_EQ(stored.PEvap, c.storesDeltaP ? rating.conditions.PEvap : 7.0f);
+    EXPECT_EQ(stored.EvapTemp, c.storesDeltaP ? c.in.EvapTemp : 0.0f);
+    EXPECT_EQ(stored.FlowMultiplier, c.storesDeltaP ? rating.conditions.FlowMultiplier : 0.0f);
+    EXPECT_EQ(stored.MassFlow, c.storesMassFlow ? rating.conditions.MassFlow : 7.0f);
+    EXPECT_EQ(stored.Sensit, c.storesMassFlow ? rating.conditions.Sensit : 7.0f);
 }
 
 INSTANTIATE_TEST_SUITE_P(Outcomes, StoringConditions,

@@ -112,13 +112,13 @@ INSTANTIATE_TEST_SUITE_P(Selection, Paths, ::testing::Values(
 TEST(SelectionWorkedExample, ConditionsCapacityAndLoading) {
     const SelectionAnswer answer = SelectValve(koRequest());
     ASSERT_TRUE(answer.selected.has_value());
-    const SelectionConditions& c = answer.conditions;
+    const Conditions& c = answer.conditions;
     EXPECT_NEAR(c.DeltaP, 77.37, 0.05);
     EXPECT_NEAR(c.MassFlow, 2.778, 0.001);
     EXPECT_EQ(c.Sensit, 1.0f);
     EXPECT_EQ(c.DistPressDrop, 35.0f);
     EXPECT_EQ(c.UnitMultiplier, static_cast<float>(1.0 / 12000.0));
-    EXPECT_EQ(c.InputCapacity, static_cast<float>(14840.0 * c.UnitMultiplier));
+    EXPECT_EQ(answer.InputCapacity, static_cast<float>(14840.0 * c.UnitMultiplier));
     const SelectedValve& valve = *answer.selected;
     EXPECT_EQ(valve.SizeNo, 4);
     EXPECT_EQ(valve.ValName, "1-1/2");

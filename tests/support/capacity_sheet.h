@@ -58,7 +58,7 @@ struct Sheet {
     }
     // Picks a refrigerant or a series by its menu caption; an empty one is not picked.
     void pick(std::string_view caption) {
-        for (MenuEntry* menu : {&f->mnuRefrig, &f->mnuValTypes, &f->mnuKSer, &f->mnuVSer}) {
+        for (MenuEntry* menu : {&f->mnuRefrig, &f->mnuValTypes, f->pickMenus().mnuKSer, f->pickMenus().mnuVSer}) {
             for (MenuEntry* entry = menu->firstChild(); entry != nullptr; entry = entry->nextSibling()) {
                 if (entry->caption() == caption) {
                     entry->userPick();

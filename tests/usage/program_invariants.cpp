@@ -154,7 +154,7 @@ std::optional<Violation> CheckInvariants(UsageSession& session) {
         return fail("the start screen stays loaded", "it is not");
     }
     const auto* results = program.loaded(FormId::frmResults);
-    if (const auto* sheet = static_cast<const frmkorveld*>(program.loaded(FormId::frmkorveld))) {
+    if (const auto* sheet = program.loaded<frmkorveld>()) {
         if (sheet->enabled() != (results == nullptr)) {
             return fail("the selection worksheet is disabled exactly while the results dialog is open",
                         std::string("worksheet ") + (sheet->enabled() ? "enabled" : "disabled") + ", results " +
@@ -166,7 +166,7 @@ std::optional<Violation> CheckInvariants(UsageSession& session) {
     } else if (results != nullptr) {
         return fail("the results dialog belongs to a loaded selection worksheet", "it is open alone");
     }
-    if (const auto* sheet = static_cast<const frmtxvCapacity*>(program.loaded(FormId::frmtxvCapacity))) {
+    if (const auto* sheet = program.loaded<frmtxvCapacity>()) {
         if (auto v =
                 oneUnitChosen(*sheet, {&sheet->mnuBtuHr, &sheet->mnuTons, &sheet->mnuKiloWatts, &sheet->mnuKiloCal})) {
             return v;
@@ -177,7 +177,7 @@ std::optional<Violation> CheckInvariants(UsageSession& session) {
     }
     if (const auto* dialog = static_cast<const frmResults*>(results)) {
         // OK waits for the advice timer; without the timer running the dialog could never close.
-        const auto& sheet = static_cast<const frmkorveld&>(*program.loaded(FormId::frmkorveld));
+        const auto& sheet = *program.loaded<frmkorveld>();
         if (!dialog->cmdOK.enabled() && !sheet.Timer1.enabled()) {
             return fail("the results dialog can always be closed", "OK disabled and the advice timer stopped");
         }

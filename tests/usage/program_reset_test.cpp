@@ -1,9 +1,11 @@
 // A program reset between runs is as good as a new one: after any use, its windows come back as
 // their constructors built them, and it runs on exactly as a new program does.
+#include "engine/series_numbers.h"
 #include "tests/usage/event_runs.h"
 #include "tests/usage/program_invariants.h"
 #include "tests/usage/program_snapshot.h"
 #include "worksheets/form.h"
+#include "worksheets/frm_korveld.h"
 #include "worksheets/frm_per_cent_bleed.h"
 #include "worksheets/frm_selection.h"
 #include "worksheets/recording_platform.h"
@@ -127,6 +129,36 @@ TEST(ProgramReset, ANewFactoryDropsTheKeptWindow) {
     EXPECT_NE(program.load(FormId::frmPerCentBleed), nullptr);
     EXPECT_EQ(program.loaded(FormId::frmPerCentBleed)->name(), "frmPerCentBleed");
     (void)first; // destroyed with the factory change; only its address could compare
+}
+
+// A selection that opened the results dialog leaves its conditions, its valve and every size's
+// window with the worksheet; after a reset the worksheet keeps none of them.
+TEST(ProgramReset, ForgetsTheLastSelection) {
+    RecordingPlatform usedPlatform;
+    Program used(usedPlatform);
+    used.start();
+    used.dispatch([&] { used.selectionScreen().cmdValveSelect.userClick(); });
+    frmkorveld& sheet = *used.loaded<frmkorveld>();
+    used.dispatch([&] { sheet.refrigerantMenu("R-22")->userPick(); });
+    used.dispatch([&] { sheet.seriesMenu(series::KO)->userPick(); });
+    for (auto [box, text] : {std::pair{&sheet.txtEvapTemp, "40"}, std::pair{&sheet.txtCondTemp, "100"},
+                             std::pair{&sheet.txtLiqTemp, "90"}, std::pair{&sheet.txtInputCap, "14840"}}) {
+        used.dispatch([&] { box->userType(text); });
+    }
+    used.dispatch([&] { sheet.cmdSelect.userClick(); });
+    ASSERT_TRUE(sheet.selectedValve() && sheet.selectionWindows());
+    ASSERT_NE(sheet.SeriesNo, 0);
+
+    used.reset();
+    used.start();
+    used.dispatch([&] { used.selectionScreen().cmdValveSelect.userClick(); });
+    EXPECT_EQ(used.loaded<frmkorveld>(), &sheet); // the same window, built once
+    EXPECT_FALSE(sheet.selectedValve() || sheet.selectionWindows());
+    RecordingPlatform freshPlatform;
+    Program fresh(freshPlatform);
+    fresh.start();
+    fresh.dispatch([&] { fresh.selectionScreen().cmdValveSelect.userClick(); });
+    EXPECT_EQ(SnapshotOf(used), SnapshotOf(fresh));
 }
 
 } // namespace

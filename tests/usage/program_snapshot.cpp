@@ -90,38 +90,54 @@ void writeUnits(Writer& w, const WorksheetUnits& units) {
            static_cast<int>(units.PressureUnit), units.DistUserDefined);
 }
 
+// Every value, named by a structured binding that stops compiling when a value is added.
+void writeConditions(Writer& w, const char* tag, const Conditions& c) {
+    const auto& [EvapTemp, CondTemp, LiqTemp, PEvap, HVap, PCond, HLiq, LiqDensity, Sensit, DistPressDrop, DeltaP,
+                 MassFlow, UnitMultiplier, FlowMultiplier] = c;
+    w.line(tag, number(EvapTemp), number(CondTemp), number(LiqTemp), number(PEvap), number(HVap), number(PCond),
+           number(HLiq), number(LiqDensity), number(Sensit), number(DistPressDrop), number(DeltaP), number(MassFlow),
+           number(UnitMultiplier), number(FlowMultiplier));
+}
+
+// Each window's run state, named by a structured binding: a member added to it stops this
+// compiling until the snapshot writes it too.
 void writeCapacitySheet(Writer& w, const frmtxvCapacity& sheet) {
-    w.line("RefIndex", sheet.RefIndex, "SizeNo", sheet.SizeNo, "RowCount", sheet.RowCount, "RowCapacity",
-           number(sheet.RowCapacity), "DistSuffix", sheet.DistSuffix);
-    writeUnits(w, sheet.units());
-    const Rating& rating = sheet.lastRating();
-    w.line("rating", static_cast<int>(rating.outcome), rating.RowCount, number(rating.conditions.DeltaP),
-           number(rating.conditions.MassFlow), number(rating.conditions.Sensit));
+    const auto& [RefIndex, SizeNo, RowCount, RowCapacity, DistSuffix, units, rating, locale] = sheet.run();
+    w.line("RefIndex", RefIndex, "SizeNo", SizeNo, "RowCount", RowCount, "RowCapacity", number(RowCapacity),
+           "DistSuffix", DistSuffix);
+    writeUnits(w, units);
+    w.line("rating", static_cast<int>(rating.outcome), rating.RowCount, rating.DistSuffix, number(rating.Enthalpy));
+    writeConditions(w, "rated", rating.conditions);
     for (const RatingRow& row : rating.Rows()) {
         w.line("row", row.SizeNo, row.label, number(row.RowCapacity), row.loading ? number(*row.loading) : "-");
     }
+    w.line("locale", locale.decimal, locale.group);
 }
 
 void writeSelectionSheet(Writer& w, const frmkorveld& sheet) {
-    w.line("SeriesNo", sheet.SeriesNo, "RefIndex", sheet.RefIndex, "R507Flag", sheet.R507Flag, "RefLetter",
-           sheet.RefLetter, "SizeNo", sheet.SizeNo);
-    writeUnits(w, sheet.units());
-    const SelectionConditions& c = sheet.selectionConditions();
-    w.line("conditions", number(c.EvapTemp), number(c.CondTemp), number(c.LiqTemp), number(c.PEvap), number(c.HVap),
-           number(c.PCond), number(c.HLiq), number(c.LiqDensity), number(c.DistPressDrop), number(c.DeltaP),
-           number(c.MassFlow), number(c.Sensit), number(c.UnitMultiplier), number(c.InputCapacity));
-    if (const std::optional<SelectedValve>& valve = sheet.selectedValve()) {
-        w.line("selected", valve->SizeNo, valve->SelectedName, valve->capacityText, valve->loadingText);
+    const auto& [SeriesNo, RefIndex, R507Flag, RefLetter, SizeNo, selectionConditions, selectedValve, selectionWindows,
+                 units] = sheet.run();
+    w.line("SeriesNo", SeriesNo, "RefIndex", RefIndex, "R507Flag", R507Flag, "RefLetter", RefLetter, "SizeNo", SizeNo);
+    writeUnits(w, units);
+    writeConditions(w, "conditions", selectionConditions);
+    if (selectedValve) {
+        w.line("selected", selectedValve->SizeNo, selectedValve->SelectedName, selectedValve->capacityText,
+               selectedValve->loadingText);
     } else {
         w.line("selected", "-");
+    }
+    if (selectionWindows) {
+        w.line("windows", static_cast<int>(selectionWindows->outcome), selectionWindows->selectedSize,
+               selectionWindows->sizes.size(), number(selectionWindows->InputCapacity), selectionWindows->series,
+               selectionWindows->refrigerant);
+    } else {
+        w.line("windows", "-");
     }
 }
 
 void writeVariables(Writer& w, const Universal_Variables& v) {
-    w.line("running", number(v.EvapTemp), number(v.CondTemp), number(v.LiqTemp), number(v.PEvap), number(v.HVap),
-           number(v.PCond), number(v.HLiq), number(v.LiqDensity), number(v.Sensit), number(v.DistPressDrop),
-           number(v.DeltaP), number(v.MassFlow), number(v.UnitMultiplier), number(v.FlowMultiplier),
-           number(v.ValConstant), v.ValName, number(v.EvapTempEntry));
+    writeConditions(w, "running", v.conditions);
+    w.line("valve", number(v.ValConstant), v.ValName, number(v.EvapTempEntry));
     w.line("letters", v.EqualizerCode, v.ChargeCode, v.StrainerCode, number(v.BleedFraction), v.BleedOption,
            v.BleedPart, v.AdviceClear);
     w.line("advice", v.ReplaceAdvice);

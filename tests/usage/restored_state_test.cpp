@@ -2,7 +2,7 @@
 // option, Close and a reopening followed by picks leave every control as a fresh worksheet shows it
 // after the same picks; a refrigerant pick with the evaporator box empty drops an earlier charge.
 #include "engine/series_numbers.h"
-#include "tests/engine/named_rows.h"
+#include "tests/support/named_rows.h"
 #include "tests/usage/program_snapshot.h"
 #include "worksheets/controls.h"
 #include "worksheets/frm_korveld.h"
@@ -37,7 +37,7 @@ struct Session {
     void act(const std::function<void()>& step) { program.dispatch(step); }
     void open() {
         act([&] { program.selectionScreen().cmdValveSelect.userClick(); });
-        sheet = static_cast<frmkorveld*>(program.loaded(FormId::frmkorveld));
+        sheet = program.loaded<frmkorveld>();
     }
     void refrigerant(const char* name) {
         act([&] { sheet->refrigerantMenu(name)->userPick(); });
@@ -62,7 +62,7 @@ struct Session {
         type(sheet->txtLiqTemp, "90");
         type(sheet->txtInputCap, capacity);
         click(sheet->cmdSelect);
-        if (auto* results = static_cast<frmResults*>(program.loaded(FormId::frmResults))) {
+        if (auto* results = program.loaded<frmResults>()) {
             act([&] { results->cmdOK.userClick(); });
         }
     }

@@ -164,7 +164,7 @@ bool UsageSession::applyToTarget(const UserEvent& event) {
             }
         } else if (event.kind == EventKind::Click) {
             m_program->dispatch([&] { reached = control->userClick(); });
-            const auto* sheet = static_cast<const frmtxvCapacity*>(m_program->loaded(FormId::frmtxvCapacity));
+            const auto* sheet = m_program->loaded<frmtxvCapacity>();
             if (reached && event.window == FormId::frmtxvCapacity && event.name == "cmdCalculate" && sheet != nullptr &&
                 sheet->txtValCap(1).visible()) {
                 ++m_counts.calculations;

@@ -160,7 +160,8 @@ TEST_P(MenuPicks, RefuseWhatTheCatalogDoesNotOffer) {
     EXPECT_EQ(sheet.platform.messages().empty() ? "" : sheet.platform.messages()[0].prompt, GetParam().prompt);
     // The picked entry keeps its check mark, refused or not; no other entry of its menu has one.
     int checked = 0;
-    for (MenuEntry* menu : {&sheet.f->mnuRefrig, &sheet.f->mnuValTypes, &sheet.f->mnuKSer, &sheet.f->mnuVSer}) {
+    for (MenuEntry* menu :
+         {&sheet.f->mnuRefrig, &sheet.f->mnuValTypes, sheet.f->pickMenus().mnuKSer, sheet.f->pickMenus().mnuVSer}) {
         for (MenuEntry* entry = menu->firstChild(); entry != nullptr; entry = entry->nextSibling()) {
             EXPECT_EQ(entry->checked(), entry->caption() == GetParam().second || entry->caption() == GetParam().first)
                 << entry->fullName();
@@ -251,7 +252,7 @@ TEST(CapacityWorksheet, CloseEmptiesTheEntriesAndChoicesButKeepsUnitsAndDistribu
     EXPECT_EQ(f.txtEvapTemp.text() + f.txtCondTemp.text() + f.txtLiqTemp.text() + f.txtSelValve.text() +
                   f.txtSelectRefrig.text(),
               "");
-    EXPECT_FALSE(f.mnuRefR22.checked() || f.mnuKO.checked());
+    EXPECT_FALSE(f.refrigerantMenu("R-22")->checked() || f.seriesMenu(series::KO)->checked());
     EXPECT_TRUE(f.optNO.value() && f.fmeValveLoading.visible() && !f.fmeLoading.visible());
     EXPECT_EQ(f.height(), 6700); // not 6475, which cut the user-defined layout's PRINT button off
     EXPECT_EQ(f.txtPressureDrop.text(), "2");
@@ -388,7 +389,7 @@ TEST(CapacityWorksheet, ReportPrintsItsOwnRatingsPressuresAfterASelection) {
     selection.txtLiqTemp.userType("100");
     selection.txtInputCap.userType("30000");
     selection.cmdSelect.userClick();
-    ASSERT_EQ(sheet.program.uv().DistPressDrop, 0.0f);
+    ASSERT_EQ(sheet.program.uv().conditions.DistPressDrop, 0.0f);
 
     EXPECT_TRUE(sheet.f->cmdPrint.visible());
     EXPECT_EQ(renderPlainText(sheet.f->Report()), before);
@@ -406,6 +407,39 @@ TEST(CapacityWorksheet, PrinterFailureShowsThePrinterErrorAndCarriesOn) {
                                           0, "KORVELD"}));
     EXPECT_TRUE(sheet.f->cmdPrint.visible());
     EXPECT_EQ(sheet.f->txtValCap(1).text(), "3,682.16");
+}
+
+// The Refrigerant and Valve Types menus as a tree of "name caption" lines, indented by level.
+std::string menuTree(const MenuEntry& menu, int depth = 0) {
+    std::string tree;
+    for (const MenuEntry* entry = menu.firstChild(); entry != nullptr; entry = entry->nextSibling()) {
+        tree.append(static_cast<std::size_t>(depth) * 2, ' ').append(entry->fullName() + " " + entry->caption() + "\n");
+        tree += menuTree(*entry, depth + 1);
+    }
+    return tree;
+}
+
+TEST(CapacityWorksheet, PickMenusKeepTheirNamesCaptionsAndOrderAndMatchTheSelectionWorksheets) {
+    Sheet sheet({.ref = "", .valve = ""});
+    const std::string refrigerants = "mnuRefR12 R-12\nmnuRefR22 R-22\nmnuRefR502 R-502\nmnuRefR134a R-134a\n"
+                                     "mnuRefR401A R-401A\nmnuRefR402A R-402A\nmnuRefR402B R-402B\n"
+                                     "mnuRefR404A R-404A\nmnuRefR407C R-407C\nmnuRefR507 R-507\n";
+    const std::string series = "mnuKSer \"K\" Series\n  mnuKO KO/KE\n  mnuKOD KOD/KEWS\n  mnuKOT KOT\n  mnuKIM KIM\n"
+                               "mnuQZ QZ\nmnuR G/GY\n"
+                               "mnuVSer \"V\" Series\n  mnuVMP VMP\n  mnuVRK VRK\n  mnuVRD VRD\n  mnuVOS VOS\n"
+                               "  mnuVAN VAN\n  mnuVEB VEB\n"
+                               "mnuVULK VULK\nmnuVA VA\nmnuDQQ DQQ/DQ\nmnuOBN OBN\nmnuNYF NYF\n";
+    EXPECT_EQ(menuTree(sheet.f->mnuRefrig), refrigerants);
+    EXPECT_EQ(menuTree(sheet.f->mnuValTypes), series);
+    const frmkorveld& selection = sheet.program.form<frmkorveld>();
+    EXPECT_EQ(menuTree(selection.mnuRefrig), refrigerants);
+    EXPECT_EQ(menuTree(selection.mnuValTypes), series);
+    // The menu bar keeps its order around them.
+    std::string bar;
+    for (const MenuEntry& entry : sheet.f->menuBar()) {
+        bar += entry.fullName() + " ";
+    }
+    EXPECT_EQ(bar, "mnuFile mnuRefrig mnuValTypes mnuUnits mnuHelp ");
 }
 
 } // namespace

@@ -1,7 +1,7 @@
 // Every temperature range and the distributor drop's sign, on both worksheets and in both unit
 // systems, at the limit itself (accepted) and a hundredth beyond it (refused), typed and calculated
 // as a user does; and the range hints as the user reads them.
-#include "../engine/named_rows.h"
+#include "tests/support/named_rows.h"
 #include "capacity_sheet_fixture.h"
 #include "engine/series_numbers.h"
 #include "selection_sheet_fixture.h"

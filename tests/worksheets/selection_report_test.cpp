@@ -83,7 +83,7 @@ TEST_F(SelectionReportTest, PrintsItsOwnSelectionsPressuresAfterARatingOnTheCapa
     enter({"R-22", series::KO, "40", "100", "90", "14840"});
     select();
     act([&] { program.selectionScreen().cmdValveCap.userClick(); });
-    auto& capacity = static_cast<frmtxvCapacity&>(*program.loaded(FormId::frmtxvCapacity));
+    auto& capacity = *program.loaded<frmtxvCapacity>();
     pickMenu(*capacity.findMenu("mnuRefR22"));
     pickMenu(*capacity.findMenu("mnuQZ"));
     click(capacity.optDistNone);
@@ -92,7 +92,7 @@ TEST_F(SelectionReportTest, PrintsItsOwnSelectionsPressuresAfterARatingOnTheCapa
     type(capacity.txtLiqTemp, "100");
     click(capacity.cmdCalculate);
     ASSERT_TRUE(capacity.cmdPrint.visible()) << (platform.messages().empty() ? "" : platform.messages().front().title);
-    EXPECT_EQ(program.uv().DistPressDrop, 0.0f);
+    EXPECT_EQ(program.uv().conditions.DistPressDrop, 0.0f);
 
     const Lines page = printed();
     ASSERT_EQ(page.size(), 19u);

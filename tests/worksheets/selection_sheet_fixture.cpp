@@ -5,7 +5,7 @@ namespace korveld::testing {
 SelectionSheetTest::SelectionSheetTest() {
     program.start();
     program.dispatch([this] { program.selectionScreen().cmdValveSelect.userClick(); });
-    sheet = static_cast<frmkorveld*>(program.loaded(FormId::frmkorveld));
+    sheet = program.loaded<frmkorveld>();
     platform.clear();
 }
 

@@ -37,10 +37,8 @@ public:
     // Refrigerant, series, the three temperatures and the capacity, in the order a user goes.
     void enter(const SystemEntries& system);
     void select();
-    frmResults* results() const { return static_cast<frmResults*>(program.loaded(FormId::frmResults)); }
-    frmPerCentBleed* bleedDialog() const {
-        return static_cast<frmPerCentBleed*>(program.loaded(FormId::frmPerCentBleed));
-    }
+    frmResults* results() const { return program.loaded<frmResults>(); }
+    frmPerCentBleed* bleedDialog() const { return program.loaded<frmPerCentBleed>(); }
     // The titles of the message boxes shown since the last clear.
     std::vector<std::string> titles() const;
 

@@ -115,7 +115,7 @@ TEST_F(SelectionSheetTest, AnEntryRefusedOnceIsNeverConvertedTwice) {
     pickMenu(sheet->mnuTons);
     EXPECT_EQ(sheet->txtEvapTemp.text(), "39.9");
     EXPECT_EQ(sheet->txtPressureDrop.text(), "29.0");
-    EXPECT_FLOAT_EQ(program.uv().EvapTemp, 39.92f);
+    EXPECT_FLOAT_EQ(program.uv().conditions.EvapTemp, 39.92f);
 }
 
 TEST(UnitSwitch, FollowsTheUsersDecimalCharacter) {
@@ -124,7 +124,7 @@ TEST(UnitSwitch, FollowsTheUsersDecimalCharacter) {
     Program program(platform);
     program.start();
     program.dispatch([&] { program.selectionScreen().cmdValveSelect.userClick(); });
-    auto* sheet = static_cast<frmkorveld*>(program.loaded(FormId::frmkorveld));
+    auto* sheet = program.loaded<frmkorveld>();
     ASSERT_NE(sheet, nullptr);
     platform.clear();
     program.dispatch([&] {

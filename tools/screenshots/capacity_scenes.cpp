@@ -1,5 +1,6 @@
 // The capacity worksheet before and after Calculate: English and metric units, with and without
 // loading, a user-defined distributor, and reopened after Close.
+#include "engine/series_numbers.h"
 #include "photo_session.h"
 #include "worksheets/frm_selection.h"
 #include "worksheets/frm_txv_capacity.h"
@@ -19,8 +20,8 @@ bool CapacityScenes(PhotoSession& session) {
         {QStringLiteral("capacity_opened"), [] {}},
         {QStringLiteral("capacity_english_before_calculate"),
          [&] {
-             f.mnuRefR22.userPick();
-             f.mnuKO.userPick();
+             f.refrigerantMenu("R-22")->userPick();
+             f.seriesMenu(series::KO)->userPick();
              conditions("40", "100", "90");
          }},
         {QStringLiteral("capacity_english_calculated"), [&] { f.cmdCalculate.userClick(); }},
@@ -34,7 +35,7 @@ bool CapacityScenes(PhotoSession& session) {
          [&] {
              f.mnuMetric.userPick();
              f.mnuKiloWatts.userPick();
-             f.mnuQZ.userPick();
+             f.seriesMenu(series::QZ)->userPick();
              f.optUserDefined.userClick();
              f.txtPressureDrop.userType("2.1");
          }},
@@ -48,8 +49,8 @@ bool CapacityScenes(PhotoSession& session) {
          [&] {
              f.cmdClose.userClick();
              program.selectionScreen().cmdValveCap.userClick();
-             f.mnuRefR22.userPick();
-             f.mnuVULK.userPick();
+             f.refrigerantMenu("R-22")->userPick();
+             f.seriesMenu(series::VULK)->userPick();
              conditions("4", "38", "32");
              f.cmdCalculate.userClick();
          }},

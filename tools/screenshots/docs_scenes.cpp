@@ -30,8 +30,8 @@ bool DocsScenes(PhotoSession& session) {
     session.dispatch([&] { program.selectionScreen().cmdValveCap.userClick(); });
     auto& capacity = program.form<frmtxvCapacity>();
     session.dispatch([&] {
-        capacity.mnuRefR22.userPick();
-        capacity.mnuKO.userPick();
+        capacity.refrigerantMenu("R-22")->userPick();
+        capacity.seriesMenu(series::KO)->userPick();
         capacity.optYES.userClick();
         capacity.txtSystemCapacity.userType("12000");
         capacity.txtEvapTemp.userType("40");
@@ -49,7 +49,7 @@ bool DocsScenes(PhotoSession& session) {
         EnterSystem(selection, "R-134a", series::VMP, "40", "24000");
         selection.cmdSelect.userClick();
     });
-    auto* results = static_cast<frmResults*>(program.loaded(FormId::frmResults));
+    auto* results = program.loaded<frmResults>();
     if (results == nullptr) {
         std::fprintf(stderr, "the selection showed no results dialog\n");
         return false;

@@ -59,7 +59,7 @@ void EnterSystem(frmkorveld& sheet, const char* refrigerant, std::int16_t series
 }
 
 void CloseResults(Program& program, frmkorveld& sheet) {
-    if (auto* results = static_cast<frmResults*>(program.loaded(FormId::frmResults))) {
+    if (auto* results = program.loaded<frmResults>()) {
         sheet.Timer1.setEnabled(false);
         results->cmdOK.setEnabled(true);
         results->cmdOK.userClick();

@@ -50,7 +50,7 @@ bool SelectionScenes(PhotoSession& session) {
                   CloseResults(program, sheet);
                   EnterSystem(sheet, "R-22", KO, "40", "14840");
                   sheet.optYES.userClick();
-                  if (auto* bleed = static_cast<frmPerCentBleed*>(program.loaded(FormId::frmPerCentBleed))) {
+                  if (auto* bleed = program.loaded<frmPerCentBleed>()) {
                       bleed->opt20.userClick();
                   }
               }},
