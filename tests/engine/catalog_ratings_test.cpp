@@ -79,7 +79,7 @@ TEST(CatalogRatings, EveryPropertySetGivesTheReferenceConditions) {
         }
         ASSERT_NE(c, nullptr) << row[0];
         const auto RefIndex = static_cast<std::int16_t>(std::stoi(row[1]));
-        const RatingConditions got = rate(*c, 2, RefIndex).conditions;
+        const Conditions got = rate(*c, 2, RefIndex).conditions;
         EXPECT_EQ((Row{row[0], row[1], hexBits(got.DeltaP), hexBits(got.MassFlow), hexBits(got.Sensit)}), row);
         ++lines;
     }
