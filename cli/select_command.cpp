@@ -1,6 +1,7 @@
 #include "cli/select_command.h"
 
 #include "cli/json_output.h"
+#include "cli/tag_echo.h"
 #include "cli/worksheet_choices.h"
 #include "worksheets/frm_korveld.h"
 #include "worksheets/frm_per_cent_bleed.h"
@@ -9,6 +10,7 @@
 #include "worksheets/selection_report.h"
 
 #include <array>
+#include <sstream>
 
 namespace korveld::cli {
 
@@ -81,6 +83,8 @@ SelectCommand::SelectCommand(DateTimeSource dateTime)
                                          "Power-head charge as the worksheet offers it (W35, \"AD 10\", CA) or none");
     m_given.bleed = &m_parser.addOption("--bleed", m_options.bleed, "Bleed per cent: 0, 10, 15, 20, 25, 30, 40 or 50");
     m_parser.addFlag("--strainer", m_options.strainer, "The QZ strainer");
+    m_given.tag =
+        &m_parser.addOption("--tag", m_options.tag, "A schedule's tag for this valve (EVAP-3), echoed in the JSON");
     m_parser.addFlag("--json", m_options.json, "Print the answer as one JSON object");
 }
 
@@ -94,7 +98,13 @@ int SelectCommand::execute(std::span<const std::string> args, std::ostream& out,
     if (const std::optional<int> status = m_parser.parse(args, out, err)) {
         return *status;
     }
-    return run(out, err);
+    if (!m_options.json || !m_given.tag->given()) {
+        return run(out, err);
+    }
+    std::ostringstream answer;
+    const int status = run(answer, err);
+    WriteWithTag(answer.str(), m_options.tag, out);
+    return status;
 }
 
 int SelectCommand::run(std::ostream& out, std::ostream& err) {

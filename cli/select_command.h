@@ -36,6 +36,7 @@ private:
         std::string connection;
         std::string charge;
         std::string bleed;
+        std::string tag;
         bool strainer = false;
         bool json = false;
     };
@@ -49,6 +50,7 @@ private:
         const OptionParser::Option* connection;
         const OptionParser::Option* charge;
         const OptionParser::Option* bleed;
+        const OptionParser::Option* tag;
     };
 
     int run(std::ostream& out, std::ostream& err);

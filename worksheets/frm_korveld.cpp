@@ -6,6 +6,8 @@
 #include "worksheets/frm_selection.h"
 #include "worksheets/messages.h"
 #include "worksheets/platform.h"
+#include "worksheets/schedule_window.h"
+#include "worksheets/series_comparison.h"
 
 #include <array>
 #include <span>
@@ -101,6 +103,8 @@ frmkorveld::frmkorveld(Program& program)
     mnuHowToUse.onClick = [this] { mnuHowToUse_Click(); };
     mnuTechnical.onClick = [this] { mnuTechnical_Click(); };
     mnuOperatingWindows.onClick = [this] { mnuOperatingWindows_Click(); };
+    mnuCompareSeries.onClick = [this] { mnuCompareSeries_Click(); };
+    mnuSchedule.onClick = [this] { mnuSchedule_Click(); };
 
     buildPickMenus();
 }
@@ -116,6 +120,8 @@ void frmkorveld::resetOwnState() {
     m_selectionConditions = {};
     m_selectedValve.reset();
     m_units = {};
+    m_comparison.reset();
+    m_schedule.reset();
 }
 
 void frmkorveld::Form_Load() {
