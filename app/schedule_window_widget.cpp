@@ -87,6 +87,12 @@ ScheduleWindowWidget::ScheduleWindowWidget(QtAdapter* adapter)
     }
     buttons->addStretch();
     buttons->addWidget(m_close);
+    // Tab goes as the eye reads: the table, then the buttons from the left.
+    QWidget::setTabOrder(m_table, m_reopen);
+    QWidget::setTabOrder(m_reopen, m_remove);
+    QWidget::setTabOrder(m_remove, m_moveUp);
+    QWidget::setTabOrder(m_moveUp, m_moveDown);
+    QWidget::setTabOrder(m_moveDown, m_close);
     auto* layout = new QVBoxLayout(this);
     layout->setMenuBar(m_menuBar);
     layout->addWidget(m_table);
