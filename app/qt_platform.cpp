@@ -10,6 +10,9 @@
 #include "app/series_comparison_window.h"
 #include "app/window_placement.h"
 #include "worksheets/form.h"
+#include "worksheets/frm_korveld.h"
+#include "worksheets/schedule_window.h"
+#include "worksheets/series_comparison.h"
 #include "worksheets/text_files.h"
 
 #include <QApplication>
@@ -186,7 +189,11 @@ void QtPlatform::ShowSeriesComparison(SeriesComparison& comparison) {
     if (first) {
         m_comparison = std::make_unique<SeriesComparisonWindow>(m_adapter);
     }
-    QWidget* from = dialogParent();
+    // Beside the worksheet it compares for, the first time.
+    QWidget* from = m_adapter != nullptr ? m_adapter->windowOf(comparison.worksheet()) : nullptr;
+    if (from == nullptr || !from->isVisible()) {
+        from = dialogParent();
+    }
     m_comparison->setComparison(comparison);
     if (first || !m_comparison->isVisible()) {
         QMargins margins;
@@ -209,7 +216,10 @@ void QtPlatform::ShowSchedule(ScheduleWindow& schedule) {
     if (first) {
         m_schedule = std::make_unique<ScheduleWindowWidget>(m_adapter);
     }
-    QWidget* from = dialogParent();
+    QWidget* from = m_adapter != nullptr ? m_adapter->windowOf(schedule.worksheet()) : nullptr;
+    if (from == nullptr || !from->isVisible()) {
+        from = dialogParent();
+    }
     m_schedule->setModel(schedule);
     if (!m_schedule->isVisible()) {
         QMargins margins;
@@ -259,29 +269,11 @@ std::string QtPlatform::AskFileName(FileQuestion question, const std::string& of
         folder = QDir::homePath();
     }
     const QString start = QFileInfo(qs(offered)).isAbsolute() ? qs(offered) : QDir(folder).filePath(qs(offered));
-    QString chosen;
-    QString suffix;
-    switch (question) {
-    case FileQuestion::OpenSchedule:
-        chosen = QFileDialog::getOpenFileName(dialogParent(), QStringLiteral("Open Schedule"), start,
-                                              QStringLiteral("Schedules (*.txt);;All files (*)"));
-        break;
-    case FileQuestion::SaveSchedule:
-        chosen = QFileDialog::getSaveFileName(dialogParent(), QStringLiteral("Save Schedule As"), start,
-                                              QStringLiteral("Schedules (*.txt)"));
-        suffix = QStringLiteral(".txt");
-        break;
-    case FileQuestion::ExportCsv:
-        chosen = QFileDialog::getSaveFileName(dialogParent(), QStringLiteral("Export Schedule as CSV"), start,
-                                              QStringLiteral("CSV files (*.csv)"));
-        suffix = QStringLiteral(".csv");
-        break;
-    case FileQuestion::ExportPdf:
-        chosen = QFileDialog::getSaveFileName(dialogParent(), QStringLiteral("Export Schedule as PDF"), start,
-                                              QStringLiteral("PDF files (*.pdf)"));
-        suffix = QStringLiteral(".pdf");
-        break;
-    }
+    const FileQuestionTexts texts = TextsOf(question);
+    const QString suffix = qs(texts.suffix);
+    QString chosen = question == FileQuestion::OpenSchedule
+                         ? QFileDialog::getOpenFileName(dialogParent(), qs(texts.title), start, qs(texts.filter))
+                         : QFileDialog::getSaveFileName(dialogParent(), qs(texts.title), start, qs(texts.filter));
     if (!chosen.isEmpty() && !suffix.isEmpty() && QFileInfo(chosen).suffix().isEmpty()) {
         chosen += suffix;
     }

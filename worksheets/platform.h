@@ -9,6 +9,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace korveld {
@@ -33,6 +34,27 @@ inline constexpr int kIdOk = 1;
 
 // The files a user is asked to choose.
 enum class FileQuestion : std::uint8_t { OpenSchedule, SaveSchedule, ExportCsv, ExportPdf };
+
+// What a file chooser says for each question: its title, the kinds of file it lists, and the
+// ending a file name without one gets (none when opening).
+struct FileQuestionTexts {
+    std::string_view title;
+    std::string_view filter;
+    std::string_view suffix;
+};
+inline constexpr FileQuestionTexts TextsOf(FileQuestion question) {
+    switch (question) {
+    case FileQuestion::OpenSchedule:
+        return {"Open Schedule", "Schedules (*.txt);;All files (*)", ""};
+    case FileQuestion::SaveSchedule:
+        return {"Save Schedule As", "Schedules (*.txt)", ".txt"};
+    case FileQuestion::ExportCsv:
+        return {"Export Schedule as CSV", "CSV files (*.csv)", ".csv"};
+    case FileQuestion::ExportPdf:
+        break;
+    }
+    return {"Export Schedule as PDF", "PDF files (*.pdf)", ".pdf"};
+}
 
 // The answer to "save the changes?".
 enum class SaveChangesAnswer : std::uint8_t { Save, Discard, Cancel };

@@ -36,6 +36,7 @@ class ScheduleWindow {
 public:
     explicit ScheduleWindow(frmkorveld& sheet);
 
+    frmkorveld& worksheet() const { return m_sheet; }
     const Schedule& schedule() const { return m_schedule; }
     const std::string& filePath() const { return m_path; }
     // "Schedule - job.txt" with " *" while there are unsaved changes.
