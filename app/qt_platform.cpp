@@ -6,8 +6,14 @@
 #include "app/qt_adapter.h"
 #include "app/qt_conversions.h"
 #include "app/report_output.h"
+#include "app/schedule_window_widget.h"
+#include "app/series_comparison_window.h"
 #include "app/window_placement.h"
 #include "worksheets/form.h"
+#include "worksheets/frm_korveld.h"
+#include "worksheets/schedule_window.h"
+#include "worksheets/series_comparison.h"
+#include "worksheets/text_files.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -15,8 +21,11 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QInputDialog>
 #include <QLocale>
 #include <QMessageBox>
+#include <QPainter>
+#include <QPrinter>
 #include <QStandardPaths>
 #include <QTime>
 
@@ -173,6 +182,154 @@ void QtPlatform::HideOperatingWindows() {
     if (m_chart != nullptr) {
         m_chart->hide();
     }
+}
+
+void QtPlatform::ShowSeriesComparison(SeriesComparison& comparison) {
+    const bool first = m_comparison == nullptr;
+    if (first) {
+        m_comparison = std::make_unique<SeriesComparisonWindow>(m_adapter);
+    }
+    // Beside the worksheet it compares for, the first time.
+    QWidget* from = m_adapter != nullptr ? m_adapter->windowOf(comparison.worksheet()) : nullptr;
+    if (from == nullptr || !from->isVisible()) {
+        from = dialogParent();
+    }
+    m_comparison->setComparison(comparison);
+    if (first || !m_comparison->isVisible()) {
+        QMargins margins;
+        if (m_adapter != nullptr && m_adapter->learntFrameMargins()) {
+            margins = *m_adapter->learntFrameMargins();
+        }
+        QPoint wanted = m_comparison->frameGeometry().topLeft();
+        if (first && from != nullptr) {
+            wanted = besideFrame(from->frameGeometry());
+            margins = frameMarginsOf(*from);
+        }
+        showInsideScreen(*m_comparison, wanted, margins);
+    }
+    m_comparison->raise();
+    m_comparison->activateWindow();
+}
+
+void QtPlatform::ShowSchedule(ScheduleWindow& schedule) {
+    const bool first = m_schedule == nullptr;
+    if (first) {
+        m_schedule = std::make_unique<ScheduleWindowWidget>(m_adapter);
+    }
+    QWidget* from = m_adapter != nullptr ? m_adapter->windowOf(schedule.worksheet()) : nullptr;
+    if (from == nullptr || !from->isVisible()) {
+        from = dialogParent();
+    }
+    m_schedule->setModel(schedule);
+    if (!m_schedule->isVisible()) {
+        QMargins margins;
+        if (m_adapter != nullptr && m_adapter->learntFrameMargins()) {
+            margins = *m_adapter->learntFrameMargins();
+        }
+        QPoint wanted = m_schedule->frameGeometry().topLeft();
+        if (first && from != nullptr) {
+            wanted = besideFrame(from->frameGeometry());
+            margins = frameMarginsOf(*from);
+        }
+        showInsideScreen(*m_schedule, wanted, margins);
+    }
+    m_schedule->raise();
+    m_schedule->activateWindow();
+}
+
+void QtPlatform::HideSchedule() {
+    if (m_schedule != nullptr) {
+        m_schedule->hide();
+    }
+}
+
+std::optional<std::string> QtPlatform::InputBox(const std::string& prompt, const std::string& title,
+                                                const std::string& initial) {
+    if (m_adapter != nullptr) {
+        m_adapter->renderAll();
+    }
+    if (m_answerInput) {
+        return m_answerInput(prompt);
+    }
+    bool ok = false;
+    const QString text =
+        QInputDialog::getText(dialogParent(), qs(title), qs(prompt), QLineEdit::Normal, qs(initial), &ok);
+    return ok ? std::optional<std::string>(text.toStdString()) : std::nullopt;
+}
+
+std::string QtPlatform::AskFileName(FileQuestion question, const std::string& offered) {
+    if (m_adapter != nullptr) {
+        m_adapter->renderAll();
+    }
+    if (m_chooseFileName) {
+        return m_chooseFileName(question, offered);
+    }
+    QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    if (folder.isEmpty() || !QDir(folder).exists()) {
+        folder = QDir::homePath();
+    }
+    const QString start = QFileInfo(qs(offered)).isAbsolute() ? qs(offered) : QDir(folder).filePath(qs(offered));
+    const FileQuestionTexts texts = TextsOf(question);
+    const QString suffix = qs(texts.suffix);
+    QString chosen = question == FileQuestion::OpenSchedule
+                         ? QFileDialog::getOpenFileName(dialogParent(), qs(texts.title), start, qs(texts.filter))
+                         : QFileDialog::getSaveFileName(dialogParent(), qs(texts.title), start, qs(texts.filter));
+    if (!chosen.isEmpty() && !suffix.isEmpty() && QFileInfo(chosen).suffix().isEmpty()) {
+        chosen += suffix;
+    }
+    return chosen.toStdString();
+}
+
+SaveChangesAnswer QtPlatform::AskSaveChanges(const std::string& prompt, const std::string& title) {
+    if (m_adapter != nullptr) {
+        m_adapter->renderAll();
+    }
+    if (m_answerSaveChanges) {
+        return m_answerSaveChanges(prompt);
+    }
+    QMessageBox box(QMessageBox::Warning, qs(title), qs(prompt),
+                    QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, dialogParent());
+    box.setObjectName(QStringLiteral("msgSaveChanges"));
+    box.setTextFormat(Qt::PlainText);
+    box.setDefaultButton(QMessageBox::Save);
+    box.setEscapeButton(QMessageBox::Cancel);
+    box.setWindowModality(Qt::ApplicationModal);
+    switch (box.exec()) {
+    case QMessageBox::Save:
+        return SaveChangesAnswer::Save;
+    case QMessageBox::Discard:
+        return SaveChangesAnswer::Discard;
+    default:
+        return SaveChangesAnswer::Cancel;
+    }
+}
+
+FileReadResult QtPlatform::ReadTextFile(const std::string& path, std::size_t limit) {
+    return ReadWholeFile(path, limit);
+}
+
+std::optional<std::string> QtPlatform::WriteTextFile(const std::string& path, const std::string& text) {
+    return ReplaceFileWith(path, text);
+}
+
+bool QtPlatform::WritePdfPages(const std::vector<korveld::PrintDocument>& pages, const std::string& title,
+                               const std::string& path) {
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(qs(path));
+    printer.setDocName(qs(title));
+    printer.setCreator(QStringLiteral("KORVELD"));
+    QPainter painter;
+    if (!painter.begin(&printer)) {
+        return false;
+    }
+    for (std::size_t i = 0; i < pages.size(); ++i) {
+        if (i > 0) {
+            printer.newPage();
+        }
+        paintOnPages(pages[i], painter, printer);
+    }
+    return painter.end() && printer.printerState() != QPrinter::Error;
 }
 
 void QtPlatform::SetClipboardText(const std::string& text) {

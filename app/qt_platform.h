@@ -16,6 +16,8 @@ class QWidget;
 namespace korveld {
 
 class OperatingWindowChart;
+class ScheduleWindowWidget;
+class SeriesComparisonWindow;
 class QtAdapter;
 
 class QtPlatform : public Platform {
@@ -34,6 +36,19 @@ public:
     }
     // The chart window, once a picture has been shown.
     OperatingWindowChart* chartWindow() const { return m_chart.get(); }
+    // The comparison window, once a comparison has been shown.
+    SeriesComparisonWindow* comparisonWindow() const { return m_comparison.get(); }
+    ScheduleWindowWidget* scheduleWidget() const { return m_schedule.get(); }
+    // Tests answer the schedule's file choosers, the tag question and the save question.
+    void setFileNameChooser(std::function<std::string(FileQuestion, const std::string&)> chooser) {
+        m_chooseFileName = std::move(chooser);
+    }
+    void setInputAnswerer(std::function<std::optional<std::string>(const std::string&)> answerer) {
+        m_answerInput = std::move(answerer);
+    }
+    void setSaveChangesAnswerer(std::function<SaveChangesAnswer(const std::string&)> answerer) {
+        m_answerSaveChanges = std::move(answerer);
+    }
     bool ended() const { return m_ended; }
 
     int MsgBox(const std::string& prompt, std::int16_t style, const std::string& title) override;
@@ -49,6 +64,17 @@ public:
     PdfSaveResult SaveReportAsPdf(const ReportPages& report) override;
     void ShowOperatingWindows(const OperatingWindows& chart) override;
     void HideOperatingWindows() override;
+    void ShowSeriesComparison(SeriesComparison& comparison) override;
+    void ShowSchedule(ScheduleWindow& schedule) override;
+    void HideSchedule() override;
+    std::optional<std::string> InputBox(const std::string& prompt, const std::string& title,
+                                        const std::string& initial) override;
+    std::string AskFileName(FileQuestion question, const std::string& offered) override;
+    SaveChangesAnswer AskSaveChanges(const std::string& prompt, const std::string& title) override;
+    FileReadResult ReadTextFile(const std::string& path, std::size_t limit) override;
+    std::optional<std::string> WriteTextFile(const std::string& path, const std::string& text) override;
+    bool WritePdfPages(const std::vector<korveld::PrintDocument>& pages, const std::string& title,
+                       const std::string& path) override;
     void SetClipboardText(const std::string& text) override;
     NumberLocale UserNumberLocale() override;
     void EndProgram() override;
@@ -61,6 +87,11 @@ private:
     std::optional<QString> m_folder;
     std::function<QString(const QString&)> m_chooseFile;
     std::unique_ptr<OperatingWindowChart> m_chart;
+    std::unique_ptr<SeriesComparisonWindow> m_comparison;
+    std::unique_ptr<ScheduleWindowWidget> m_schedule;
+    std::function<std::string(FileQuestion, const std::string&)> m_chooseFileName;
+    std::function<std::optional<std::string>(const std::string&)> m_answerInput;
+    std::function<SaveChangesAnswer(const std::string&)> m_answerSaveChanges;
     bool m_ended = false;
 };
 

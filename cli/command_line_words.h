@@ -1,22 +1,11 @@
-// One line of a batch file split into words the way a POSIX shell splits a simple command: blanks
-// separate words; '...' keeps everything literally; "..." keeps everything but a backslash before
-// " or \; outside quotes a backslash keeps the next character; a # that starts a word begins a
-// comment. No expansions of any kind.
+// The batch file's words are split as the schedule's are (worksheets/command_line_words.h).
 #pragma once
 
-#include <optional>
-#include <string>
-#include <string_view>
-#include <vector>
+#include "worksheets/command_line_words.h"
 
 namespace korveld::cli {
 
-struct SplitResult {
-    std::vector<std::string> words;
-    std::optional<std::string> error; // an unterminated quote or a trailing backslash
-};
-
-// Splits into `result`, reusing its storage.
-void SplitCommandLine(std::string_view line, SplitResult& result);
+using korveld::SplitCommandLine;
+using korveld::SplitResult;
 
 } // namespace korveld::cli

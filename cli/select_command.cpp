@@ -1,11 +1,14 @@
 #include "cli/select_command.h"
 
 #include "cli/json_output.h"
+#include "cli/tag_echo.h"
 #include "cli/worksheet_choices.h"
 #include "worksheets/frm_korveld.h"
 #include "worksheets/frm_per_cent_bleed.h"
 #include "worksheets/frm_results.h"
 #include "worksheets/selection_report.h"
+
+#include <sstream>
 
 namespace korveld::cli {
 
@@ -78,6 +81,7 @@ SelectCommand::SelectCommand(DateTimeSource dateTime)
                                         "Power-head charge as the worksheet offers it (W35, \"AD 10\", CA) or none");
     m_bleedGiven = &m_parser.addOption("--bleed", m_bleed, "Bleed per cent: 0, 10, 15, 20, 25, 30, 40 or 50");
     m_parser.addFlag("--strainer", m_strainer, "The QZ strainer");
+    m_tagGiven = &m_parser.addOption("--tag", m_tag, "A schedule's tag for this valve (EVAP-3), echoed in the JSON");
     m_parser.addFlag("--json", m_json, "Print the answer as one JSON object");
 }
 
@@ -92,7 +96,13 @@ int SelectCommand::execute(std::span<const std::string> args, std::ostream& out,
     if (const std::optional<int> status = m_parser.parse(args, out, err)) {
         return *status;
     }
-    return run(out, err);
+    if (!m_json || !m_tagGiven->given()) {
+        return run(out, err);
+    }
+    std::ostringstream answer;
+    const int status = run(answer, err);
+    WriteWithTag(answer.str(), m_tag, out);
+    return status;
 }
 
 int SelectCommand::run(std::ostream& out, std::ostream& err) {

@@ -38,10 +38,12 @@ private:
     std::string m_connection;
     std::string m_charge;
     std::string m_bleed;
+    std::string m_tag;
     const OptionParser::Option* m_equalizerGiven = nullptr;
     const OptionParser::Option* m_connectionGiven = nullptr;
     const OptionParser::Option* m_chargeGiven = nullptr;
     const OptionParser::Option* m_bleedGiven = nullptr;
+    const OptionParser::Option* m_tagGiven = nullptr;
     bool m_strainer = false;
     bool m_json = false;
     JsonWriter m_writer;

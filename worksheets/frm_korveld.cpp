@@ -6,6 +6,8 @@
 #include "worksheets/frm_selection.h"
 #include "worksheets/messages.h"
 #include "worksheets/platform.h"
+#include "worksheets/schedule_window.h"
+#include "worksheets/series_comparison.h"
 
 #include <array>
 #include <span>
@@ -101,6 +103,8 @@ frmkorveld::frmkorveld(Program& program)
     mnuHowToUse.onClick = [this] { mnuHowToUse_Click(); };
     mnuTechnical.onClick = [this] { mnuTechnical_Click(); };
     mnuOperatingWindows.onClick = [this] { mnuOperatingWindows_Click(); };
+    mnuCompareSeries.onClick = [this] { mnuCompareSeries_Click(); };
+    mnuSchedule.onClick = [this] { mnuSchedule_Click(); };
 
     bindPickMenus();
 }
@@ -109,6 +113,9 @@ frmkorveld::~frmkorveld() = default;
 
 void frmkorveld::resetOwnState() {
     static_cast<frmkorveldRun&>(*this) = frmkorveldRun{};
+    // The comparison and schedule windows are made when first asked for; a reset closes them.
+    m_comparison.reset();
+    m_schedule.reset();
 }
 
 void frmkorveld::Form_Load() {

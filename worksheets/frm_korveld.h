@@ -16,6 +16,7 @@
 
 #include <cstdint>
 #include <deque>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -24,6 +25,8 @@
 namespace korveld {
 
 struct RefrigerantInfo;
+class ScheduleWindow;
+class SeriesComparison;
 
 // What one run of the selection worksheet keeps beside its controls. A program reset assigns it
 // afresh as a whole, so nothing added here can outlive a reset.
@@ -83,6 +86,8 @@ public:
     void mnuHowToUse_Click();
     void mnuTechnical_Click();
     void mnuOperatingWindows_Click();
+    void mnuCompareSeries_Click();
+    void mnuSchedule_Click();
 
     // The handler of a refrigerant entry (mnuRefR12 ... mnuRefR507) and of a series entry (mnuKO ...).
     void refrigerantPick(MenuEntry& entry, const RefrigerantInfo& refrigerant);
@@ -113,6 +118,11 @@ public:
     const std::optional<OperatingWindows>& selectionWindows() const { return m_selectionWindows; }
     // Every size's window at the conditions the worksheet shows now.
     OperatingWindows currentWindows();
+    // The comparison of every series, once View > Compare All Series has run; else nullptr.
+    SeriesComparison* comparison() const { return m_comparison.get(); }
+    // The job's schedule and its window, made on first use; one for the program.
+    ScheduleWindow& scheduleWindow();
+    ScheduleWindow* scheduleWindowIfMade() const { return m_schedule.get(); }
 
     // Members set by the menu picks and the selection.
     using frmkorveldRun::R507Flag;
@@ -253,6 +263,8 @@ public:
     // The chart of every size's operating window at the conditions typed.
     MenuEntry mnuView{*this, {.name = "mnuView", .caption = "&View"}};
     MenuEntry mnuOperatingWindows{mnuView, {.name = "mnuOperatingWindows", .caption = "&Operating Windows…"}};
+    MenuEntry mnuCompareSeries{mnuView, {.name = "mnuCompareSeries", .caption = "&Compare All Series…"}};
+    MenuEntry mnuSchedule{mnuView, {.name = "mnuSchedule", .caption = "&Schedule…"}};
     MenuEntry mnuhelp{*this, {.name = "mnuhelp", .caption = "Help"}};
     MenuEntry mnuContents3{mnuhelp, {.name = "mnuContents3", .caption = "Contents"}};
     MenuEntry mnuSearch{mnuhelp, {.name = "mnuSearch", .caption = "Search For Help On..."}};
@@ -292,6 +304,8 @@ private:
 
     PickMenus m_picks{mnuRefrig, mnuValTypes};
     UnitSwitch m_unitSwitch;
+    std::unique_ptr<SeriesComparison> m_comparison;
+    std::unique_ptr<ScheduleWindow> m_schedule;
 };
 
 } // namespace korveld

@@ -4,6 +4,7 @@
 #include "worksheets/frm_results.h"
 #include "worksheets/messages.h"
 #include "worksheets/platform.h"
+#include "worksheets/schedule_window.h"
 
 #include <tuple>
 
@@ -198,6 +199,9 @@ void frmkorveld::showResults(const SelectedValve& valve, std::int16_t AdviceClea
     }
     setEnabled(false);
     results.Show(*this);
+    if (m_schedule) {
+        m_schedule->selectionShown();
+    }
 }
 
 } // namespace korveld

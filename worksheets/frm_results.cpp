@@ -4,6 +4,7 @@
 #include "worksheets/platform.h"
 #include "worksheets/report_pages.h"
 #include "worksheets/report_printing.h"
+#include "worksheets/schedule_window.h"
 #include "worksheets/selection_report.h"
 
 namespace korveld {
@@ -12,7 +13,7 @@ namespace {
 
 constexpr FormDesign kDesign{.name = "frmResults",
                              .caption = "Selected Expansion Valve",
-                             .width = 5610,
+                             .width = 7110, // room for Add to Schedule beside Print
                              .height = 5250,
                              .borderStyle = BorderStyle::FixedDialog,
                              .helpContextId = HelpId::ValveSelection,
@@ -29,6 +30,7 @@ frmResults::frmResults(Program& program) : Form(program, kDesign) {
     cmdPreview.onClick = [this] { cmdPreview_Click(); };
     cmdSavePdf.onClick = [this] { cmdSavePdf_Click(); };
     cmdChart.onClick = [this] { cmdChart_Click(); };
+    cmdAddToSchedule.onClick = [this] { cmdAddToSchedule_Click(); };
 }
 
 void frmResults::Form_Unload() {
@@ -43,7 +45,7 @@ void frmResults::closeButtonPressed() {
 
 void frmResults::applyLayout(Twips height, Twips buttonTop, std::optional<Twips> messageTop) {
     setHeight(height);
-    for (CommandButton* button : {&cmdOK, &cmdPrintButton, &cmdPreview, &cmdSavePdf, &cmdChart}) {
+    for (CommandButton* button : {&cmdOK, &cmdPrintButton, &cmdPreview, &cmdSavePdf, &cmdChart, &cmdAddToSchedule}) {
         button->setTop(buttonTop);
     }
     if (messageTop) {
@@ -93,6 +95,12 @@ void frmResults::cmdPreview_Click() {
 void frmResults::cmdSavePdf_Click() {
     if (auto* worksheet = program().loaded<frmkorveld>()) {
         SaveReportAsPdf(platform(), SelectionReportPages(*worksheet, *this));
+    }
+}
+
+void frmResults::cmdAddToSchedule_Click() {
+    if (auto* worksheet = static_cast<frmkorveld*>(program().loaded(FormId::frmkorveld))) {
+        worksheet->scheduleWindow().addSelection();
     }
 }
 

@@ -30,6 +30,7 @@ public:
     void cmdPreview_Click();
     void cmdSavePdf_Click();
     void cmdChart_Click();
+    void cmdAddToSchedule_Click();
 
     // The answer under a heading row: name, capacity, loading, power and cage assemblies, advice.
     TextTable AnswerAsTable() const;
@@ -76,6 +77,10 @@ public:
                                      .toolTip = "Save the Selection Report as PDF."}};
     CommandButton cmdChart{*this, {.name = "cmdChart", .rect = {3300, 4350, 945, 495}, .caption = "&Chart…",
                                    .toolTip = "Operating Windows of the Valve Sizes."}};
+    // The job's schedule takes this selection under a tag.
+    CommandButton cmdAddToSchedule{*this, {.name = "cmdAddToSchedule", .rect = {5400, 4350, 1500, 495},
+                                           .caption = "Add to Sc&hedule…",
+                                           .toolTip = "Add this valve to the schedule under a tag."}};
     // clang-format on
 };
 

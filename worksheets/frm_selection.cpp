@@ -1,6 +1,8 @@
 #include "worksheets/frm_selection.h"
 
+#include "worksheets/frm_korveld.h"
 #include "worksheets/platform.h"
+#include "worksheets/schedule_window.h"
 
 namespace korveld {
 
@@ -50,6 +52,8 @@ frmSelection::frmSelection(Program& program)
                       .toolTip = "Exit Program.", .font = kButtonFont}},
       lblCopyWrite{*this, {.name = "lblCopyWrite", .rect = {240, 4800, 6255, 255}, .font = kNoticeFont,
                            .alignment = Alignment::Center}},
+      mnuFile{*this, {.name = "mnuFile", .caption = "&File"}},
+      mnuSchedule{mnuFile, {.name = "mnuSchedule", .caption = "&Schedule…"}},
       mnuFormSel_Help{*this, {.name = "mnuFormSel_Help", .caption = "Help"}},
       mnuIntroduction{mnuFormSel_Help, {.name = "mnuIntroduction", .index = 0,
                                         .caption = "Introduction To Orvik Expansion Valve Program",
@@ -65,6 +69,7 @@ frmSelection::frmSelection(Program& program)
     cmdValveCap.onClick = [this] { cmdValveCap_Click(); };
     cmdValveSelect.onClick = [this] { cmdValveSelect_Click(); };
     cmdExit.onClick = [this] { cmdExit_Click(); };
+    mnuSchedule.onClick = [this] { mnuSchedule_Click(); };
     onDblClick = [this] { Form_DblClick(); };
     mnuIntroduction.onClick = [this] { mnuIntroduction_Click(mnuIntroduction.name().index); };
     mnuContents.onClick = [this] { mnuContents_Click(); };
@@ -101,7 +106,18 @@ void frmSelection::cmdValveSelect_Click() {
 }
 
 void frmSelection::cmdExit_Click() {
+    // A schedule with unsaved changes is saved or discarded first, or the program goes on.
+    if (const auto* worksheet = static_cast<frmkorveld*>(program().loaded(FormId::frmkorveld))) {
+        if (ScheduleWindow* schedule = worksheet->scheduleWindowIfMade();
+            schedule != nullptr && !schedule->settleUnsavedChanges()) {
+            return;
+        }
+    }
     platform().EndProgram();
+}
+
+void frmSelection::mnuSchedule_Click() {
+    program().form<frmkorveld>().scheduleWindow().show();
 }
 
 void frmSelection::Form_DblClick() {

@@ -32,6 +32,7 @@ public:
     void mnuValveSelection_Click();
     void mnuValveCapacity_Click();
     void mnuSupport_Click();
+    void mnuSchedule_Click();
 
     // Controls in tab order: the Valve Selection button stands above the Valve Capacities one.
     Label Label1;
@@ -42,6 +43,9 @@ public:
     CommandButton cmdExit;
     Label lblCopyWrite;
 
+    // The job's schedule, kept by the selection worksheet.
+    MenuEntry mnuFile;
+    MenuEntry mnuSchedule;
     MenuEntry mnuFormSel_Help;
     MenuEntry mnuIntroduction;
     MenuEntry mnuContents;

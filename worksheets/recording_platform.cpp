@@ -2,6 +2,7 @@
 
 #include "worksheets/control.h"
 #include "worksheets/form.h"
+#include "worksheets/text_files.h"
 
 namespace korveld {
 
@@ -97,6 +98,79 @@ void RecordingPlatform::HideOperatingWindows() {
     m_log.push_back("HideOperatingWindows()");
 }
 
+void RecordingPlatform::ShowSeriesComparison(SeriesComparison& comparison) {
+    m_comparison = &comparison;
+    if (m_logging) {
+        m_log.push_back("ShowSeriesComparison()");
+    }
+}
+
+void RecordingPlatform::ShowSchedule(ScheduleWindow& schedule) {
+    m_schedule = &schedule;
+    m_scheduleShown = true;
+    if (m_logging) {
+        m_log.push_back("ShowSchedule()");
+    }
+}
+
+void RecordingPlatform::HideSchedule() {
+    m_scheduleShown = false;
+    if (m_logging) {
+        m_log.push_back("HideSchedule()");
+    }
+}
+
+std::optional<std::string> RecordingPlatform::InputBox(const std::string& prompt, const std::string& title,
+                                                       const std::string& initial) {
+    m_inputPrompts.push_back(prompt);
+    if (m_logging) {
+        m_log.push_back("InputBox(" + title + ", " + prompt + ", " + initial + ")");
+    }
+    if (m_inputAnswers.empty()) {
+        return std::nullopt;
+    }
+    std::optional<std::string> answer = std::move(m_inputAnswers.front());
+    m_inputAnswers.erase(m_inputAnswers.begin());
+    return answer;
+}
+
+std::string RecordingPlatform::AskFileName(FileQuestion question, const std::string& offered) {
+    m_fileQuestions.emplace_back(question, offered);
+    if (m_fileAnswers.empty()) {
+        return {};
+    }
+    std::string answer = std::move(m_fileAnswers.front());
+    m_fileAnswers.erase(m_fileAnswers.begin());
+    return answer;
+}
+
+SaveChangesAnswer RecordingPlatform::AskSaveChanges(const std::string& prompt, const std::string& title) {
+    m_saveQuestions.push_back(prompt);
+    if (m_logging) {
+        m_log.push_back("AskSaveChanges(" + title + ", " + prompt + ")");
+    }
+    if (m_saveAnswers.empty()) {
+        return SaveChangesAnswer::Cancel;
+    }
+    const SaveChangesAnswer answer = m_saveAnswers.front();
+    m_saveAnswers.erase(m_saveAnswers.begin());
+    return answer;
+}
+
+FileReadResult RecordingPlatform::ReadTextFile(const std::string& path, std::size_t limit) {
+    return ReadWholeFile(path, limit);
+}
+
+std::optional<std::string> RecordingPlatform::WriteTextFile(const std::string& path, const std::string& text) {
+    return ReplaceFileWith(path, text);
+}
+
+bool RecordingPlatform::WritePdfPages(const std::vector<korveld::PrintDocument>& pages, const std::string&,
+                                      const std::string& path) {
+    m_pdfPages.emplace_back(path, pages);
+    return m_printerWorks;
+}
+
 void RecordingPlatform::SetClipboardText(const std::string& text) {
     m_clipboard = text;
     m_log.push_back("SetClipboardText()");
@@ -136,6 +210,12 @@ void RecordingPlatform::reset() {
     m_printerWorks = true;
     m_logging = true;
     m_locale = {};
+    m_comparison = nullptr;
+    m_schedule = nullptr;
+    m_scheduleShown = false;
+    m_inputAnswers.clear();
+    m_fileAnswers.clear();
+    m_saveAnswers.clear();
 }
 
 void RecordingPlatform::clear() {
@@ -147,6 +227,10 @@ void RecordingPlatform::clear() {
     m_previewed.clear();
     m_pdfRequests.clear();
     m_charts.clear();
+    m_inputPrompts.clear();
+    m_fileQuestions.clear();
+    m_saveQuestions.clear();
+    m_pdfPages.clear();
     m_focusHistory.clear();
     m_shownWindows.clear();
     m_focused = nullptr;

@@ -9,6 +9,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace korveld {
@@ -43,11 +44,28 @@ public:
     PdfSaveResult SaveReportAsPdf(const ReportPages& report) override;
     void ShowOperatingWindows(const OperatingWindows& chart) override;
     void HideOperatingWindows() override;
+    void ShowSeriesComparison(SeriesComparison& comparison) override;
+    void ShowSchedule(ScheduleWindow& schedule) override;
+    void HideSchedule() override;
+    std::optional<std::string> InputBox(const std::string& prompt, const std::string& title,
+                                        const std::string& initial) override;
+    std::string AskFileName(FileQuestion question, const std::string& offered) override;
+    SaveChangesAnswer AskSaveChanges(const std::string& prompt, const std::string& title) override;
+    // Real files: tests give paths in folders of their own.
+    FileReadResult ReadTextFile(const std::string& path, std::size_t limit) override;
+    std::optional<std::string> WriteTextFile(const std::string& path, const std::string& text) override;
+    bool WritePdfPages(const std::vector<korveld::PrintDocument>& pages, const std::string& title,
+                       const std::string& path) override;
     void SetClipboardText(const std::string& text) override;
     NumberLocale UserNumberLocale() override { return m_locale; }
     void EndProgram() override;
 
     void setApplicationFolder(std::string folder) { m_folder = std::move(folder); }
+    // The answers of the next questions, in order; once they are used up, an input box and a file
+    // chooser are cancelled and the save question answers Cancel.
+    void answerInputBoxes(std::vector<std::optional<std::string>> answers) { m_inputAnswers = std::move(answers); }
+    void answerFileNames(std::vector<std::string> answers) { m_fileAnswers = std::move(answers); }
+    void answerSaveChanges(std::vector<SaveChangesAnswer> answers) { m_saveAnswers = std::move(answers); }
     void setPrinterWorks(bool works) { m_printerWorks = works; }
     // What the next PDF requests answer: the file chosen and whether it could be written.
     void setPdfAnswer(PdfSaveResult answer) { m_pdfAnswer = std::move(answer); }
@@ -74,6 +92,19 @@ public:
     // Every picture shown in the chart window, and whether that window shows now.
     const std::vector<OperatingWindows>& charts() const { return m_charts; }
     bool chartShown() const { return m_chartShown; }
+    // The comparison window's model, once it has been shown.
+    SeriesComparison* comparisonShown() const { return m_comparison; }
+    // The schedule window's model, once shown, and whether the window shows now.
+    ScheduleWindow* scheduleWindow() const { return m_schedule; }
+    bool scheduleShown() const { return m_scheduleShown; }
+    // The prompts of the input boxes, file choosers (the file offered) and save questions asked.
+    const std::vector<std::string>& inputPrompts() const { return m_inputPrompts; }
+    const std::vector<std::pair<FileQuestion, std::string>>& fileQuestions() const { return m_fileQuestions; }
+    const std::vector<std::string>& saveQuestions() const { return m_saveQuestions; }
+    // The pages of every PDF written through WritePdfPages, and its path.
+    const std::vector<std::pair<std::string, std::vector<korveld::PrintDocument>>>& pdfPages() const {
+        return m_pdfPages;
+    }
     // The clipboard's text: what was put there last.
     const std::string& clipboard() const { return m_clipboard; }
     // The control that got the focus last, or nullptr; valid while its window is loaded.
@@ -105,6 +136,16 @@ private:
     std::vector<ReportPages> m_pdfRequests;
     std::vector<OperatingWindows> m_charts;
     bool m_chartShown = false;
+    SeriesComparison* m_comparison = nullptr;
+    ScheduleWindow* m_schedule = nullptr;
+    bool m_scheduleShown = false;
+    std::vector<std::optional<std::string>> m_inputAnswers;
+    std::vector<std::string> m_fileAnswers;
+    std::vector<SaveChangesAnswer> m_saveAnswers;
+    std::vector<std::string> m_inputPrompts;
+    std::vector<std::pair<FileQuestion, std::string>> m_fileQuestions;
+    std::vector<std::string> m_saveQuestions;
+    std::vector<std::pair<std::string, std::vector<korveld::PrintDocument>>> m_pdfPages;
     std::string m_clipboard;
     std::vector<std::string> m_focusHistory;
     std::vector<std::string> m_shownWindows;

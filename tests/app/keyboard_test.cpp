@@ -94,7 +94,7 @@ INSTANTIATE_TEST_SUITE_P(Keyboard, TabKey, ::testing::Values(
             {"cmdValveSelect", "txtValSelect", "cmdValveCap", "txtValCap", "cmdExit"}},
     TabCase{"ResultsDialogKO", [](Keyboard& k) -> Form& { return k.resultsShown(); },
             {"txtValSelected", "txtValCapacity", "txtValveLoading", "cmdOK", "cmdPrintButton", "cmdPreview",
-             "cmdSavePdf", "cmdChart"}},
+             "cmdSavePdf", "cmdChart", "cmdAddToSchedule"}},
     TabCase{"CapacityRatedWithLoading", [](Keyboard& k) -> Form& { return k.rateKO("12000"); }, {}},
     TabCase{"SelectionKO", [](Keyboard& k) -> Form& { return k.selectionTyped(); }, {}}
 ), [](const auto& info) { return std::string(info.param.name); });

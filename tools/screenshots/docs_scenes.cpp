@@ -1,6 +1,7 @@
 // The README's pictures: each window grabbed as the screen shows it, after the steps a user takes.
 #include "app/form_window.h"
 #include "app/operating_window_chart.h"
+#include "app/series_comparison_window.h"
 #include "engine/series_numbers.h"
 #include "photo_session.h"
 #include "worksheets/frm_korveld.h"
@@ -70,6 +71,41 @@ bool DocsScenes(PhotoSession& session) {
         selection.mnuOperatingWindows.userPick();
     });
     ok = session.save(grabbed(*session.platform().chartWindow()), QStringLiteral("operating-windows-between")) && ok;
+    session.platform().HideOperatingWindows();
+
+    // Every series for one duty, beside the worksheet.
+    session.dispatch([&] {
+        EnterSystem(selection, "R-22", series::KO, "40", "30000");
+        selection.mnuCompareSeries.userPick();
+    });
+    QTest::qWait(300);
+    ok = session.photographScreen(QStringLiteral("compare-all-series")) && ok;
+    session.platform().comparisonWindow()->hide();
+
+    // A job's schedule: three tagged valves, each added from the results dialog.
+    struct Duty {
+        const char* tag;
+        const char* refrigerant;
+        std::int16_t series;
+        const char* evap;
+        const char* required;
+    };
+    for (const Duty& duty :
+         {Duty{"EVAP-1", "R-22", series::KO, "40", "14840"}, Duty{"EVAP-2", "R-22", series::QZ, "20", "30000"},
+          Duty{"COOLER-3", "R-134a", series::VMP, "40", "24000"}}) {
+        session.platform().setInputAnswerer(
+            [&duty](const std::string&) { return std::optional<std::string>(duty.tag); });
+        session.dispatch([&] {
+            EnterSystem(selection, duty.refrigerant, duty.series, duty.evap, duty.required);
+            selection.cmdSelect.userClick();
+        });
+        if (auto* dialog = static_cast<frmResults*>(program.loaded(FormId::frmResults))) {
+            session.dispatch([&] { dialog->cmdAddToSchedule.userClick(); });
+            session.dispatch([&] { CloseResults(program, selection); });
+        }
+    }
+    QTest::qWait(300);
+    ok = session.photographScreen(QStringLiteral("schedule")) && ok;
     return ok;
 }
 

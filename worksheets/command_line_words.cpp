@@ -1,6 +1,9 @@
-#include "cli/command_line_words.h"
+#include "worksheets/command_line_words.h"
 
-namespace korveld::cli {
+#include <algorithm>
+#include <cctype>
+
+namespace korveld {
 
 namespace {
 
@@ -72,4 +75,23 @@ void SplitCommandLine(std::string_view line, SplitResult& result) {
     result.words.resize(count);
 }
 
-} // namespace korveld::cli
+std::string QuoteWord(std::string_view word) {
+    const bool plain = !word.empty() && std::all_of(word.begin(), word.end(), [](char c) {
+        const auto u = static_cast<unsigned char>(c);
+        return std::isalnum(u) != 0 || std::string_view("-_.,/+:=@%").find(c) != std::string_view::npos;
+    });
+    if (plain && word.front() != '#') {
+        return std::string(word);
+    }
+    std::string quoted = "\"";
+    for (char c : word) {
+        if (c == '"' || c == '\\') {
+            quoted += '\\';
+        }
+        quoted += c;
+    }
+    quoted += '"';
+    return quoted;
+}
+
+} // namespace korveld
