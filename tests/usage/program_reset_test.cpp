@@ -141,9 +141,10 @@ TEST(ProgramReset, ForgetsTheLastSelection) {
     frmkorveld& sheet = *used.loaded<frmkorveld>();
     used.dispatch([&] { sheet.refrigerantMenu("R-22")->userPick(); });
     used.dispatch([&] { sheet.seriesMenu(series::KO)->userPick(); });
-    for (auto [box, text] : {std::pair{&sheet.txtEvapTemp, "40"}, std::pair{&sheet.txtCondTemp, "100"},
-                             std::pair{&sheet.txtLiqTemp, "90"}, std::pair{&sheet.txtInputCap, "14840"}}) {
-        used.dispatch([&] { box->userType(text); });
+    for (const std::pair<TextBox*, const char*>& typed :
+         {std::pair{&sheet.txtEvapTemp, "40"}, std::pair{&sheet.txtCondTemp, "100"}, std::pair{&sheet.txtLiqTemp, "90"},
+          std::pair{&sheet.txtInputCap, "14840"}}) {
+        used.dispatch([&] { typed.first->userType(typed.second); });
     }
     used.dispatch([&] { sheet.cmdSelect.userClick(); });
     ASSERT_TRUE(sheet.selectedValve() && sheet.selectionWindows());
