@@ -9,8 +9,14 @@ namespace {
 
 void BM_RefProperties(benchmark::State& state) {
     std::int16_t RefIndex = 2;
-    float evap = 40.0f, cond = 100.0f, liq = 90.0f;
-    float PEvap = 0, HVap = 0, PCond = 0, HLiq = 0, LiqDensity = 0;
+    float evap = 40.0f;
+    float cond = 100.0f;
+    float liq = 90.0f;
+    float PEvap = 0;
+    float HVap = 0;
+    float PCond = 0;
+    float HLiq = 0;
+    float LiqDensity = 0;
     for (auto _ : state) {
         benchmark::DoNotOptimize(RefIndex);
         benchmark::DoNotOptimize(evap);

@@ -112,7 +112,7 @@ std::string SelectedName(const NameParts& p) {
     switch (p.SeriesNo) {
     case series::NYF: {
         char digits[8];
-        const auto end = std::to_chars(digits, digits + sizeof digits, p.SizeNo).ptr;
+        auto* const end = std::to_chars(digits, digits + sizeof digits, p.SizeNo).ptr;
         name.append(kNYFCode).append(p.EqualizerCode).append(" ").append(digits, end);
         return name;
     }

@@ -162,7 +162,7 @@ INSTANTIATE_TEST_SUITE_P(Chart, ChartWidget, ::testing::Values(
 TEST_F(WorksheetGui, CapacityFileMenuSavesThePdfWhereTheUserChooses) {
     frmtxvCapacity& sheet = rateKO("12000");
     QString offered;
-    const QString chosen = helpFolder() + QStringLiteral("/capacities");
+    QString chosen = helpFolder() + QStringLiteral("/capacities");
     m_platform->setSaveFileChooser([&](const QString& file) {
         offered = file;
         return chosen;

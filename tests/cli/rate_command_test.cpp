@@ -9,8 +9,6 @@
 namespace korveld::cli {
 namespace {
 
-using testing_support::PrintTo;
-
 const std::vector<std::string> kWorkedExample{"--refrigerant", "R-22", "--valve", "KO", "--evap", "40",
                                               "--cond",        "100",  "--liq",   "90"};
 

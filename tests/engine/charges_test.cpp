@@ -7,8 +7,6 @@
 namespace korveld {
 namespace {
 
-using testing_support::PrintTo;
-
 constexpr std::int16_t kKO = 2, kKOD = 3, kVA = 11, kNYF = 1, kOBN = 7, kDQQ = 9;
 
 // ---- Band edges: which MOP options stay enabled at a temperature ----

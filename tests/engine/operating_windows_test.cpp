@@ -8,8 +8,6 @@
 namespace korveld {
 namespace {
 
-using testing_support::PrintTo;
-
 // R-22 at 40 / 100 / 90 °F, Orifice, Btu/h: the worksheet after the refrigerant and series picks.
 SelectionRequest request(std::int16_t SeriesNo, const char* series, const char* capacity) {
     SelectionRequest r;

@@ -21,7 +21,8 @@ std::string firstDifference(const std::string& a, const std::string& b) {
         const std::string lineA = a.substr(start, endA - start);
         const std::string lineB = b.substr(start, endB - start);
         if (lineA != lineB) {
-            return "reused: " + lineA + " | new: " + lineB;
+            std::string difference = "reused: ";
+            return difference.append(lineA).append(" | new: ").append(lineB);
         }
         start = endA + 1;
     }

@@ -10,7 +10,6 @@
 namespace korveld::testing {
 namespace {
 
-using testing_support::PrintTo;
 constexpr testing_support::RowName kRowName;
 
 using U = CapacityUnit;
@@ -380,7 +379,7 @@ TEST(CapacityWorksheet, ReportPrintsItsOwnRatingsPressuresAfterASelection) {
     const std::vector<std::string> before = renderPlainText(sheet.f->Report());
 
     sheet.program.selectionScreen().cmdValveSelect.userClick();
-    frmkorveld& selection = sheet.program.form<frmkorveld>();
+    auto& selection = sheet.program.form<frmkorveld>();
     selection.refrigerantMenu("R-22")->userPick();
     selection.seriesMenu(series::QZ)->userPick();
     selection.optDistNone.userClick();

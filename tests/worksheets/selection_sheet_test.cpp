@@ -10,8 +10,6 @@ namespace {
 
 using namespace korveld::series;
 
-using testing_support::PrintTo;
-
 TEST_F(SelectionSheetTest, LoadsInItsStartState) {
     EXPECT_TRUE(sheet->optDistOrifice.value() && sheet->optExternal.value() && sheet->optSweat.value());
     EXPECT_FALSE(sheet->optInternal.enabled());
