@@ -80,7 +80,8 @@ bool seen(const Control& control) {
 
 // What the user sees of the selection worksheet, from its snapshot: every control shown with its
 // state, every menu entry, the unit state; without the lines that contain `skip`. The members a
-// selection keeps (size, conditions, the valve chosen) are not on the screen.
+// selection keeps (size, conditions, the valve chosen, its sizes' operating windows) are not on the
+// screen.
 std::vector<std::string> worksheetLines(const Program& program, const char* skip) {
     const Form& form = *program.loaded(FormId::frmkorveld);
     std::map<std::string, bool, std::less<>> controls;
@@ -96,7 +97,7 @@ std::vector<std::string> worksheetLines(const Program& program, const char* skip
         if (first == "window") {
             inside = line.find(" frmkorveld ") != std::string::npos;
         } else if (inside && (control == controls.end() || control->second) && first != "SeriesNo" &&
-                   first != "conditions" && first != "selected" &&
+                   first != "conditions" && first != "selected" && first != "windows" &&
                    (skip == nullptr || line.find(skip) == std::string::npos)) {
             lines.push_back(line);
         }
