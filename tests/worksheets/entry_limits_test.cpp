@@ -1,10 +1,10 @@
 // Every temperature range and the distributor drop's sign, on both worksheets and in both unit
 // systems, at the limit itself (accepted) and a hundredth beyond it (refused), typed and calculated
 // as a user does; and the range hints as the user reads them.
-#include "tests/support/named_rows.h"
-#include "tests/support/capacity_sheet.h"
 #include "engine/series_numbers.h"
 #include "selection_sheet_fixture.h"
+#include "tests/support/capacity_sheet.h"
+#include "tests/support/named_rows.h"
 
 #include <gtest/gtest.h>
 #include <string>
