@@ -17,6 +17,8 @@ packages=(
     lintian appstream
     # The desktop tests under a real X server and window manager.
     xvfb openbox x11-utils xdotool
+    # The independent float32 rating model the catalog tests are checked against, and make mutants.
+    python3
 )
 # Optional extras for the targets that need them, asked for by name: KORVELD_EXTRA_PACKAGES="clang xvfb"
 if [[ -n "${KORVELD_EXTRA_PACKAGES:-}" ]]; then
