@@ -16,20 +16,6 @@ constexpr std::pair<std::string_view, bool> kConnections[] = {{"sweat", false}, 
 constexpr std::pair<std::string_view, int> kBleeds[] = {{"0", 0},   {"10", 10}, {"15", 15}, {"20", 20},
                                                         {"25", 25}, {"30", 30}, {"40", 40}, {"50", 50}};
 
-DistributorPick pickOf(DistributorChoice choice) {
-    switch (choice) {
-    case DistributorChoice::None:
-        return DistributorPick::None;
-    case DistributorChoice::Venturi:
-        return DistributorPick::Venturi;
-    case DistributorChoice::User:
-        return DistributorPick::UserDefined;
-    case DistributorChoice::Orifice:
-        break;
-    }
-    return DistributorPick::Orifice;
-}
-
 // The fields of `select --json` for a selected valve, or its message, after the series.
 void writeRow(JsonWriter& json, const SelectionOutcome& row) {
     json.beginObject();
@@ -137,11 +123,11 @@ int CompareCommand::execute(std::span<const std::string> args, std::ostream& out
         return m_parser.usageError("--refrigerant must be one of " + RefrigerantNames(), err);
     }
     inputs.refrigerant = std::string(refrigerant->name);
-    const auto distributor = FindChoice<DistributorChoice>(kDistributorNames, m_options.distributor);
+    const auto distributor = FindChoice<DistributorPick>(kDistributorNames, m_options.distributor);
     if (!distributor) {
         return m_parser.usageError("--distributor must be one of none, orifice, venturi, user", err);
     }
-    inputs.distributor = pickOf(*distributor);
+    inputs.distributor = *distributor;
     if (!m_options.pressureDrop.empty() && inputs.distributor != DistributorPick::UserDefined) {
         return m_parser.usageError("--pressure-drop needs --distributor user", err);
     }

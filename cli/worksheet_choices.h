@@ -4,6 +4,7 @@
 #include "engine/choice_rules.h"
 #include "engine/conditions.h"
 #include "worksheets/controls.h"
+#include "worksheets/selection_inputs.h"
 
 #include <string>
 #include <string_view>
@@ -25,27 +26,10 @@ std::string SeriesNames();
 inline constexpr std::pair<std::string_view, CapacityUnit> kUnitNames[] = {
     {"btuh", CapacityUnit::BtuH}, {"tons", CapacityUnit::Tons}, {"kw", CapacityUnit::KW}, {"kcal", CapacityUnit::KCal}};
 
-enum class DistributorChoice { None, Orifice, Venturi, User };
-inline constexpr std::pair<std::string_view, DistributorChoice> kDistributorNames[] = {
-    {"none", DistributorChoice::None},
-    {"orifice", DistributorChoice::Orifice},
-    {"venturi", DistributorChoice::Venturi},
-    {"user", DistributorChoice::User}};
-
-// The distributor option of either worksheet (both name them alike).
-template <typename Worksheet>
-OptionButton& DistributorOption(Worksheet& sheet, DistributorChoice choice) {
-    switch (choice) {
-    case DistributorChoice::None:
-        return sheet.optDistNone;
-    case DistributorChoice::Venturi:
-        return sheet.optDistVenturi;
-    case DistributorChoice::User:
-        return sheet.optUserDefined;
-    case DistributorChoice::Orifice:
-        break;
-    }
-    return sheet.optDistOrifice;
-}
+inline constexpr std::pair<std::string_view, DistributorPick> kDistributorNames[] = {
+    {"none", DistributorPick::None},
+    {"orifice", DistributorPick::Orifice},
+    {"venturi", DistributorPick::Venturi},
+    {"user", DistributorPick::UserDefined}};
 
 } // namespace korveld::cli

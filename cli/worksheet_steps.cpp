@@ -86,7 +86,7 @@ std::optional<PickOptions::Picks> PickOptions::resolve(const OptionParser& parse
             }
             break;
         case Pick::Distributor:
-            if (const auto distributor = FindChoice<DistributorChoice>(kDistributorNames, m_distributor)) {
+            if (const auto distributor = FindChoice<DistributorPick>(kDistributorNames, m_distributor)) {
                 picks.distributor = *distributor;
                 break;
             }

@@ -37,7 +37,7 @@ public:
         CapacityUnit unit = CapacityUnit::BtuH;
         const RefrigerantInfo* refrigerant = nullptr; // nullptr: not picked
         const SeriesMenuEntry* series = nullptr;      // nullptr: not picked
-        DistributorChoice distributor = DistributorChoice::Orifice;
+        DistributorPick distributor = DistributorPick::Orifice;
     };
     // The picks the options name; nullopt after a usage error was reported (status 64).
     std::optional<Picks> resolve(const OptionParser& parser, std::initializer_list<Pick> order,

@@ -15,20 +15,6 @@ namespace korveld {
 
 namespace {
 
-OptionButton& distributorOption(frmkorveld& sheet, DistributorPick pick) {
-    switch (pick) {
-    case DistributorPick::None:
-        return sheet.optDistNone;
-    case DistributorPick::Venturi:
-        return sheet.optDistVenturi;
-    case DistributorPick::UserDefined:
-        return sheet.optUserDefined;
-    case DistributorPick::Orifice:
-        break;
-    }
-    return sheet.optDistOrifice;
-}
-
 MenuEntry& unitEntry(frmkorveld& sheet, CapacityUnit unit) {
     switch (unit) {
     case CapacityUnit::Tons:
@@ -157,7 +143,7 @@ void EnterFromSeriesPick(Program& program, frmkorveld& sheet, const SelectionInp
     if (MenuEntry* entry = sheet.seriesMenu(inputs.SeriesNo)) {
         UserPick(program, *entry);
     }
-    choose(program, distributorOption(sheet, inputs.distributor));
+    choose(program, DistributorOption(sheet, inputs.distributor));
     if (inputs.distributor == DistributorPick::UserDefined) {
         UserType(program, sheet.txtPressureDrop, inputs.pressureDrop);
     }

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "engine/conditions.h"
+#include "worksheets/controls.h"
 
 #include <array>
 #include <cstdint>
@@ -15,6 +16,22 @@ class frmkorveld;
 class Program;
 
 enum class DistributorPick : std::uint8_t { None, Orifice, Venturi, UserDefined };
+
+// The distributor option of either worksheet (both name them alike).
+template <typename Worksheet>
+OptionButton& DistributorOption(Worksheet& sheet, DistributorPick pick) {
+    switch (pick) {
+    case DistributorPick::None:
+        return sheet.optDistNone;
+    case DistributorPick::Venturi:
+        return sheet.optDistVenturi;
+    case DistributorPick::UserDefined:
+        return sheet.optUserDefined;
+    case DistributorPick::Orifice:
+        break;
+    }
+    return sheet.optDistOrifice;
+}
 
 // The bleed dialog's percentages, in the order of its options.
 inline constexpr std::array<int, 7> kBleedPercents = {10, 15, 20, 25, 30, 40, 50};
