@@ -1,0 +1,227 @@
+// The page's door to the program: what the page is given to draw and what its events do, checked
+// on the JSON the page reads.
+#include "web/page_bridge.h"
+
+#include <fstream>
+#include <gtest/gtest.h>
+#include <sstream>
+#include <string>
+
+namespace korveld::web {
+namespace {
+
+using nlohmann::json;
+
+std::string helpText() {
+    std::ifstream file(KORVELD_HELP_SOURCE, std::ios::binary);
+    std::stringstream text;
+    text << file.rdbuf();
+    return text.str();
+}
+
+const json* findById(const json& items, const std::string& key, const std::string& value) {
+    for (const json& item : items) {
+        if (item.value(key, std::string()) == value) {
+            return &item;
+        }
+        if (const auto children = item.find("children"); children != item.end()) {
+            if (const json* found = findById(*children, key, value)) {
+                return found;
+            }
+        }
+    }
+    return nullptr;
+}
+
+struct Page {
+    PageBridge bridge;
+    json last;
+
+    Page() { send({{"op", "start"}, {"help", helpText()}}); }
+
+    json& send(json request) {
+        request["settings"] = {{"decimal", "."}, {"group", ","}, {"date", "12/8/2026"}, {"time", "1:00 AM"}};
+        last = bridge.handle(request);
+        return last;
+    }
+    const json& form(const std::string& name) const {
+        const json* found = findById(last["forms"], "name", name);
+        EXPECT_NE(found, nullptr) << name;
+        static const json none = json::object();
+        return found != nullptr ? *found : none;
+    }
+    json control(const std::string& formName, const std::string& id) const {
+        const json* found = findById(form(formName)["controls"], "id", id);
+        return found != nullptr ? *found : json::object();
+    }
+    // A menu entry by its caption, as the user reads it.
+    std::string menu(const std::string& formName, const std::string& caption) const {
+        const json* found = findById(form(formName)["menus"], "caption", caption);
+        EXPECT_NE(found, nullptr) << caption;
+        return found != nullptr ? (*found)["id"].get<std::string>() : std::string();
+    }
+    void pick(const std::string& formName, const std::string& caption) {
+        send({{"op", "pick"}, {"form", formName}, {"menu", menu(formName, caption)}});
+    }
+    void click(const std::string& formName, const std::string& id) {
+        send({{"op", "click"}, {"form", formName}, {"control", id}});
+    }
+    void type(const std::string& formName, const std::string& id, const std::string& text) {
+        send({{"op", "type"}, {"form", formName}, {"control", id}, {"text", text}});
+    }
+    // The capacity worksheet with R-22, KO and the three temperatures typed.
+    void capacitySheet(const std::string& evap) {
+        click("frmSelection", "cmdValveCap");
+        pick("frmtxvCapacity", "R-22");
+        pick("frmtxvCapacity", "KO/KE");
+        type("frmtxvCapacity", "txtEvapTemp", evap);
+        type("frmtxvCapacity", "txtCondTemp", "100");
+        type("frmtxvCapacity", "txtLiqTemp", "90");
+    }
+};
+
+TEST(PageBridge, StartsWithTheStartScreenAlone) {
+    Page page;
+    ASSERT_EQ(page.last["forms"].size(), 1u);
+    const json& start = page.form("frmSelection");
+    EXPECT_EQ(start["caption"], "SELECTION SCREEN");
+    EXPECT_TRUE(start["visible"].get<bool>());
+    EXPECT_EQ(start["client"], json::array({6870, 5235}));
+    EXPECT_EQ(page.control("frmSelection", "cmdValveSelect")["rect"], json::array({600, 1200, 2295, 1335}));
+    EXPECT_EQ(page.control("frmSelection", "cmdExit")["caption"], "E&xit");
+    EXPECT_EQ(page.control("frmSelection", "cmdExit")["font"]["family"], "Times New Roman");
+}
+
+TEST(PageBridge, WorkedExampleShowsItsRowsAndChecksTheMenus) {
+    Page page;
+    page.capacitySheet("40");
+    page.click("frmtxvCapacity", "optYES");
+    page.type("frmtxvCapacity", "txtSystemCapacity", "12000");
+    page.click("frmtxvCapacity", "cmdCalculate");
+    EXPECT_TRUE(page.last["effects"].empty()) << page.last["effects"].dump();
+    EXPECT_EQ(page.control("frmtxvCapacity", "lblValName(4)")["caption"], "KOE 1-1/2");
+    EXPECT_EQ(page.control("frmtxvCapacity", "txtValCap(4)")["text"], "14,840.07");
+    EXPECT_EQ(page.control("frmtxvCapacity", "txtFlowCap(4)")["text"], "80.9");
+    EXPECT_TRUE(page.control("frmtxvCapacity", "txtValCap(9)")["visible"].get<bool>());
+    EXPECT_FALSE(page.control("frmtxvCapacity", "txtValCap(10)")["visible"].get<bool>());
+    const json* r22 = findById(page.form("frmtxvCapacity")["menus"], "caption", "R-22");
+    ASSERT_NE(r22, nullptr);
+    EXPECT_TRUE((*r22)["checked"].get<bool>());
+    // Both loading options are one group; choosing one cleared the other.
+    EXPECT_EQ(page.control("frmtxvCapacity", "optYES")["group"], page.control("frmtxvCapacity", "optNO")["group"]);
+    EXPECT_FALSE(page.control("frmtxvCapacity", "optNO")["value"].get<bool>());
+}
+
+TEST(PageBridge, EntryErrorAsksForItsBoxAndTheFocus) {
+    Page page;
+    page.capacitySheet("");
+    page.click("frmtxvCapacity", "cmdCalculate");
+    ASSERT_EQ(page.last["effects"].size(), 1u);
+    const json& box = page.last["effects"][0];
+    EXPECT_EQ(box["type"], "msgbox");
+    EXPECT_EQ(box["icon"], "exclamation");
+    EXPECT_EQ(box["form"], "frmtxvCapacity");
+    EXPECT_FALSE(box["title"].get<std::string>().empty());
+    EXPECT_EQ(page.last["focus"], json({{"form", "frmtxvCapacity"}, {"control", "txtEvapTemp"}}));
+    // The focus is asked for once.
+    page.send({{"op", "state"}});
+    EXPECT_TRUE(page.last["focus"].is_null());
+}
+
+TEST(PageBridge, PrintHandsThePageTheReportLines) {
+    Page page;
+    page.capacitySheet("40");
+    page.click("frmtxvCapacity", "cmdCalculate");
+    page.click("frmtxvCapacity", "cmdPrint");
+    const json* print = findById(page.last["effects"], "type", "print");
+    ASSERT_NE(print, nullptr) << page.last["effects"].dump();
+    const std::string lines = (*print)["lines"].dump();
+    EXPECT_NE(lines.find("KOE 1-1/2"), std::string::npos);
+    EXPECT_NE(lines.find("14,840.07"), std::string::npos);
+    EXPECT_NE(lines.find("12/8/2026"), std::string::npos);
+}
+
+struct HelpCase {
+    const char* name;
+    json request;
+    const char* command;
+    int topic;
+};
+
+class HelpRequests : public ::testing::TestWithParam<HelpCase> {};
+
+TEST_P(HelpRequests, OpenWhatTheUserAskedFor) {
+    Page page;
+    page.click("frmSelection", "cmdValveCap");
+    page.send(GetParam().request);
+    const json* help = findById(page.last["effects"], "type", "help");
+    ASSERT_NE(help, nullptr) << page.last["effects"].dump();
+    EXPECT_EQ((*help)["command"], GetParam().command);
+    if (GetParam().topic != 0) {
+        EXPECT_EQ((*help)["topic"]["id"], GetParam().topic);
+        EXPECT_FALSE((*help)["topic"]["html"].get<std::string>().empty());
+    } else {
+        EXPECT_FALSE((*help)["topics"].empty());
+    }
+}
+
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(PageBridge, HelpRequests, ::testing::Values(
+    HelpCase{"PopupOnEvaporator",  {{"op", "dblclick"}, {"form", "frmtxvCapacity"}, {"control", "txtEvapTemp"}}, "popup", 360},
+    HelpCase{"TopicFromStartForm", {{"op", "formDblClick"}, {"form", "frmSelection"}},                       "topic", 8},
+    HelpCase{"HelpKeyOnWindow",    {{"op", "helpKey"}, {"form", "frmtxvCapacity"}},                         "topic", 12},
+    HelpCase{"HelpKeyOnMenu",      {{"op", "helpKey"}, {"form", "frmtxvCapacity"}, {"menu", "mnuHowToUse"}}, "topic", 160},
+    HelpCase{"Contents",           {{"op", "pick"}, {"form", "frmtxvCapacity"}, {"menu", "mnucontents2"}},   "contents", 0},
+    HelpCase{"Search",             {{"op", "pick"}, {"form", "frmtxvCapacity"}, {"menu", "mnuSearch"}},      "search", 0}
+), [](const auto& info) { return std::string(info.param.name); });
+// clang-format on
+
+TEST(PageBridge, HelpWithoutItsFileSaysSoInTheViewer) {
+    PageBridge bridge;
+    json answer = bridge.handle(json{{"op", "start"}, {"help", "not a help file"}});
+    answer = bridge.handle(json{{"op", "formDblClick"}, {"form", "frmSelection"}});
+    ASSERT_EQ(answer["effects"].size(), 1u);
+    EXPECT_EQ(answer["effects"][0]["command"], "problem");
+    EXPECT_FALSE(answer["effects"][0]["text"].get<std::string>().empty());
+}
+
+TEST(PageBridge, RequestsItCannotUseChangeNothing) {
+    Page page;
+    const std::string before = page.bridge.windows().dump();
+    for (const char* request : {"", "[]", "{", "{\"op\":\"click\",\"form\":\"frmSelection\",\"control\":\"nope\"}",
+                                "{\"op\":\"type\",\"form\":\"frmSelection\",\"control\":\"cmdExit\",\"text\":\"x\"}",
+                                "{\"op\":\"pick\",\"form\":\"nowhere\",\"menu\":\"mnuContents\"}",
+                                "{\"op\":\"timer\",\"form\":\"frmSelection\",\"timer\":\"Timer1\"}",
+                                "{\"op\":\"launch\",\"form\":\"frmSelection\"}", "{\"op\":7}"}) {
+        const json answer = json::parse(page.bridge.handle(std::string_view(request)));
+        EXPECT_TRUE(answer.contains("error") || !answer.value("done", true)) << request;
+    }
+    EXPECT_EQ(page.bridge.windows().dump(), before);
+}
+
+TEST(PageBridge, SelectionShowsItsResultsAboveTheWorksheetAndTheTimerGivesTheAdvice) {
+    Page page;
+    page.click("frmSelection", "cmdValveSelect");
+    page.pick("frmkorveld", "R-134a");
+    page.pick("frmkorveld", "KO/KE");
+    page.type("frmkorveld", "txtEvapTemp", "40");
+    page.type("frmkorveld", "txtCondTemp", "100");
+    page.type("frmkorveld", "txtLiqTemp", "90");
+    page.type("frmkorveld", "txtInputCap", "12000");
+    page.click("frmkorveld", "cmdSelect");
+    EXPECT_EQ(page.form("frmResults")["owner"], "frmkorveld");
+    EXPECT_FALSE(page.form("frmkorveld")["enabled"].get<bool>());
+    const json& timers = page.form("frmkorveld")["timers"];
+    ASSERT_EQ(timers.size(), 1u);
+    EXPECT_EQ(timers[0]["interval"], 3000);
+    EXPECT_TRUE(timers[0]["enabled"].get<bool>());
+    page.send({{"op", "timer"}, {"form", "frmkorveld"}, {"timer", timers[0]["name"]}});
+    const json* box = findById(page.last["effects"], "type", "msgbox");
+    ASSERT_NE(box, nullptr) << page.last["effects"].dump();
+    page.click("frmResults", "cmdOK");
+    EXPECT_EQ(findById(page.last["forms"], "name", "frmResults"), nullptr);
+    EXPECT_TRUE(page.form("frmkorveld")["enabled"].get<bool>());
+}
+
+} // namespace
+} // namespace korveld::web

@@ -1,0 +1,410 @@
+#include "web/page_bridge.h"
+
+#include "worksheets/controls.h"
+#include "worksheets/form.h"
+#include "worksheets/frm_korveld.h"
+#include "worksheets/series_comparison.h"
+
+#include <array>
+
+namespace korveld::web {
+
+namespace {
+
+using nlohmann::json;
+
+std::string_view kindName(ControlKind kind) {
+    switch (kind) {
+    case ControlKind::Label:
+        return "label";
+    case ControlKind::TextBox:
+        return "text";
+    case ControlKind::CommandButton:
+        return "button";
+    case ControlKind::OptionButton:
+        return "option";
+    case ControlKind::CheckBox:
+        return "check";
+    case ControlKind::Frame:
+        return "frame";
+    }
+    return "label";
+}
+
+std::string_view alignmentName(Alignment alignment) {
+    switch (alignment) {
+    case Alignment::Right:
+        return "right";
+    case Alignment::Center:
+        return "center";
+    case Alignment::Left:
+        break;
+    }
+    return "left";
+}
+
+json colourJson(const std::optional<Colour>& colour) {
+    if (!colour) {
+        return nullptr;
+    }
+    return json::array({colour->red, colour->green, colour->blue});
+}
+
+json controlJson(const Control& control) {
+    const TwipRect& r = control.rect();
+    json c{{"id", control.fullName()},
+           {"kind", kindName(control.kind())},
+           {"rect", json::array({r.left, r.top, r.width, r.height})},
+           {"visible", control.visible()},
+           {"enabled", control.enabled()},
+           {"tip", control.toolTip()},
+           {"name", control.accessibleName()},
+           {"help", control.helpContextId()}};
+    c["container"] = control.container() != nullptr ? json(control.container()->fullName()) : json(nullptr);
+    if (const std::optional<Font>& font = control.font()) {
+        c["font"] = {{"family", font->family}, {"points", font->points}, {"bold", font->bold}};
+    }
+    if (control.foreColour()) {
+        c["colour"] = colourJson(control.foreColour());
+    }
+    switch (control.kind()) {
+    case ControlKind::Label: {
+        const auto& label = static_cast<const Label&>(control);
+        c["caption"] = label.caption();
+        c["align"] = alignmentName(label.alignment());
+        c["autoSize"] = label.autoSize();
+        break;
+    }
+    case ControlKind::TextBox: {
+        const auto& box = static_cast<const TextBox&>(control);
+        c["text"] = box.text();
+        c["align"] = alignmentName(box.alignment());
+        c["multiLine"] = box.multiLine();
+        c["locked"] = box.locked();
+        break;
+    }
+    case ControlKind::OptionButton: {
+        const auto& option = static_cast<const OptionButton&>(control);
+        c["caption"] = option.caption();
+        c["value"] = option.value();
+        c["group"] = option.firstInGroup() != nullptr ? option.firstInGroup()->fullName() : option.fullName();
+        break;
+    }
+    case ControlKind::CheckBox:
+        c["caption"] = static_cast<const CheckBox&>(control).caption();
+        c["value"] = static_cast<const CheckBox&>(control).value();
+        break;
+    case ControlKind::CommandButton:
+    case ControlKind::Frame:
+        c["caption"] = control.captionText();
+        break;
+    }
+    return c;
+}
+
+json menuJson(const MenuEntry& entry) {
+    json m{{"id", entry.fullName()},       {"caption", entry.caption()}, {"checked", entry.checked()},
+           {"enabled", entry.enabled()},   {"visible", entry.visible()}, {"separator", entry.isSeparator()},
+           {"help", entry.helpContextId()}};
+    if (entry.hasChildren()) {
+        json children = json::array();
+        for (const MenuEntry* child = entry.firstChild(); child != nullptr; child = child->nextSibling()) {
+            children.push_back(menuJson(*child));
+        }
+        m["children"] = std::move(children);
+    }
+    return m;
+}
+
+std::string_view borderName(BorderStyle style) {
+    switch (style) {
+    case BorderStyle::None:
+        return "none";
+    case BorderStyle::FixedSingle:
+        return "fixed";
+    case BorderStyle::FixedDialog:
+        return "dialog";
+    case BorderStyle::Sizable:
+        break;
+    }
+    return "sizable";
+}
+
+std::string_view startUpName(StartUpPosition position) {
+    switch (position) {
+    case StartUpPosition::CenterScreen:
+        return "center";
+    case StartUpPosition::BesideOwner:
+        return "besideOwner";
+    case StartUpPosition::Manual:
+        break;
+    }
+    return "manual";
+}
+
+Control* controlNamed(const Form& form, std::string_view fullName) {
+    for (Control& control : form.controls()) {
+        if (control.fullName() == fullName) {
+            return &control;
+        }
+    }
+    return nullptr;
+}
+
+MenuEntry* menuNamed(const MenuEntry& entry, std::string_view fullName) {
+    for (MenuEntry* child = entry.firstChild(); child != nullptr; child = child->nextSibling()) {
+        if (child->fullName() == fullName) {
+            return child;
+        }
+        if (MenuEntry* found = menuNamed(*child, fullName)) {
+            return found;
+        }
+    }
+    return nullptr;
+}
+
+MenuEntry* menuNamed(const Form& form, std::string_view fullName) {
+    for (MenuEntry& top : form.menuBar()) {
+        if (top.fullName() == fullName) {
+            return &top;
+        }
+        if (MenuEntry* found = menuNamed(top, fullName)) {
+            return found;
+        }
+    }
+    return nullptr;
+}
+
+Timer* timerNamed(const Form& form, std::string_view name) {
+    for (Timer& timer : form.timers()) {
+        if (timer.name() == name) {
+            return &timer;
+        }
+    }
+    return nullptr;
+}
+
+std::string stringField(const json& request, const char* key) {
+    const auto it = request.find(key);
+    return it != request.end() && it->is_string() ? it->get<std::string>() : std::string();
+}
+
+// The topic the help key opens: the focused control's own, else the menu entry's, else the window's.
+std::int32_t helpKeyTopic(const Form& form, const json& request) {
+    std::int32_t id = form.helpContextId();
+    if (const Control* control = controlNamed(form, stringField(request, "control"));
+        control != nullptr && control->helpContextId() != 0) {
+        id = control->helpContextId();
+    }
+    if (const MenuEntry* entry = menuNamed(form, stringField(request, "menu"));
+        entry != nullptr && entry->helpContextId() != 0) {
+        id = entry->helpContextId();
+    }
+    return id;
+}
+
+constexpr std::array kFormOrder{FormId::frmSelection, FormId::frmtxvCapacity, FormId::frmkorveld, FormId::frmResults,
+                                FormId::frmPerCentBleed};
+
+} // namespace
+
+json FormJson(const Form& form) {
+    const TwipSize client = form.clientSize();
+    json controls = json::array();
+    for (const Control& control : form.controls()) {
+        controls.push_back(controlJson(control));
+    }
+    json tabOrder = json::array();
+    for (const Control* control : form.tabOrder()) {
+        tabOrder.push_back(control->fullName());
+    }
+    json menus = json::array();
+    for (const MenuEntry& entry : form.menuBar()) {
+        menus.push_back(menuJson(entry));
+    }
+    json timers = json::array();
+    for (const Timer& timer : form.timers()) {
+        timers.push_back({{"name", timer.name()},
+                          {"interval", timer.interval()},
+                          {"enabled", timer.enabled()},
+                          {"generation", timer.generation()}});
+    }
+    return {{"name", form.name()},
+            {"caption", form.caption()},
+            {"client", json::array({client.width, client.height})},
+            {"border", borderName(form.borderStyle())},
+            {"startUp", startUpName(form.startUpPosition())},
+            {"left", form.designLeft()},
+            {"top", form.designTop()},
+            {"owner", form.owner() != nullptr ? json(form.owner()->name()) : json(nullptr)},
+            {"visible", form.visible()},
+            {"enabled", form.enabled()},
+            {"colour", colourJson(form.backColour())},
+            {"help", form.helpContextId()},
+            {"menuBar", form.hasMenuBar()},
+            {"menus", std::move(menus)},
+            {"controls", std::move(controls)},
+            {"tabOrder", std::move(tabOrder)},
+            {"timers", std::move(timers)}};
+}
+
+PageBridge::PageBridge() {
+    registerStandardForms(m_program);
+}
+
+std::string PageBridge::handle(std::string_view request) {
+    const json parsed = json::parse(request, nullptr, false);
+    if (parsed.is_discarded() || !parsed.is_object()) {
+        return json{{"error", "the request is not a JSON object"}}.dump();
+    }
+    // Texts typed in the page are UTF-8; a broken sequence is replaced, never thrown.
+    return handle(parsed).dump(-1, ' ', false, json::error_handler_t::replace);
+}
+
+json PageBridge::windows() const {
+    json forms = json::array();
+    for (const FormId id : kFormOrder) {
+        if (const Form* form = m_program.loaded(id)) {
+            forms.push_back(FormJson(*form));
+        }
+    }
+    return forms;
+}
+
+json PageBridge::comparison() const {
+    SeriesComparison* shown = m_platform.comparison();
+    if (shown == nullptr || m_program.loaded(FormId::frmkorveld) == nullptr) {
+        return nullptr;
+    }
+    json rows = json::array();
+    for (std::size_t row = 0; row < shown->rowCount(); ++row) {
+        json cells = json::array();
+        for (std::size_t column = 0; column < kComparisonHeadings.size(); ++column) {
+            cells.push_back(shown->cell(row, static_cast<ComparisonColumn>(column)));
+        }
+        rows.push_back(std::move(cells));
+    }
+    return {{"title", shown->title()},
+            {"headings", kComparisonHeadings},
+            {"rows", std::move(rows)},
+            {"sortColumn", static_cast<int>(shown->sortColumn())},
+            {"ascending", shown->ascending()}};
+}
+
+json PageBridge::handle(const json& request) {
+    if (const auto settings = request.find("settings"); settings != request.end() && settings->is_object()) {
+        NumberLocale locale;
+        locale.decimal = settings->value("decimal", std::string("."));
+        locale.group = settings->value("group", std::string(","));
+        m_platform.setUserSettings(std::move(locale), settings->value("date", std::string()),
+                                   settings->value("time", std::string()));
+    }
+    const std::string op = stringField(request, "op");
+    if (op == "helpSearch") {
+        return {{"topics", m_platform.searchTopics(stringField(request, "query"))}};
+    }
+    if (op == "helpTopic") {
+        const HelpTopic* topic =
+            m_platform.help().ok() ? m_platform.help().file.find(request.value("id", std::int32_t{0})) : nullptr;
+        return {{"topic", topic != nullptr ? WebPlatform::topicJson(*topic) : json(nullptr)}};
+    }
+    json answer = event(request);
+    answer["forms"] = windows();
+    answer["effects"] = m_platform.takeEffects();
+    answer["focus"] = m_platform.takeFocus();
+    answer["comparison"] = comparison();
+    answer["ended"] = m_platform.ended();
+    return answer;
+}
+
+json PageBridge::event(const json& request) {
+    const std::string op = stringField(request, "op");
+    if (op == "start") {
+        m_platform.loadHelpText(stringField(request, "help"));
+        if (m_program.loaded(FormId::frmSelection) == nullptr) {
+            m_program.dispatch([&] { m_program.start(); });
+        }
+        return {{"done", true}};
+    }
+    if (op == "state") {
+        return {{"done", true}};
+    }
+    if (op.rfind("compare", 0) == 0) {
+        SeriesComparison* shown = m_platform.comparison();
+        const auto row = request.value("row", std::size_t{0});
+        if (shown == nullptr) {
+            return {{"done", false}};
+        }
+        m_platform.setEventOrigin(std::string(shown->worksheet().name()));
+        if (op == "compareSort") {
+            const auto column = request.value("column", std::size_t{0});
+            if (column < kComparisonHeadings.size()) {
+                shown->sortBy(static_cast<ComparisonColumn>(column));
+            }
+        } else if (op == "comparePick" && row < shown->rowCount()) {
+            m_program.dispatch([&] { shown->pickRow(row); });
+        } else if (op == "compareCopy") {
+            shown->copy();
+        } else if (op == "compareClose") {
+            m_platform.forgetComparison();
+        }
+        return {{"done", true}};
+    }
+
+    Form* form = nullptr;
+    const std::string formName = stringField(request, "form");
+    for (const FormId id : kFormOrder) {
+        if (Form* loaded = m_program.loaded(id); loaded != nullptr && loaded->name() == formName) {
+            form = loaded;
+        }
+    }
+    if (form == nullptr) {
+        return {{"done", false}, {"why", "no such window"}};
+    }
+    m_platform.setEventOrigin(formName);
+    bool done = false;
+    if (op == "click" || op == "dblclick" || op == "type") {
+        Control* control = controlNamed(*form, stringField(request, "control"));
+        if (control == nullptr) {
+            return {{"done", false}, {"why", "no such control"}};
+        }
+        m_program.dispatch([&] {
+            if (op == "click") {
+                done = control->userClick();
+            } else if (op == "dblclick") {
+                done = control->userDblClick();
+            } else if (control->kind() == ControlKind::TextBox) {
+                done = static_cast<TextBox*>(control)->userType(stringField(request, "text"));
+            }
+        });
+    } else if (op == "pick") {
+        MenuEntry* entry = menuNamed(*form, stringField(request, "menu"));
+        if (entry == nullptr) {
+            return {{"done", false}, {"why", "no such menu entry"}};
+        }
+        m_program.dispatch([&] { done = entry->userPick(); });
+    } else if (op == "timer") {
+        Timer* timer = timerNamed(*form, stringField(request, "timer"));
+        if (timer == nullptr) {
+            return {{"done", false}, {"why", "no such timer"}};
+        }
+        m_program.dispatch([&] { done = timer->fire(); });
+    } else if (op == "formDblClick") {
+        m_program.dispatch([&] { done = form->userDblClick(); });
+    } else if (op == "close") {
+        m_program.dispatch([&] { form->closeButtonPressed(); });
+        done = true;
+    } else if (op == "copy") {
+        m_program.dispatch([&] { done = form->copyRequested(); });
+    } else if (op == "helpKey") {
+        if (const std::int32_t id = helpKeyTopic(*form, request); id != 0) {
+            m_program.dispatch([&] { form->help().HelpContext(id); });
+            done = true;
+        }
+    } else {
+        return {{"done", false}, {"why", "unknown request"}};
+    }
+    return {{"done", done}};
+}
+
+} // namespace korveld::web
