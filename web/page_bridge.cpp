@@ -184,9 +184,15 @@ Timer* timerNamed(const Form& form, std::string_view name) {
     return nullptr;
 }
 
-std::string stringField(const json& request, const char* key) {
+// Fields read without throwing: a field missing or of another type gives the fallback.
+std::string stringField(const json& request, const char* key, std::string_view fallback = {}) {
     const auto it = request.find(key);
-    return it != request.end() && it->is_string() ? it->get<std::string>() : std::string();
+    return it != request.end() && it->is_string() ? it->get<std::string>() : std::string(fallback);
+}
+
+std::int64_t numberField(const json& request, const char* key) {
+    const auto it = request.find(key);
+    return it != request.end() && it->is_number_integer() ? it->get<std::int64_t>() : -1;
 }
 
 // The topic the help key opens: the focused control's own, else the menu entry's, else the window's.
@@ -294,10 +300,9 @@ json PageBridge::comparison() const {
 json PageBridge::handle(const json& request) {
     if (const auto settings = request.find("settings"); settings != request.end() && settings->is_object()) {
         NumberLocale locale;
-        locale.decimal = settings->value("decimal", std::string("."));
-        locale.group = settings->value("group", std::string(","));
-        m_platform.setUserSettings(std::move(locale), settings->value("date", std::string()),
-                                   settings->value("time", std::string()));
+        locale.decimal = stringField(*settings, "decimal", ".");
+        locale.group = stringField(*settings, "group", ",");
+        m_platform.setUserSettings(std::move(locale), stringField(*settings, "date"), stringField(*settings, "time"));
     }
     const std::string op = stringField(request, "op");
     if (op == "helpSearch") {
@@ -305,7 +310,8 @@ json PageBridge::handle(const json& request) {
     }
     if (op == "helpTopic") {
         const HelpTopic* topic =
-            m_platform.help().ok() ? m_platform.help().file.find(request.value("id", std::int32_t{0})) : nullptr;
+            m_platform.help().ok() ? m_platform.help().file.find(static_cast<std::int32_t>(numberField(request, "id")))
+                                   : nullptr;
         return {{"topic", topic != nullptr ? WebPlatform::topicJson(*topic) : json(nullptr)}};
     }
     json answer = event(request);
@@ -331,18 +337,18 @@ json PageBridge::event(const json& request) {
     }
     if (op.rfind("compare", 0) == 0) {
         SeriesComparison* shown = m_platform.comparison();
-        const auto row = request.value("row", std::size_t{0});
+        const std::int64_t row = numberField(request, "row");
         if (shown == nullptr) {
             return {{"done", false}};
         }
         m_platform.setEventOrigin(std::string(shown->worksheet().name()));
         if (op == "compareSort") {
-            const auto column = request.value("column", std::size_t{0});
-            if (column < kComparisonHeadings.size()) {
+            const std::int64_t column = numberField(request, "column");
+            if (column >= 0 && static_cast<std::size_t>(column) < kComparisonHeadings.size()) {
                 shown->sortBy(static_cast<ComparisonColumn>(column));
             }
-        } else if (op == "comparePick" && row < shown->rowCount()) {
-            m_program.dispatch([&] { shown->pickRow(row); });
+        } else if (op == "comparePick" && row >= 0 && static_cast<std::size_t>(row) < shown->rowCount()) {
+            m_program.dispatch([&] { shown->pickRow(static_cast<std::size_t>(row)); });
         } else if (op == "compareCopy") {
             shown->copy();
         } else if (op == "compareClose") {

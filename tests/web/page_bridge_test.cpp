@@ -1,5 +1,6 @@
 // The page's door to the program: what the page is given to draw and what its events do, checked
 // on the JSON the page reads.
+#include "web/cli_call.h"
 #include "web/page_bridge.h"
 
 #include <fstream>
@@ -188,15 +189,30 @@ TEST(PageBridge, HelpWithoutItsFileSaysSoInTheViewer) {
 TEST(PageBridge, RequestsItCannotUseChangeNothing) {
     Page page;
     const std::string before = page.bridge.windows().dump();
-    for (const char* request : {"", "[]", "{", "{\"op\":\"click\",\"form\":\"frmSelection\",\"control\":\"nope\"}",
-                                "{\"op\":\"type\",\"form\":\"frmSelection\",\"control\":\"cmdExit\",\"text\":\"x\"}",
-                                "{\"op\":\"pick\",\"form\":\"nowhere\",\"menu\":\"mnuContents\"}",
-                                "{\"op\":\"timer\",\"form\":\"frmSelection\",\"timer\":\"Timer1\"}",
-                                "{\"op\":\"launch\",\"form\":\"frmSelection\"}", "{\"op\":7}"}) {
+    for (const char* request :
+         {"", "[]", "{", R"({"op":"click","form":"frmSelection","control":"nope"})",
+          R"({"op":"type","form":"frmSelection","control":"cmdExit","text":"x"})",
+          R"({"op":"pick","form":"nowhere","menu":"mnuContents"})",
+          R"({"op":"timer","form":"frmSelection","timer":"Timer1"})", R"({"op":"launch","form":"frmSelection"})",
+          R"({"op":7})", R"({"op":"compareSort","column":"x"})",
+          R"({"op":"click","form":"frmSelection","control":5,"settings":{"decimal":3}})"}) {
         const json answer = json::parse(page.bridge.handle(std::string_view(request)));
         EXPECT_TRUE(answer.contains("error") || !answer.value("done", true)) << request;
     }
     EXPECT_EQ(page.bridge.windows().dump(), before);
+    EXPECT_TRUE(json::parse(page.bridge.handle(std::string_view(R"({"op":"helpTopic","id":"8"})")))["topic"].is_null());
+}
+
+TEST(CliCall, AnswersAsTheCommandLineDoes) {
+    const json rated = json::parse(
+        RunCliCall(R"(["rate","--refrigerant","R-22","--valve","KO","--evap","40","--cond","100","--liquid","90"])"));
+    EXPECT_EQ(rated["status"], 0) << rated.dump();
+    EXPECT_NE(rated["stdout"].get<std::string>().find("14,840.07"), std::string::npos) << rated.dump();
+    const json refused = json::parse(RunCliCall(R"(["rate","--no-such-option"])"));
+    EXPECT_NE(refused["status"], 0);
+    EXPECT_FALSE(refused["stderr"].get<std::string>().empty());
+    EXPECT_EQ(json::parse(RunCliCall("[1,2]"))["status"], 2);
+    EXPECT_EQ(json::parse(RunCliCall("nonsense"))["status"], 2);
 }
 
 TEST(PageBridge, SelectionShowsItsResultsAboveTheWorksheetAndTheTimerGivesTheAdvice) {

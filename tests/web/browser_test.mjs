@@ -1,0 +1,272 @@
+// The browser edition in Debian's chromium (headless, through playwright-core, never a downloaded
+// browser): a user's runs through the page, typed and clicked, and korveld.cli in the page against
+// the native korveld-cli. Any console error or uncaught exception in the page fails the run.
+//
+//   node browser_test.mjs --site build-web/site --native-cli build/cli/korveld-cli
+//                         --lines-script tests/cli/random_command_lines.py [--only NAME]
+import { spawnSync } from "node:child_process";
+import { existsSync } from "node:fs";
+import { chromium } from "playwright-core";
+import { serveSite } from "./site_server.mjs";
+
+function option(name, fallback) {
+  const at = process.argv.indexOf(`--${name}`);
+  return at > 0 ? process.argv[at + 1] : fallback;
+}
+const site = option("site");
+const nativeCli = option("native-cli");
+const linesScript = option("lines-script");
+const only = option("only", "");
+const browserPath = option("chromium", "/usr/bin/chromium");
+const pageLines = Number(option("lines", "200"));
+
+if (!existsSync(browserPath)) {
+  console.log(`Skipped: no chromium at ${browserPath}`);
+  process.exit(0);
+}
+for (const file of [`${site}/index.html`, `${site}/korveld.wasm`, nativeCli, linesScript]) {
+  if (!existsSync(file)) {
+    console.error(`missing ${file}: build both editions first (make web)`);
+    process.exit(1);
+  }
+}
+
+const failures = [];
+function check(condition, what) {
+  if (!condition) throw new Error(what);
+}
+const equal = (actual, expected, what) =>
+  check(actual === expected, `${what}: expected ${JSON.stringify(expected)}, got ${JSON.stringify(actual)}`);
+
+const server = await serveSite(site);
+const browser = await chromium.launch({ executablePath: browserPath, args: ["--no-sandbox"], headless: true });
+
+// A fresh browser profile opened at the site, with the start screen drawn.
+async function openPage() {
+  const context = await browser.newContext({ viewport: { width: 1280, height: 900 }, locale: "en-US" });
+  const page = await context.newPage();
+  const problems = [];
+  page.on("console", (message) => {
+    if (message.type() === "error") problems.push(`console error: ${message.text()}`);
+  });
+  page.on("pageerror", (error) => problems.push(`uncaught: ${error.message}`));
+  await page.goto(server.url);
+  await page.waitForFunction(() => window.korveld && window.korveld.startPainted !== null);
+  return { context, page, problems };
+}
+
+const panel = (page, form) => page.locator(`section.window[data-form="${form}"]`);
+const control = (page, form, id) => panel(page, form).locator(`[data-control="${id}"]`);
+const input = (page, form, id) => control(page, form, id).locator("input");
+
+async function pickMenu(page, form, ...captions) {
+  const [top, ...rest] = captions;
+  await panel(page, form).locator(".menutitle", { hasText: top }).click();
+  for (const caption of rest) {
+    await page.locator(".menu .menuitem", { has: page.locator(".mtext", { hasText: new RegExp(`^${caption}$`) }) }).last().click();
+  }
+}
+
+// Types as a user types: key by key, each edit reaching the worksheet.
+async function typeInto(page, form, id, text) {
+  const box = control(page, form, id);
+  await box.click();
+  await box.press("Control+A");
+  await box.press("Delete");
+  if (text) await box.pressSequentially(text);
+}
+
+async function capacityWorkedExample(page) {
+  await control(page, "frmSelection", "cmdValveCap").click();
+  await panel(page, "frmtxvCapacity").waitFor({ state: "visible" });
+  await pickMenu(page, "frmtxvCapacity", "Refrigerant", "R-22");
+  await pickMenu(page, "frmtxvCapacity", "Valve Types", '"K" Series', "KO/KE");
+  await input(page, "frmtxvCapacity", "optYES").click();
+  await typeInto(page, "frmtxvCapacity", "txtSystemCapacity", "12000");
+  await typeInto(page, "frmtxvCapacity", "txtEvapTemp", "40");
+  await typeInto(page, "frmtxvCapacity", "txtCondTemp", "100");
+  await typeInto(page, "frmtxvCapacity", "txtLiqTemp", "90");
+  await control(page, "frmtxvCapacity", "cmdCalculate").click();
+}
+
+const cases = {
+  async "capacity worked example"({ page }) {
+    await capacityWorkedExample(page);
+    equal(await control(page, "frmtxvCapacity", "lblValName(4)").textContent(), "KOE 1-1/2", "row 4 valve");
+    equal(await control(page, "frmtxvCapacity", "txtValCap(4)").inputValue(), "14,840.07", "row 4 capacity");
+    equal(await control(page, "frmtxvCapacity", "txtFlowCap(4)").inputValue(), "80.9", "row 4 loading");
+    check(await control(page, "frmtxvCapacity", "txtValCap(9)").isVisible(), "nine rows shown");
+    check(!(await control(page, "frmtxvCapacity", "txtValCap(10)").isVisible()), "no tenth row");
+    const r22 = page.locator(".menu");
+    equal(await r22.count(), 0, "menus closed after the pick");
+  },
+
+  async "entry error empties and focuses the entry"({ page }) {
+    await capacityWorkedExample(page);
+    await typeInto(page, "frmtxvCapacity", "txtEvapTemp", "70");
+    await control(page, "frmtxvCapacity", "cmdCalculate").click();
+    const box = page.locator(".msgbox");
+    await box.waitFor();
+    check((await box.locator(".caption").textContent()).length > 0, "the box has its title");
+    check((await box.locator(".msgtext").textContent()).includes("Range"), "the box says the range");
+    check(await box.locator(".icon.exclamation").isVisible(), "the exclamation icon");
+    // The rows are cleared while the box waits; the page answers nothing else until OK.
+    await page.keyboard.press("Enter");
+    await box.waitFor({ state: "detached" });
+    equal(await control(page, "frmtxvCapacity", "txtEvapTemp").inputValue(), "", "the entry is emptied");
+    equal(await page.evaluate(() => document.activeElement.dataset.control), "txtEvapTemp", "focus");
+  },
+
+  async "unit switch converts the entries"({ page }) {
+    await capacityWorkedExample(page);
+    await pickMenu(page, "frmtxvCapacity", "Units", "Metric", "KiloWatts");
+    equal(await control(page, "frmtxvCapacity", "txtEvapTemp").inputValue(), "4.4", "40 °F in °C");
+    equal(await control(page, "frmtxvCapacity", "txtCondTemp").inputValue(), "37.8", "100 °F in °C");
+    check(!(await control(page, "frmtxvCapacity", "txtValCap(1)").isVisible()), "rows cleared");
+    await panel(page, "frmtxvCapacity").locator(".menutitle", { hasText: "Units" }).click();
+    await page.locator(".menu .menuitem", { hasText: "Metric" }).click();
+    // The worksheet shows the unit in use as the one entry that cannot be picked again.
+    const kw = page.locator(".menu .menuitem", { hasText: "KiloWatts" });
+    check(await kw.evaluate((el) => el.classList.contains("disabled")), "KiloWatts is the unit in use");
+    await page.keyboard.press("ArrowLeft");
+    await page.keyboard.press("ArrowUp");
+    await page.keyboard.press("ArrowRight");
+    const btu = page.locator(".menu .menuitem", { hasText: "Btu/Hr" });
+    check(!(await btu.evaluate((el) => el.classList.contains("disabled"))), "Btu/Hr can be picked again");
+    await page.keyboard.press("Escape");
+    await page.keyboard.press("Escape");
+  },
+
+  async "help topic and pop-up"({ page }) {
+    await control(page, "frmSelection", "cmdValveCap").click();
+    await pickMenu(page, "frmtxvCapacity", "Help", "About Valve Capacity Work Sheet");
+    const help = page.locator("#help");
+    await help.waitFor();
+    check((await help.locator("h1").textContent()).length > 0, "the topic's title");
+    check((await help.locator(".helpbody").textContent()).length > 20, "the topic's text");
+    await control(page, "frmtxvCapacity", "txtEvapTemp").dblclick();
+    const popup = page.locator(".help-popup");
+    await popup.waitFor();
+    check((await popup.textContent()).length > 10, "the pop-up's text");
+    await page.keyboard.press("Escape");
+    await popup.waitFor({ state: "detached" });
+    // F1 on the worksheet opens its own topic; Contents lists the topics.
+    await control(page, "frmtxvCapacity", "txtCondTemp").click();
+    await page.keyboard.press("F1");
+    await help.locator(".contents").click();
+    check((await help.locator(".helppage .topics li").count()) > 5, "the contents list the topics");
+  },
+
+  async "print view holds the report's lines"({ page }) {
+    await page.evaluate(() => {
+      window.print = () => {
+        window.printed = (window.printed || 0) + 1;
+      };
+    });
+    await capacityWorkedExample(page);
+    await control(page, "frmtxvCapacity", "cmdPrint").click();
+    const view = page.locator("#printview");
+    await view.waitFor();
+    const text = await view.locator(".page").textContent();
+    check(text.includes("KOE 1-1/2") && text.includes("14,840.07") && text.includes("80.9"), `report lines: ${text}`);
+    check(text.includes("R-22"), "the refrigerant in the report");
+    await page.waitForFunction(() => window.printed === 1);
+    await page.keyboard.press("Escape");
+    await view.waitFor({ state: "hidden" });
+  },
+
+  async "selection through the results dialog"({ page }) {
+    await control(page, "frmSelection", "cmdValveSelect").click();
+    await pickMenu(page, "frmkorveld", "Refrigerant", "R-134a");
+    await pickMenu(page, "frmkorveld", "Valve Types", '"K" Series', "KO/KE");
+    await typeInto(page, "frmkorveld", "txtEvapTemp", "40");
+    await typeInto(page, "frmkorveld", "txtCondTemp", "100");
+    await typeInto(page, "frmkorveld", "txtLiqTemp", "90");
+    await typeInto(page, "frmkorveld", "txtInputCap", "12000");
+    await control(page, "frmkorveld", "cmdSelect").click();
+    const results = panel(page, "frmResults");
+    await results.waitFor();
+    const z = async (form) => Number(await panel(page, form).evaluate((el) => el.style.zIndex));
+    check((await z("frmResults")) > (await z("frmkorveld")), "the dialog above its worksheet");
+    check(await panel(page, "frmkorveld").evaluate((el) => el.inert), "the worksheet waits");
+    check(await control(page, "frmResults", "cmdOK").isDisabled(), "OK waits for the advice");
+    const box = page.locator(".msgbox");
+    await box.waitFor({ timeout: 6000 });
+    equal(await box.locator(".caption").textContent(), "POWERHEAD REPLACEMENT", "the advice box");
+    await box.locator("button").click();
+    await control(page, "frmResults", "cmdOK").click();
+    await results.waitFor({ state: "detached" });
+    check(!(await panel(page, "frmkorveld").evaluate((el) => el.inert)), "the worksheet is back");
+  },
+
+  async "keyboard: tab order, accelerators and menus"({ page }) {
+    await control(page, "frmSelection", "cmdValveCap").click();
+    await control(page, "frmtxvCapacity", "txtEvapTemp").click();
+    await page.keyboard.press("Tab");
+    equal(await page.evaluate(() => document.activeElement.closest("[data-control]").dataset.control), "txtCondTemp", "Tab");
+    await page.keyboard.press("Shift+Tab");
+    equal(await page.evaluate(() => document.activeElement.closest("[data-control]").dataset.control), "txtEvapTemp", "Shift+Tab");
+    await page.keyboard.press("Alt+u");
+    await page.locator(".menu").first().waitFor();
+    await page.keyboard.press("Escape");
+    equal(await page.locator(".menu").count(), 0, "Escape closes the menu");
+  },
+
+  async "offline after the first visit"({ page, context }) {
+    await page.evaluate(async () => {
+      await navigator.serviceWorker.ready;
+    });
+    await page.reload();
+    await page.waitForFunction(() => navigator.serviceWorker.controller !== null);
+    await context.setOffline(true);
+    await page.reload();
+    await page.waitForFunction(() => window.korveld && window.korveld.startPainted !== null);
+    check(await control(page, "frmSelection", "cmdValveCap").isVisible(), "the start screen offline");
+    const answer = await page.evaluate(() =>
+      window.korveld.cli(["rate", "--refrigerant", "R-22", "--valve", "KO", "--evap", "40", "--cond", "100", "--liq", "90"]),
+    );
+    equal(answer.status, 0, "korveld.cli offline");
+    await context.setOffline(false);
+  },
+
+  async "korveld.cli agrees with the native korveld-cli"({ page }) {
+    const generated = spawnSync("python3", [linesScript, "--seed", "14", "--count", String(pageLines)], { encoding: "utf8" });
+    equal(generated.status, 0, "the command lines are generated");
+    const lines = generated.stdout.trim().split("\n").map((line) => JSON.parse(line));
+    equal(lines.length, pageLines, "command lines");
+    const answers = await page.evaluate((all) => all.map((args) => window.korveld.cli(args)), lines);
+    let differ = 0;
+    lines.forEach((args, i) => {
+      const native = spawnSync(nativeCli, args, { encoding: "utf8" });
+      const mine = answers[i];
+      if (native.status !== mine.status || native.stdout !== mine.stdout || native.stderr !== mine.stderr) {
+        if (differ++ < 3) {
+          console.error(`differs: ${JSON.stringify(args)}\n native ${native.status}: ${native.stdout}${native.stderr}\n page ${mine.status}: ${mine.stdout}${mine.stderr}`);
+        }
+      }
+    });
+    equal(differ, 0, `command lines that differ of ${lines.length}`);
+  },
+};
+
+for (const [name, run] of Object.entries(cases)) {
+  if (only && !name.includes(only)) continue;
+  const opened = await openPage();
+  try {
+    await run(opened);
+    await opened.page.waitForTimeout(50);
+    check(opened.problems.length === 0, opened.problems.join("\n"));
+    console.log(`ok   ${name}`);
+  } catch (error) {
+    failures.push(name);
+    console.log(`FAIL ${name}: ${error.message}`);
+    if (opened.problems.length) console.log(opened.problems.join("\n"));
+  } finally {
+    await opened.context.close();
+  }
+}
+
+await browser.close();
+await server.close();
+console.log(failures.length ? `${failures.length} failed: ${failures.join(", ")}` : "all passed");
+process.exit(failures.length ? 1 : 0);
