@@ -37,6 +37,7 @@ for (const [id, text] of [["txtSystemCapacity", "12000"], ["txtEvapTemp", "40"],
 }
 await control("frmtxvCapacity", "cmdCalculate").click();
 await control("frmtxvCapacity", "txtSystemCapacity").focus();
+await page.mouse.move(1090, 630);
 await page.screenshot({ path: out });
 console.log(`wrote ${out}`);
 await browser.close();

@@ -48,15 +48,18 @@ const clickToPaint = (page, form, id) =>
         const el = document.querySelector(`section.window[data-form="${formName}"] [data-control="${control}"]`);
         const start = performance.now();
         el.click();
+        const handled = performance.now() - start;
         requestAnimationFrame(() => {
           const channel = new MessageChannel();
-          channel.port1.onmessage = () => resolve(performance.now() - start);
+          channel.port1.onmessage = () => resolve({ handled, painted: performance.now() - start });
           channel.port2.postMessage(0);
         });
       }),
     [form, id],
   );
 
+// One load first, not counted: the server compresses each file on its first request.
+await (await freshPage()).context.close();
 const firstLoad = [];
 for (let i = 0; i < runs; i++) {
   const { context, page } = await freshPage();
@@ -106,7 +109,10 @@ await browser.close();
 await server.close();
 
 const ms = (value) => `${value.toFixed(1)} ms`;
+const figure = (samples, key) => `median ${ms(median(samples.map((x) => x[key])))}, max ${ms(max(samples.map((x) => x[key])))}`;
 console.log(`site: ${(rawBytes / 1024).toFixed(0)} KiB, ${(gzipBytes / 1024).toFixed(0)} KiB gzip (target < 1.5 MB)`);
 console.log(`first load to start screen painted: median ${ms(median(firstLoad))}, max ${ms(max(firstLoad))} over ${runs} (target < 500 ms)`);
-console.log(`Calculate to rows painted (row 4: ${rows}): median ${ms(median(calculate))}, max ${ms(max(calculate))} over ${clicks} (target < 16 ms)`);
-console.log(`Select to results dialog painted: median ${ms(median(select))}, max ${ms(max(select))} over ${clicks} (target < 16 ms)`);
+// "handled": the event's handler run and every window drawn again; "painted": to the end of the
+// frame that shows it, which waits for the display's next frame (up to 16.7 ms at 60 Hz).
+console.log(`Calculate (row 4: ${rows}) handled ${figure(calculate, "handled")}; rows painted ${figure(calculate, "painted")} over ${clicks} (target < 16 ms)`);
+console.log(`Select handled ${figure(select, "handled")}; results dialog painted ${figure(select, "painted")} over ${clicks} (target < 16 ms)`);

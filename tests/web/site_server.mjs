@@ -14,9 +14,11 @@ const TYPES = {
   ".HLP": "text/plain; charset=utf-8",
 };
 
-// Serves `root` on 127.0.0.1; gzip when the browser asks for it. Resolves to {url, close, bytesSent}.
+// Serves `root` on 127.0.0.1; gzip when the browser asks for it, each file compressed once, as a
+// host serves precompressed files. Resolves to {url, stats, close}.
 export function serveSite(root) {
   const stats = { bytesSent: 0 };
+  const compressed = new Map();
   const server = createServer(async (req, res) => {
     const path = decodeURIComponent(new URL(req.url, "http://localhost").pathname);
     const file = normalize(join(root, path.endsWith("/") ? `${path}index.html` : path));
@@ -28,7 +30,11 @@ export function serveSite(root) {
       let body = await readFile(file);
       const headers = { "Content-Type": TYPES[extname(file)] || "application/octet-stream", "Cache-Control": "no-cache" };
       if (/\bgzip\b/.test(req.headers["accept-encoding"] || "")) {
-        body = gzipSync(body, { level: 9 });
+        const known = compressed.get(file);
+        if (!known || !known.raw.equals(body)) {
+          compressed.set(file, { raw: body, gz: gzipSync(body, { level: 9 }) });
+        }
+        body = compressed.get(file).gz;
         headers["Content-Encoding"] = "gzip";
       }
       stats.bytesSent += body.length;
