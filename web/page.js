@@ -24,6 +24,7 @@
   let pendingFocus = null;
   let zTop = 10;
   let openMenu = null; // {form, path: [ids]}
+  let activated = null; // the window the last event brought forward
   let lastPointer = { x: 200, y: 200 };
   // While the keyboard walks a menu, the pointer resting over it does not: the browser reports the
   // pointer entering the redrawn entries without any movement.
@@ -674,6 +675,13 @@
         e.preventDefault();
         return;
       }
+      const help = document.getElementById("help");
+      if (help && !help.hidden && document.activeElement && document.activeElement.closest(".helpwindow")) {
+        help.hidden = true;
+        keepFocusInWindows();
+        e.preventDefault();
+        return;
+      }
       const print = document.getElementById("printview");
       if (print && !print.hidden) {
         closePrintView();
@@ -704,6 +712,15 @@
       return;
     }
     if (e.key === "Alt") e.preventDefault();
+    if (e.key === "F10" && !e.shiftKey) {
+      const form = formNamed(activeForm() || "");
+      const first = form && form.menus.find((m) => m.visible && m.enabled);
+      if (first) {
+        e.preventDefault();
+        openTopMenu(form.name, first.id);
+      }
+      return;
+    }
     if ((e.ctrlKey || e.metaKey) && e.key.toLowerCase() === "c") {
       const el = document.activeElement;
       const selected =
@@ -729,10 +746,27 @@
     for (const form of answer.forms) renderForm(form);
     runTimers(answer.forms);
     renderComparison(answer.comparison);
+    activated = null;
     for (const effect of answer.effects) runEffect(effect);
     if (answer.focus) pendingFocus = answer.focus;
+    if (!pendingFocus) keepFocusInWindows();
     if (!messageQueue.length && !document.querySelector(".msgbox")) applyFocus();
     if (answer.ended) endProgram();
+  }
+
+  // A window brought forward takes the keyboard at its first stop, as on the desktop; so does the
+  // window on top when the focus was in one that has gone.
+  function keepFocusInWindows() {
+    const el = document.activeElement;
+    const panel = el && el.closest && el.closest(".window");
+    if (el && el.closest && (el.closest(".helpwindow") || el.closest("#printview"))) return;
+    const target = activated || (panel && !panel.hidden && !panel.inert ? null : activeForm());
+    if (!target || (panel && panel.dataset.form === target)) return;
+    const form = formNamed(target);
+    const win = windows.get(target);
+    if (!form || !win || win.panel.hidden || !form.enabled) return;
+    const stops = tabStops(form);
+    if (stops.length) focusControl(target, stops[0]);
   }
 
   function applyFocus() {
@@ -781,6 +815,7 @@
         break;
       case "activate":
         raise(effect.form);
+        activated = effect.form;
         break;
       case "help":
         showHelp(effect);

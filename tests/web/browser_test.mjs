@@ -200,7 +200,9 @@ const cases = {
   },
 
   async "keyboard: tab order, accelerators and menus"({ page }) {
-    await control(page, "frmSelection", "cmdValveCap").click();
+    await control(page, "frmSelection", "cmdValveCap").focus();
+    await page.keyboard.press("Enter");
+    equal(await page.evaluate(() => document.activeElement.closest(".window").dataset.form), "frmtxvCapacity", "the worksheet takes the keyboard");
     await control(page, "frmtxvCapacity", "txtEvapTemp").click();
     await page.keyboard.press("Tab");
     equal(await page.evaluate(() => document.activeElement.closest("[data-control]").dataset.control), "txtCondTemp", "Tab");
