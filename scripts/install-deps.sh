@@ -8,6 +8,9 @@ packages=(
     qt6-base-dev libgl-dev
     libgtest-dev libgmock-dev libbenchmark-dev
     nlohmann-json3-dev
+    # Floating-point text: {fmt} writes (shortest round trip, fixed and general with a precision),
+    # fast_float reads; both used header-only, so the browser build shares them.
+    libfmt-dev libfast-float-dev
     fonts-dejavu-core fonts-liberation
     poppler-utils dpkg-dev file desktop-file-utils
     libcups2-dev
