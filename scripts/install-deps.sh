@@ -22,7 +22,13 @@ packages=(
     xvfb openbox x11-utils xdotool
     # The independent float32 rating model the catalog tests are checked against, and make mutants.
     python3
+    # The browser edition: built with emscripten, tested in chromium (headless, driven from Node).
+    emscripten chromium
 )
+# Node and npm may come from elsewhere than Debian (a newer Node with its own npm, which Debian's
+# npm package conflicts with): Debian's are asked for only when the commands are missing.
+command -v node >/dev/null 2>&1 || packages+=(nodejs)
+command -v npm >/dev/null 2>&1 || packages+=(npm)
 # Optional extras for the targets that need them, asked for by name: KORVELD_EXTRA_PACKAGES="clang xvfb"
 if [[ -n "${KORVELD_EXTRA_PACKAGES:-}" ]]; then
     read -r -a extra <<<"$KORVELD_EXTRA_PACKAGES"
