@@ -5,7 +5,15 @@ CMAKE_FLAGS ?=
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 BENCH_ARGS ?=
 
-.PHONY: all deps configure build test run bench bench-gui bench-batch package format clean deps-sanitize test-sanitize fuzz deps-lint tidy format-check mutants
+.PHONY: all deps configure build test run bench bench-gui bench-batch package format clean deps-sanitize test-sanitize fuzz deps-lint tidy format-check mutants web web-configure web-serve npm-install
+
+# The browser edition: the engine, the window models and korveld-cli compiled with Debian's
+# emscripten into $(WEB_DIR) (korveld-cli.js for Node, the site in $(WEB_DIR)/site). Debian's
+# em++ runs its JavaScript tools with Debian's own Node modules (acorn).
+WEB_DIR ?= build-web
+WEB_BUILD_TYPE ?= Release
+WEB_PORT ?= 8080
+EMSCRIPTEN_ENV = NODE_PATH=/usr/share/nodejs
 
 all: build
 
@@ -13,15 +21,38 @@ deps:
 	@scripts/install-deps.sh
 
 configure: deps
-	@cmake -S . -B $(BUILD_DIR) -G Ninja -DCMAKE_BUILD_TYPE=$(BUILD_TYPE) $(CMAKE_FLAGS) >/dev/null
+	@cmake -S . -B $(BUILD_DIR) -G Ninja -DCMAKE_BUILD_TYPE=$(BUILD_TYPE) \
+		-DKORVELD_WEB_BUILD_DIR=$(abspath $(WEB_DIR)) $(CMAKE_FLAGS) >/dev/null
 
 build: configure
 	@cmake --build $(BUILD_DIR) -j $(JOBS)
 
-# A test that cannot run on this machine says why in its output, which ctest shows only on failure.
-test: build
+# Both editions, then the whole suite (the browser edition's tests among it). A test that cannot
+# run on this machine says why in its output, which ctest shows only on failure.
+test: build web
 	@cd $(BUILD_DIR) && { ctest --output-on-failure -j $(JOBS); status=$$?; \
 		grep -h '^Skipped: ' Testing/Temporary/LastTest.log 2>/dev/null || true; exit $$status; }
+
+# What emcmake does, without its echo: CMake with emscripten's toolchain file.
+web-configure: deps
+	@$(EMSCRIPTEN_ENV) cmake -S . -B $(WEB_DIR) -G Ninja -DCMAKE_BUILD_TYPE=$(WEB_BUILD_TYPE) \
+		-DCMAKE_TOOLCHAIN_FILE=$$(em-config EMSCRIPTEN_ROOT)/cmake/Modules/Platform/Emscripten.cmake \
+		-DCMAKE_CROSSCOMPILING_EMULATOR=node >/dev/null
+
+web: web-configure npm-install
+	@$(EMSCRIPTEN_ENV) cmake --build $(WEB_DIR) -j $(JOBS)
+
+# The npm packages package-lock.json pins (playwright-core, which drives Debian's chromium: never a
+# browser download), installed again only when the lock changed.
+npm-install: node_modules/.package-lock.json
+node_modules/.package-lock.json: package-lock.json | deps
+	@PLAYWRIGHT_SKIP_BROWSER_DOWNLOAD=1 npm ci --no-audit --no-fund --loglevel=error
+	@touch $@
+
+# The site from a static file server on this machine.
+web-serve: web
+	@echo "The browser edition: http://127.0.0.1:$(WEB_PORT)/ (Ctrl+C stops the server)"
+	@python3 -m http.server $(WEB_PORT) --bind 127.0.0.1 --directory $(WEB_DIR)/site
 
 run: build
 	@$(BUILD_DIR)/app/korveld
@@ -99,4 +130,4 @@ tidy: deps-lint build
 	@echo "clang-tidy: no finding"
 
 clean:
-	@rm -rf $(BUILD_DIR)
+	@rm -rf $(BUILD_DIR) $(WEB_DIR)

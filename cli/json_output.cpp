@@ -1,5 +1,7 @@
 #include "cli/json_output.h"
 
+#include "engine/float_text.h"
+
 #include <array>
 #include <charconv>
 #include <cmath>
@@ -85,7 +87,7 @@ void JsonWriter::putSingle(float value) {
     // The shortest text that reads back to the float, fixed or scientific as it is shorter (an
     // integer prints exactly); then its significant digits and where the decimal point falls.
     std::array<char, 64> text{};
-    const auto written = std::to_chars(text.data(), text.data() + text.size(), value);
+    const auto written = WriteShortest(text.data(), text.data() + text.size(), value);
     const std::string_view shortest(text.data(), static_cast<std::size_t>(written.ptr - text.data()));
     const std::size_t e = shortest.find('e');
     const std::string_view mantissa = shortest.substr(0, e);

@@ -29,8 +29,11 @@ endif()
 
 # The hardening Debian gives the programs of its own packages: fortified C library calls in
 # optimized builds (not with the sanitizers, which check those calls themselves), and the symbols
-# bound at start so the whole relocation table can be made read-only.
-if(NOT KORVELD_SANITIZE)
+# bound at start so the whole relocation table can be made read-only. WebAssembly has neither a
+# fortified C library nor a relocation table.
+if(NOT KORVELD_SANITIZE AND NOT EMSCRIPTEN)
     add_compile_definitions($<$<CONFIG:Release,RelWithDebInfo,MinSizeRel>:_FORTIFY_SOURCE=2>)
 endif()
-add_link_options(LINKER:-z,now)
+if(NOT EMSCRIPTEN)
+    add_link_options(LINKER:-z,now)
+endif()

@@ -1,11 +1,13 @@
 #include "number_text.h"
 
+#include "float_text.h"
+
 #include <algorithm>
 #include <array>
-#include <bit>
 #include <charconv>
 #include <cmath>
 #include <cstdint>
+#include <cstring>
 #include <limits>
 #include <system_error>
 
@@ -166,7 +168,7 @@ std::optional<double> valueOf(const NumberScan& scan) {
     if (const std::optional<double> value = exactShortValue(scan)) {
         return scan.negative ? -*value : *value;
     }
-    // Long or far-out numbers: the C form that std::from_chars takes.
+    // Long or far-out numbers: the C form that ReadDecimal takes.
     std::string form(scan.integer);
     if (scan.hasPoint) {
         form += '.';
@@ -177,7 +179,7 @@ std::optional<double> valueOf(const NumberScan& scan) {
         form += std::to_string(scan.exponent);
     }
     double value = 0.0;
-    const auto [ptr, ec] = std::from_chars(form.data(), form.data() + form.size(), value);
+    const auto [ptr, ec] = ReadDecimal(form.data(), form.data() + form.size(), value);
     if (ec == std::errc::result_out_of_range) {
         if (scan.magnitude > 0) {
             return std::nullopt;
@@ -231,7 +233,9 @@ std::optional<FixedDigits> fixedDigitsExact(double magnitude, int decimals, Digi
         return std::nullopt;
     }
     // magnitude = mantissa·2^-shift exactly, from the bits of the double.
-    const auto bits = std::bit_cast<std::uint64_t>(magnitude);
+    // (memcpy: the browser build's C++ library has no std::bit_cast)
+    std::uint64_t bits = 0;
+    std::memcpy(&bits, &magnitude, sizeof bits);
     const auto biased = static_cast<int>(bits >> 52);
     std::uint64_t mantissa = bits & ((std::uint64_t{1} << 52) - 1);
     int shift = 1074;
@@ -280,10 +284,10 @@ FixedDigits fixedDigits(double magnitude, int decimals, DigitBuffer& buffer) {
     const double scaled = std::ldexp(magnitude, decimals + 1);
     const bool tie = scaled < 9007199254740992.0 && scaled == std::floor(scaled) && std::fmod(scaled, 2.0) == 1.0;
     if (!tie) {
-        const auto result = std::to_chars(first, last, magnitude, std::chars_format::fixed, decimals);
+        const auto result = WriteFixed(first, last, magnitude, decimals);
         return splitAtPoint(std::string_view(first, static_cast<std::size_t>(result.ptr - first)));
     }
-    const auto result = std::to_chars(first, last, magnitude, std::chars_format::fixed, decimals + 1);
+    const auto result = WriteFixed(first, last, magnitude, decimals + 1);
     std::size_t length = static_cast<std::size_t>(result.ptr - first) - 1; // drop the final 5
     if (length > 0 && first[length - 1] == '.') {
         --length;

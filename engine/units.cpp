@@ -1,5 +1,7 @@
 #include "units.h"
 
+#include "float_text.h"
+
 #include <array>
 #include <charconv>
 #include <cmath>
@@ -85,16 +87,16 @@ std::optional<float> ThroughText(double value) {
         return std::nullopt;
     }
     char text[32];
-    const auto written = std::to_chars(text, text + sizeof text, value, std::chars_format::general, 15);
+    const auto written = WriteGeneral(text, text + sizeof text, value, 15);
     // The 15 digits may round up past the largest Single (3.40282349e38 gives 3.40282350000000e+38,
     // which still fits; anything above the limit does not).
     double shownValue = 0.0;
-    std::from_chars(text, written.ptr, shownValue);
+    ReadDecimal(text, written.ptr, shownValue);
     if (!FitsSingle(shownValue)) {
         return std::nullopt;
     }
     float single = 0.0f;
-    const auto read = std::from_chars(text, written.ptr, single);
+    const auto read = ReadDecimal(text, written.ptr, single);
     if (read.ec == std::errc::result_out_of_range) {
         return static_cast<float>(shownValue); // below the normal Singles: subnormal or zero
     }
@@ -204,11 +206,11 @@ std::vector<MessagePattern> UnitSwitchMessages() {
 
 std::string ReportPressureText(float psi, bool metric, const NumberLocale& locale) {
     std::array<char, 40> digits{};
-    const auto written = metric ? std::to_chars(digits.data(), digits.data() + digits.size(),
-                                                static_cast<double>(psi) / kPsiPerBar, std::chars_format::general, 15)
-                                : std::to_chars(digits.data(), digits.data() + digits.size(), psi);
+    const auto written =
+        metric ? WriteGeneral(digits.data(), digits.data() + digits.size(), static_cast<double>(psi) / kPsiPerBar, 15)
+               : WriteShortest(digits.data(), digits.data() + digits.size(), psi);
     double read = 0.0;
-    std::from_chars(digits.data(), written.ptr, read);
+    ReadDecimal(digits.data(), written.ptr, read);
     return FormatNumber(read, kOneDecimalPattern, locale);
 }
 

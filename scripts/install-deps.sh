@@ -8,6 +8,9 @@ packages=(
     qt6-base-dev libgl-dev
     libgtest-dev libgmock-dev libbenchmark-dev
     nlohmann-json3-dev
+    # Floating-point text: {fmt} writes (shortest round trip, fixed and general with a precision),
+    # fast_float reads; both used header-only, so the browser build shares them.
+    libfmt-dev libfast-float-dev
     fonts-dejavu-core fonts-liberation
     poppler-utils dpkg-dev file desktop-file-utils
     libcups2-dev
@@ -19,7 +22,13 @@ packages=(
     xvfb openbox x11-utils xdotool
     # The independent float32 rating model the catalog tests are checked against, and make mutants.
     python3
+    # The browser edition: built with emscripten, tested in chromium (headless, driven from Node).
+    emscripten chromium
 )
+# Node and npm may come from elsewhere than Debian (a newer Node with its own npm, which Debian's
+# npm package conflicts with): Debian's are asked for only when the commands are missing.
+command -v node >/dev/null 2>&1 || packages+=(nodejs)
+command -v npm >/dev/null 2>&1 || packages+=(npm)
 # Optional extras for the targets that need them, asked for by name: KORVELD_EXTRA_PACKAGES="clang xvfb"
 if [[ -n "${KORVELD_EXTRA_PACKAGES:-}" ]]; then
     read -r -a extra <<<"$KORVELD_EXTRA_PACKAGES"

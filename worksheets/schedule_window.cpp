@@ -1,6 +1,7 @@
 #include "worksheets/schedule_window.h"
 
 #include "engine/choice_rules.h"
+#include "engine/float_text.h"
 #include "engine/units.h"
 #include "worksheets/frm_korveld.h"
 #include "worksheets/frm_results.h"
@@ -37,7 +38,7 @@ std::string fileNameOf(const std::string& path) {
 // The shortest text that reads back to the Single, with '.'.
 std::string plainSingle(float value) {
     char text[32];
-    const auto written = std::to_chars(text, text + sizeof text, value);
+    const auto written = WriteShortest(text, text + sizeof text, value);
     return std::string(text, written.ptr);
 }
 
