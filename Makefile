@@ -5,7 +5,7 @@ CMAKE_FLAGS ?=
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 BENCH_ARGS ?=
 
-.PHONY: all deps configure build test run bench bench-gui bench-batch package format clean deps-sanitize test-sanitize fuzz deps-lint tidy format-check mutants web web-configure web-serve npm-install
+.PHONY: all deps configure build test run bench bench-gui bench-batch package format clean deps-sanitize test-sanitize fuzz deps-lint tidy format-check mutants web web-configure web-serve npm-install bench-web
 
 # The browser edition: the engine, the window models and korveld-cli compiled with Debian's
 # emscripten into $(WEB_DIR) (korveld-cli.js for Node, the site in $(WEB_DIR)/site). Debian's
@@ -53,6 +53,11 @@ node_modules/.package-lock.json: package-lock.json | deps
 web-serve: web
 	@echo "The browser edition: http://127.0.0.1:$(WEB_PORT)/ (Ctrl+C stops the server)"
 	@python3 -m http.server $(WEB_PORT) --bind 127.0.0.1 --directory $(WEB_DIR)/site
+
+# The browser edition's figures in chromium: the site's gzip size, first load to the start screen,
+# Calculate and Select to the answer painted (README, "The browser edition").
+bench-web: web
+	@node bench/web/web_bench.mjs --site $(WEB_DIR)/site
 
 run: build
 	@$(BUILD_DIR)/app/korveld
