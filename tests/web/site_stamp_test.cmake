@@ -1,0 +1,33 @@
+# The service worker's cache name follows the site's files: the same files give the same name,
+# a change to any one of them a new name (so browsers fetch the new site once), and every file
+# is in the worker's list. Run with -DSTAMP=web/stamp_site.cmake -DTEMPLATE=web/sw.js.in -DWORK=dir.
+function(stamp folder out)
+    execute_process(COMMAND ${CMAKE_COMMAND} -DSITE=${folder} -DTEMPLATE=${TEMPLATE} "-DFILES=a.js;b.wasm"
+                            -P ${STAMP} RESULT_VARIABLE failed)
+    if(failed)
+        message(FATAL_ERROR "stamping ${folder} failed")
+    endif()
+    file(STRINGS ${folder}/sw.js cache REGEX "^const CACHE = ")
+    file(STRINGS ${folder}/sw.js files REGEX "^const FILES = ")
+    if(NOT files MATCHES "\"a.js\", \"b.wasm\"")
+        message(FATAL_ERROR "the worker does not list the site's files: ${files}")
+    endif()
+    set(${out} "${cache}" PARENT_SCOPE)
+endfunction()
+
+file(REMOVE_RECURSE ${WORK})
+foreach(site one two three)
+    file(MAKE_DIRECTORY ${WORK}/${site})
+    file(WRITE ${WORK}/${site}/a.js "page")
+    file(WRITE ${WORK}/${site}/b.wasm "module")
+endforeach()
+file(WRITE ${WORK}/three/b.wasm "module changed")
+stamp(${WORK}/one first)
+stamp(${WORK}/two same)
+stamp(${WORK}/three changed)
+if(NOT first STREQUAL same)
+    message(FATAL_ERROR "the same files gave two cache names: ${first} / ${same}")
+endif()
+if(first STREQUAL changed)
+    message(FATAL_ERROR "a changed file kept the cache name ${first}")
+endif()
