@@ -1163,7 +1163,7 @@
       fetch("PALDEN.HLP").then((r) => (r.ok ? r.text() : "")).catch(() => ""),
     ]);
     request = module.cwrap("korveld_request", "string", ["string"]);
-    cliCall = module.cwrap("korveld_cli", "string", ["string"]);
+    cliCall = module.cwrap("korveld_cli", "string", ["string", "string"]);
     send({ op: "start", help });
     document.getElementById("loading").hidden = true;
     requestAnimationFrame(() => {
@@ -1172,10 +1172,11 @@
   }
 
   window.korveld = {
-    // The command line in the page: korveld.cli(["rate", "--refrigerant", "R-22", ...]).
-    cli(args) {
+    // The command line in the page: korveld.cli(["rate", "--refrigerant", "R-22", ...]), and
+    // korveld.cli(["batch"], "rate ...\nselect ...\n") with the lines as standard input.
+    cli(args, input = "") {
       if (!cliCall) throw new Error("KORVELD is still loading");
-      return JSON.parse(cliCall(JSON.stringify(args)));
+      return JSON.parse(cliCall(JSON.stringify(args), String(input)));
     },
     state: () => state,
     startPainted: null,

@@ -27,8 +27,8 @@ EMSCRIPTEN_KEEPALIVE const char* korveld_request(const char* request) {
     return lastAnswer().c_str();
 }
 
-EMSCRIPTEN_KEEPALIVE const char* korveld_cli(const char* arguments) {
-    lastAnswer() = korveld::web::RunCliCall(arguments);
+EMSCRIPTEN_KEEPALIVE const char* korveld_cli(const char* arguments, const char* standardInput) {
+    lastAnswer() = korveld::web::RunCliCall(arguments, standardInput);
     return lastAnswer().c_str();
 }
 

@@ -51,6 +51,10 @@ async function openPage() {
     if (message.type() === "error") problems.push(`console error: ${message.text()}`);
   });
   page.on("pageerror", (error) => problems.push(`uncaught: ${error.message}`));
+  page.on("dialog", (dialog) => {
+    problems.push(`the page opened a ${dialog.type()} dialog: ${dialog.message()}`);
+    dialog.dismiss().catch(() => {});
+  });
   await page.goto(server.url);
   await page.waitForFunction(() => window.korveld && window.korveld.startPainted !== null);
   return { context, page, problems };
@@ -246,6 +250,21 @@ const cases = {
       }
     });
     equal(differ, 0, `command lines that differ of ${lines.length}`);
+    // batch with its lines as standard input, as a schedule is run.
+    const schedule = [
+      "rate --refrigerant R-22 --valve KO --evap 40 --cond 100 --liq 90 --system-capacity 12000",
+      'select --refrigerant R-134a --valve KO --evap 40 --cond 100 --liq 90 --capacity 12000 --tag "EVAP 3"',
+      "select --refrigerant R-22 --valve VMP --evap 70 --cond 100 --liq 90 --capacity 12000",
+      "",
+    ].join("\n");
+    const nativeBatch = spawnSync(nativeCli, ["batch"], { input: schedule, encoding: "utf8" });
+    const pageBatch = await page.evaluate((text) => window.korveld.cli(["batch"], text), schedule);
+    check(nativeBatch.stdout.includes("14,840.07"), "the schedule is rated");
+    equal(pageBatch.stdout, nativeBatch.stdout, "batch's output");
+    equal(pageBatch.stderr, nativeBatch.stderr, "batch's messages");
+    equal(pageBatch.status, nativeBatch.status, "batch's status");
+    const empty = await page.evaluate(() => window.korveld.cli(["batch"]));
+    equal(empty.stdout, "", "batch without input");
     // The lines reach the program's answers, not only its refusals.
     const answered = answers.filter((a) => a.status === 0).length;
     check(answered > lines.length / 3 && answered < lines.length, `${answered} of ${lines.length} lines answered`);

@@ -211,6 +211,12 @@ TEST(CliCall, AnswersAsTheCommandLineDoes) {
     const json refused = json::parse(RunCliCall(R"(["rate","--no-such-option"])"));
     EXPECT_NE(refused["status"], 0);
     EXPECT_FALSE(refused["stderr"].get<std::string>().empty());
+    // batch reads its lines from the text given as standard input, and nothing more afterwards.
+    const json batch =
+        json::parse(RunCliCall(R"(["batch"])", "rate --refrigerant R-22 --valve KO --evap 40 --cond 100 --liq 90\n"));
+    EXPECT_EQ(batch["status"], 0) << batch.dump();
+    EXPECT_NE(batch["stdout"].get<std::string>().find("14,840.07"), std::string::npos) << batch.dump();
+    EXPECT_EQ(json::parse(RunCliCall(R"(["batch"])"))["stdout"], "");
     EXPECT_EQ(json::parse(RunCliCall("[1,2]"))["status"], 2);
     EXPECT_EQ(json::parse(RunCliCall("nonsense"))["status"], 2);
 }
