@@ -43,8 +43,8 @@ const server = await serveSite(site);
 const browser = await chromium.launch({ executablePath: browserPath, args: ["--no-sandbox"], headless: true });
 
 // A fresh browser profile opened at the site, with the start screen drawn.
-async function openPage() {
-  const context = await browser.newContext({ viewport: { width: 1280, height: 900 }, locale: "en-US" });
+async function openPage(locale = "en-US") {
+  const context = await browser.newContext({ viewport: { width: 1280, height: 900 }, locale });
   const page = await context.newPage();
   const problems = [];
   page.on("console", (message) => {
@@ -140,6 +140,15 @@ const cases = {
     check(!(await btu.evaluate((el) => el.classList.contains("disabled"))), "Btu/Hr can be picked again");
     await page.keyboard.press("Escape");
     await page.keyboard.press("Escape");
+  },
+
+  async "the browser's number format"({ page }) {
+    await capacityWorkedExample(page);
+    equal(await control(page, "frmtxvCapacity", "txtValCap(4)").inputValue(), "14.840,07", "row 4 in German");
+    equal(await control(page, "frmtxvCapacity", "txtFlowCap(4)").inputValue(), "80,9", "loading in German");
+    await typeInto(page, "frmtxvCapacity", "txtEvapTemp", "40,5");
+    await control(page, "frmtxvCapacity", "cmdCalculate").click();
+    check(await control(page, "frmtxvCapacity", "txtValCap(4)").isVisible(), "40,5 is a number there");
   },
 
   async "help topic and pop-up"({ page }) {
@@ -273,7 +282,7 @@ const cases = {
 
 for (const [name, run] of Object.entries(cases)) {
   if (only && !name.includes(only)) continue;
-  const opened = await openPage();
+  const opened = await openPage(name.includes("number format") ? "de-DE" : "en-US");
   try {
     await run(opened);
     await opened.page.waitForTimeout(50);
