@@ -189,11 +189,11 @@
     for (const control of form.controls) renderControl(win, form, control);
     const wasHidden = panel.hidden;
     panel.hidden = !form.visible;
+    // Shown again, a window stands where the user left it.
     if (form.visible && (wasHidden || !win.placed)) {
       if (!win.placed) place(win, form);
       raise(form.name);
     }
-    if (!form.visible) win.placed = win.placed && form.startUp === "manual";
   }
 
   function controlElement(win, form, control) {
