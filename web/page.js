@@ -25,6 +25,7 @@
   let zTop = 10;
   let openMenu = null; // {form, path: [ids]}
   let activated = null; // the window the last event brought forward
+  const toPlace = []; // windows shown for the first time, waiting for their place
   let lastPointer = { x: 200, y: 200 };
   // While the keyboard walks a menu, the pointer resting over it does not: the browser reports the
   // pointer entering the redrawn entries without any movement.
@@ -32,16 +33,14 @@
   let pointerAt = { x: -1, y: -1 };
   const desktop = () => document.getElementById("desktop");
 
+  // The browser's number format, date and time, as the program asks for them before every event.
+  const numberParts = new Intl.NumberFormat().formatToParts(12345.6);
+  const part = (type, fallback) => (numberParts.find((p) => p.type === type) || { value: fallback }).value;
+  const dateFormat = new Intl.DateTimeFormat(undefined, { dateStyle: "short" });
+  const timeFormat = new Intl.DateTimeFormat(undefined, { timeStyle: "short" });
   function settings() {
-    const parts = new Intl.NumberFormat().formatToParts(12345.6);
-    const part = (type, fallback) => (parts.find((p) => p.type === type) || { value: fallback }).value;
     const now = new Date();
-    return {
-      decimal: part("decimal", "."),
-      group: part("group", ","),
-      date: now.toLocaleDateString(undefined, { dateStyle: "short" }),
-      time: now.toLocaleTimeString(undefined, { timeStyle: "short" }),
-    };
+    return { decimal: part("decimal", "."), group: part("group", ","), date: dateFormat.format(now), time: timeFormat.format(now) };
   }
 
   function send(message) {
@@ -191,7 +190,8 @@
     panel.hidden = !form.visible;
     // Shown again, a window stands where the user left it.
     if (form.visible && (wasHidden || !win.placed)) {
-      if (!win.placed) place(win, form);
+      // Placed once every window is drawn: placing reads sizes, which lays the page out.
+      if (!win.placed) toPlace.push([win, form]);
       raise(form.name);
     }
   }
@@ -591,7 +591,7 @@
   function focusControl(formName, id) {
     const win = windows.get(formName);
     const el = win && win.controls.get(id);
-    if (el) focusTarget(el).focus();
+    if (el) focusTarget(el).focus({ preventScroll: true });
   }
 
   function tabKey(e) {
@@ -744,6 +744,7 @@
       }
     }
     for (const form of answer.forms) renderForm(form);
+    for (const [win, form] of toPlace.splice(0)) place(win, form);
     runTimers(answer.forms);
     renderComparison(answer.comparison);
     activated = null;

@@ -48,6 +48,7 @@ const clickToPaint = (page, form, id) =>
         const el = document.querySelector(`section.window[data-form="${formName}"] [data-control="${control}"]`);
         const start = performance.now();
         el.click();
+        void document.body.offsetHeight; // the new state laid out
         const handled = performance.now() - start;
         requestAnimationFrame(() => {
           const channel = new MessageChannel();
@@ -112,7 +113,7 @@ const ms = (value) => `${value.toFixed(1)} ms`;
 const figure = (samples, key) => `median ${ms(median(samples.map((x) => x[key])))}, max ${ms(max(samples.map((x) => x[key])))}`;
 console.log(`site: ${(rawBytes / 1024).toFixed(0)} KiB, ${(gzipBytes / 1024).toFixed(0)} KiB gzip (target < 1.5 MB)`);
 console.log(`first load to start screen painted: median ${ms(median(firstLoad))}, max ${ms(max(firstLoad))} over ${runs} (target < 500 ms)`);
-// "handled": the event's handler run and every window drawn again; "painted": to the end of the
-// frame that shows it, which waits for the display's next frame (up to 16.7 ms at 60 Hz).
+// "handled": the event's handler run, every window drawn again and laid out; "painted": to the end
+// of the frame that shows it, which waits for the display's next frame (up to 16.7 ms at 60 Hz).
 console.log(`Calculate (row 4: ${rows}) handled ${figure(calculate, "handled")}; rows painted ${figure(calculate, "painted")} over ${clicks} (target < 16 ms)`);
 console.log(`Select handled ${figure(select, "handled")}; results dialog painted ${figure(select, "painted")} over ${clicks} (target < 16 ms)`);
