@@ -682,6 +682,13 @@
         e.preventDefault();
         return;
       }
+      const extra = document.activeElement && document.activeElement.closest(".window.extra");
+      if (extra) {
+        extra.querySelector(".close").click();
+        keepFocusInWindows();
+        e.preventDefault();
+        return;
+      }
       const print = document.getElementById("printview");
       if (print && !print.hidden) {
         closePrintView();
@@ -1182,7 +1189,13 @@
     state: () => state,
     startPainted: null,
   };
-  window.korveld.ready = start();
+  window.korveld.ready = start().catch((error) => {
+    // Opened as a file, or the module could not be fetched: say so instead of loading forever.
+    document.getElementById("loading").textContent =
+      location.protocol === "file:"
+        ? "KORVELD runs from a web server: serve this folder (make web-serve) and open its address."
+        : `KORVELD could not start: ${error.message}`;
+  });
 
   if ("serviceWorker" in navigator && location.protocol !== "file:") {
     navigator.serviceWorker.register("sw.js").catch(() => {});
