@@ -13,6 +13,7 @@ BENCH_ARGS ?=
 WEB_DIR ?= build-web
 WEB_BUILD_TYPE ?= Release
 WEB_PORT ?= 8080
+WEB_CMAKE_FLAGS ?= $(CMAKE_FLAGS)
 EMSCRIPTEN_ENV = NODE_PATH=/usr/share/nodejs
 
 all: build
@@ -37,7 +38,7 @@ test: build web
 web-configure: deps
 	@$(EMSCRIPTEN_ENV) cmake -S . -B $(WEB_DIR) -G Ninja -DCMAKE_BUILD_TYPE=$(WEB_BUILD_TYPE) \
 		-DCMAKE_TOOLCHAIN_FILE=$$(em-config EMSCRIPTEN_ROOT)/cmake/Modules/Platform/Emscripten.cmake \
-		-DCMAKE_CROSSCOMPILING_EMULATOR=node >/dev/null
+		-DCMAKE_CROSSCOMPILING_EMULATOR=node $(WEB_CMAKE_FLAGS) >/dev/null
 
 web: web-configure npm-install
 	@$(EMSCRIPTEN_ENV) cmake --build $(WEB_DIR) -j $(JOBS)
