@@ -169,6 +169,14 @@ const cases = {
     await page.keyboard.press("F1");
     await help.locator(".contents").click();
     check((await help.locator(".helppage .topics li").count()) > 5, "the contents list the topics");
+    // Search over titles and keywords; the topic found opens.
+    await pickMenu(page, "frmtxvCapacity", "Help", "Search For Help On...");
+    await help.locator(".query").pressSequentially("distributor");
+    const found = help.locator(".helpsearch .topics a");
+    check((await found.count()) > 0, "the search finds the distributor");
+    const title = await found.first().textContent();
+    await found.first().click();
+    equal(await help.locator("h1").textContent(), title, "the topic found opens");
   },
 
   async "print view holds the report's lines"({ page }) {
