@@ -745,7 +745,8 @@
     state = answer;
     const names = new Set(answer.forms.map((f) => f.name));
     for (const [name, win] of windows) {
-      if (!names.has(name)) {
+      // The chart and the comparison ("#chart", "#compare") are the page's own panels.
+      if (!win.extra && !names.has(name)) {
         win.panel.remove();
         windows.delete(name);
       }
@@ -832,7 +833,7 @@
         showPrintView(effect);
         break;
       case "chart":
-        showChart(effect.chart);
+        showChart(effect.chart, effect.form);
         break;
       case "hideChart": {
         const chart = windows.get("#chart");
@@ -1090,8 +1091,9 @@
     return svg;
   }
 
-  function showChart(chart) {
-    const win = extraPanel("#chart", "Operating Windows", "frmkorveld");
+  // Beside the window it was asked from, the first time.
+  function showChart(chart, from) {
+    const win = extraPanel("#chart", "Operating Windows", from || "frmkorveld");
     win.client.textContent = "";
     win.client.append(chartSvg(chart));
     win.panel.hidden = false;

@@ -174,7 +174,7 @@ PdfSaveResult WebPlatform::SaveReportAsPdf(const ReportPages& report) {
 }
 
 void WebPlatform::ShowOperatingWindows(const OperatingWindows& chart) {
-    m_effects.push_back({{"type", "chart"}, {"chart", chartJson(chart)}});
+    m_effects.push_back({{"type", "chart"}, {"form", m_origin}, {"chart", chartJson(chart)}});
 }
 
 void WebPlatform::HideOperatingWindows() {

@@ -216,8 +216,13 @@ const cases = {
     await box.waitFor({ timeout: 6000 });
     equal(await box.locator(".caption").textContent(), "POWERHEAD REPLACEMENT", "the advice box");
     await box.locator("button").click();
+    // The chart of the operating windows beside it stays while the user goes on.
+    await control(page, "frmResults", "cmdChart").click();
+    const chart = panel(page, "#chart");
+    check((await chart.locator("svg rect.bar.selected").count()) === 1, "the chart marks the selected size");
     await control(page, "frmResults", "cmdOK").click();
     await results.waitFor({ state: "detached" });
+    check(await chart.isVisible(), "the chart stays after OK");
     check(!(await panel(page, "frmkorveld").evaluate((el) => el.inert)), "the worksheet is back");
   },
 

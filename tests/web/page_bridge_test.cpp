@@ -240,6 +240,12 @@ TEST(PageBridge, SelectionShowsItsResultsAboveTheWorksheetAndTheTimerGivesTheAdv
     page.send({{"op", "timer"}, {"form", "frmkorveld"}, {"timer", timers[0]["name"]}});
     const json* box = findById(page.last["effects"], "type", "msgbox");
     ASSERT_NE(box, nullptr) << page.last["effects"].dump();
+    page.click("frmResults", "cmdChart");
+    const json* chart = findById(page.last["effects"], "type", "chart");
+    ASSERT_NE(chart, nullptr) << page.last["effects"].dump();
+    EXPECT_EQ((*chart)["form"], "frmResults");
+    EXPECT_EQ((*chart)["chart"]["sizes"].size(), 9u);
+    EXPECT_GT((*chart)["chart"]["selected"], 0);
     page.click("frmResults", "cmdOK");
     EXPECT_EQ(findById(page.last["forms"], "name", "frmResults"), nullptr);
     EXPECT_TRUE(page.form("frmkorveld")["enabled"].get<bool>());
