@@ -226,6 +226,27 @@ const cases = {
     check(!(await panel(page, "frmkorveld").evaluate((el) => el.inert)), "the worksheet is back");
   },
 
+  async "compare all series and pick one"({ page }) {
+    await control(page, "frmSelection", "cmdValveSelect").click();
+    await pickMenu(page, "frmkorveld", "Refrigerant", "R-22");
+    await pickMenu(page, "frmkorveld", "Valve Types", '"K" Series', "KO/KE");
+    await typeInto(page, "frmkorveld", "txtEvapTemp", "40");
+    await typeInto(page, "frmkorveld", "txtCondTemp", "100");
+    await typeInto(page, "frmkorveld", "txtLiqTemp", "90");
+    await typeInto(page, "frmkorveld", "txtInputCap", "24000");
+    await pickMenu(page, "frmkorveld", "View", "Compare All Series…");
+    const table = panel(page, "#compare").locator("table.comparison");
+    await table.waitFor();
+    const rows = table.locator("tbody tr");
+    check((await rows.count()) > 5, "a row for every series R-22 allows");
+    equal(await rows.first().locator("td").last().textContent(), "Selected", "rows that select a valve first");
+    const series = await rows.first().locator("td").first().textContent();
+    await rows.first().dblclick();
+    await panel(page, "frmResults").waitFor();
+    check((await control(page, "frmResults", "txtValSelected").inputValue()).startsWith(series.slice(0, 2)),
+      "the picked series selected on the worksheet");
+  },
+
   async "keyboard: tab order, accelerators and menus"({ page }) {
     await control(page, "frmSelection", "cmdValveCap").focus();
     await page.keyboard.press("Enter");
