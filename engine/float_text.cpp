@@ -8,6 +8,7 @@
 #include <fmt/format.h>
 #include <string_view>
 #include <system_error>
+#include <utility>
 
 namespace korveld {
 namespace {
