@@ -40,6 +40,11 @@ def fixed_cases(batch_file, missing_file):
     cases += [(["compare", "--refrigerant", "R-404A", "--unit", "kw", "--evap", "-10", "--cond", "40",
                 "--liq", "35", "--capacity", "3.5"], None),
               (["rate"] + WORKED_EXAMPLE + ["--system-capacity", "12000"], None),
+              # Texts beyond ASCII and JSON's escapes, through Node's arguments.
+              (["rate", "--refrigerant", "R-22", "--valve", "KO", "--evap", "40 °F", "--cond", "100", "--liq", "90"],
+               None),
+              (["select"] + WORKED_EXAMPLE + ["--capacity", "１２０００", "--json"], None),
+              (["select"] + WORKED_EXAMPLE + ["--capacity", "12000", "--tag", "Kühlraum–3 \"A\"\\\t", "--json"], None),
               (["select"] + WORKED_EXAMPLE + ["--capacity", "12000"], None),
               (["batch", batch_file], None), (["batch"], pathlib.Path(batch_file).read_bytes()),
               (["batch", "-"], pathlib.Path(batch_file).read_bytes()), (["batch", missing_file], None),
