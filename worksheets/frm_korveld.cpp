@@ -38,7 +38,7 @@ constexpr std::array<std::string_view, 6> kExternalOnlySeries{"GL", "VULK", "VAN
 constexpr std::array<std::string_view, 2> kFlowFollowsEqualizer{"VMP", "GL"};
 
 bool isOneOf(std::string_view text, std::span<const std::string_view> texts) {
-    return std::ranges::find(texts, text) != texts.end();
+    return std::find(texts.begin(), texts.end(), text) != texts.end();
 }
 
 } // namespace

@@ -10,6 +10,7 @@
 #include <gtest/gtest.h>
 #include <limits>
 #include <random>
+#include <span>
 #include <vector>
 
 namespace korveld {
@@ -57,8 +58,9 @@ bool allFinite(const Rating& rating) {
         return std::isfinite(row.RowCapacity) && row.RowCapacity > 0.0f &&
                (!row.loading.has_value() || std::isfinite(*row.loading));
     };
-    return std::ranges::all_of(values, [](float v) { return std::isfinite(v); }) &&
-           std::ranges::all_of(rating.Rows(), finiteRow);
+    const std::span<const RatingRow> rows = rating.Rows();
+    return std::all_of(values.begin(), values.end(), [](float v) { return std::isfinite(v); }) &&
+           std::all_of(rows.begin(), rows.end(), finiteRow);
 }
 
 // The worked example: R-22, 40/100/90 °F, KO size 4 (R-22 name 1-1/2).

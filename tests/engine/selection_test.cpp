@@ -56,7 +56,7 @@ TEST_P(Paths, EndInTheirMessageOrValve) {
     const PathCase& row = GetParam();
     const SelectionAnswer answer = SelectValve(row.request());
     const std::array shown{answer.entryFailure.has_value(), answer.message.has_value(), answer.selected.has_value()};
-    EXPECT_EQ(std::ranges::count(shown, true), 1);
+    EXPECT_EQ(std::count(shown.begin(), shown.end(), true), 1);
     if (row.title == nullptr) {
         ASSERT_TRUE(answer.selected.has_value()) << (answer.message ? answer.message->title : "entry failure");
         EXPECT_EQ(answer.selected->SelectedName, row.name_or_text);
