@@ -69,8 +69,7 @@ PrintJobOutcome submitPdfJob(const QString& queue, const QString& jobName, const
                       cupsWriteRequestData(CUPS_HTTP_DEFAULT, pdf.constData(), static_cast<std::size_t>(pdf.size())) ==
                           HTTP_STATUS_CONTINUE;
     if (!sent || !succeeded(cupsFinishDestDocument(CUPS_HTTP_DEFAULT, destination.get(), info.get()))) {
-        const PrintJobOutcome outcome =
-            refused(QStringLiteral("the print queue %1 did not take the document").arg(queue));
+        PrintJobOutcome outcome = refused(QStringLiteral("the print queue %1 did not take the document").arg(queue));
         cupsCancelDestJob(CUPS_HTTP_DEFAULT, destination.get(), jobId);
         return outcome;
     }

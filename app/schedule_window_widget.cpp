@@ -32,7 +32,7 @@ ScheduleWindowWidget::ScheduleWindowWidget(QtAdapter* adapter)
     setObjectName("frmSchedule");
     QMenu* file = m_menuBar->addMenu(qs(kFileMenuCaption));
     file->setObjectName("mnuScheduleFile");
-    const auto entry = [this, file](std::string_view caption, const char* name, QKeySequence keys, auto action) {
+    const auto entry = [this, file](std::string_view caption, const char* name, const QKeySequence& keys, auto action) {
         QAction* created = file->addAction(qs(caption));
         created->setObjectName(QString::fromLatin1(name));
         created->setShortcut(keys);

@@ -18,7 +18,7 @@
 #include <unistd.h>
 #include <vector>
 
-extern char** environ;
+extern char** environ; // NOLINT(readability-redundant-declaration): POSIX has the program declare it
 
 namespace {
 
@@ -116,7 +116,9 @@ int main(int argc, char** argv) {
     const int runs = option(argc, argv, "--runs", 10);
     const int calculations = option(argc, argv, "--calculations", 20);
 
-    std::vector<double> startup, firstCalculate, laterCalculate;
+    std::vector<double> startup;
+    std::vector<double> firstCalculate;
+    std::vector<double> laterCalculate;
     long peakKiB = 0;
     for (int run = 0; run < runs; ++run) {
         std::istringstream line(spawnSession(calculations));

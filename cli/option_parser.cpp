@@ -147,7 +147,7 @@ std::string OptionParser::help() const {
         }
     }
     // One line per option: its names, TEXT for a value, then the help from column 30.
-    const auto line = [&text](std::string names, std::string_view help) {
+    const auto line = [&text](const std::string& names, std::string_view help) {
         text.append("  ").append(names);
         text.append(names.size() < 28 ? 28 - names.size() : 1, ' ').append(help).append("\n");
     };

@@ -251,7 +251,7 @@ std::optional<FixedDigits> fixedDigitsExact(double magnitude, int decimals, Digi
     if (shift <= 0) {
         rounded = scaled << -shift;
     } else if (shift < 64) {
-        rounded = (scaled >> shift) + (((scaled >> (shift - 1)) & 1u) ? 1u : 0u);
+        rounded = (scaled >> shift) + ((scaled >> (shift - 1)) & 1u);
     } else {
         rounded = 0; // far below half of the last decimal
     }

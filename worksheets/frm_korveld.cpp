@@ -9,6 +9,7 @@
 #include "worksheets/schedule_window.h"
 #include "worksheets/series_comparison.h"
 
+#include <algorithm>
 #include <array>
 #include <span>
 
@@ -37,12 +38,7 @@ constexpr std::array<std::string_view, 6> kExternalOnlySeries{"GL", "VULK", "VAN
 constexpr std::array<std::string_view, 2> kFlowFollowsEqualizer{"VMP", "GL"};
 
 bool isOneOf(std::string_view text, std::span<const std::string_view> texts) {
-    for (std::string_view candidate : texts) {
-        if (candidate == text) {
-            return true;
-        }
-    }
-    return false;
+    return std::find(texts.begin(), texts.end(), text) != texts.end();
 }
 
 } // namespace
@@ -352,7 +348,7 @@ void frmkorveld::optNO_Click() {
     txtBleedPerCent.setText("");
     uv().BleedOption = 0;
     uv().BleedPart.clear();
-    frmPerCentBleed& bleed = program().form<frmPerCentBleed>();
+    auto& bleed = program().form<frmPerCentBleed>();
     for (OptionButton* option : bleed.percentageOptions()) {
         option->setValue(false);
     }

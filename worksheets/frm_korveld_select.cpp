@@ -166,7 +166,7 @@ void frmkorveld::mnuOperatingWindows_Click() {
 }
 
 void frmkorveld::showResults(const SelectedValve& valve, std::int16_t AdviceClear) {
-    frmResults& results = program().form<frmResults>();
+    auto& results = program().form<frmResults>();
     results.txtValveLoading.setText(valve.loadingText);
     results.txtValSelected.setText(valve.SelectedName);
     results.txtValCapacity.setText(valve.capacityText);

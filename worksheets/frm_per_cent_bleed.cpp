@@ -63,7 +63,7 @@ void frmPerCentBleed::optNone_Click() {
     if (!optNone.value()) {
         return;
     }
-    frmkorveld& worksheet = program().form<frmkorveld>();
+    auto& worksheet = program().form<frmkorveld>();
     worksheet.txtBleedPerCent.setText("");
     uv().BleedOption = 0;
     uv().BleedPart.clear();
@@ -75,7 +75,7 @@ void frmPerCentBleed::optNone_Click() {
 
 void frmPerCentBleed::cmdExit_Click() {
     Hide();
-    frmkorveld& worksheet = program().form<frmkorveld>();
+    auto& worksheet = program().form<frmkorveld>();
     worksheet.optYES.setValue(false);
     worksheet.optYES.setCaption("New Bleed");
     worksheet.optNO.setCaption("Clear Bleed");

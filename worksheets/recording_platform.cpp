@@ -60,7 +60,7 @@ bool RecordingPlatform::WinHelp(std::uintptr_t helpWnd, const std::string& helpF
 
 std::string RecordingPlatform::ApplicationFolder() {
     if (m_logging) {
-        m_log.push_back("ApplicationFolder()");
+        m_log.emplace_back("ApplicationFolder()");
     }
     return m_folder;
 }
@@ -95,13 +95,13 @@ void RecordingPlatform::ShowOperatingWindows(const OperatingWindows& chart) {
 
 void RecordingPlatform::HideOperatingWindows() {
     m_chartShown = false;
-    m_log.push_back("HideOperatingWindows()");
+    m_log.emplace_back("HideOperatingWindows()");
 }
 
 void RecordingPlatform::ShowSeriesComparison(SeriesComparison& comparison) {
     m_comparison = &comparison;
     if (m_logging) {
-        m_log.push_back("ShowSeriesComparison()");
+        m_log.emplace_back("ShowSeriesComparison()");
     }
 }
 
@@ -109,14 +109,14 @@ void RecordingPlatform::ShowSchedule(ScheduleWindow& schedule) {
     m_schedule = &schedule;
     m_scheduleShown = true;
     if (m_logging) {
-        m_log.push_back("ShowSchedule()");
+        m_log.emplace_back("ShowSchedule()");
     }
 }
 
 void RecordingPlatform::HideSchedule() {
     m_scheduleShown = false;
     if (m_logging) {
-        m_log.push_back("HideSchedule()");
+        m_log.emplace_back("HideSchedule()");
     }
 }
 
@@ -173,19 +173,19 @@ bool RecordingPlatform::WritePdfPages(const std::vector<korveld::PrintDocument>&
 
 void RecordingPlatform::SetClipboardText(const std::string& text) {
     m_clipboard = text;
-    m_log.push_back("SetClipboardText()");
+    m_log.emplace_back("SetClipboardText()");
 }
 
 std::string RecordingPlatform::DateText() {
     if (m_logging) {
-        m_log.push_back("DateText()");
+        m_log.emplace_back("DateText()");
     }
     return m_date;
 }
 
 std::string RecordingPlatform::TimeText() {
     if (m_logging) {
-        m_log.push_back("TimeText()");
+        m_log.emplace_back("TimeText()");
     }
     return m_time;
 }
@@ -193,7 +193,7 @@ std::string RecordingPlatform::TimeText() {
 void RecordingPlatform::EndProgram() {
     m_ended = true;
     if (m_logging) {
-        m_log.push_back("EndProgram()");
+        m_log.emplace_back("EndProgram()");
     }
 }
 

@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <array>
 #include <cctype>
+#include <optional>
 #include <utility>
 
 namespace korveld {
@@ -27,6 +28,17 @@ bool sameText(std::string_view a, std::string_view b) {
     return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
                return std::tolower(static_cast<unsigned char>(x)) == std::tolower(static_cast<unsigned char>(y));
            });
+}
+
+// The value a table names by `text`, whatever its case; none when it names none.
+template <typename Value, std::size_t N>
+std::optional<Value> named(const std::array<std::pair<std::string_view, Value>, N>& table, std::string_view text) {
+    for (const auto& [name, value] : table) {
+        if (sameText(name, text)) {
+            return value;
+        }
+    }
+    return std::nullopt;
 }
 
 std::string_view trimmed(std::string_view text) {
@@ -78,7 +90,7 @@ std::string trailingComment(std::string_view line) {
     for (std::size_t i = 0; i < line.size(); ++i) {
         const char c = line[i];
         if (quote == '\'') {
-            quote = c == '\'' ? 0 : quote;
+            quote = c == '\'' ? '\0' : quote;
         } else if (quote == '"') {
             if (c == '\\' && i + 1 < line.size()) {
                 ++i;
@@ -159,11 +171,11 @@ std::string readSelectWords(const std::vector<std::string>& words, const NumberL
             in.SeriesNo = series->SeriesNo;
             valve = true;
         } else if (name == "--unit") {
-            const auto unit = std::find_if(kUnits.begin(), kUnits.end(), [&](auto& u) { return sameText(u.first, v); });
-            if (unit == kUnits.end()) {
+            const std::optional<CapacityUnit> unit = named(kUnits, v);
+            if (!unit) {
                 return "--unit must be one of btuh, tons, kw, kcal";
             }
-            in.unit = unit->second;
+            in.unit = *unit;
         } else if (name == "--evap") {
             in.evap = fromFileNumber(v, locale);
         } else if (name == "--cond") {
@@ -173,12 +185,11 @@ std::string readSelectWords(const std::vector<std::string>& words, const NumberL
         } else if (name == "--capacity") {
             in.capacity = fromFileNumber(v, locale);
         } else if (name == "--distributor") {
-            const auto pick =
-                std::find_if(kDistributors.begin(), kDistributors.end(), [&](auto& d) { return sameText(d.first, v); });
-            if (pick == kDistributors.end()) {
+            const std::optional<DistributorPick> pick = named(kDistributors, v);
+            if (!pick) {
                 return "--distributor must be one of none, orifice, venturi, user";
             }
-            in.distributor = pick->second;
+            in.distributor = *pick;
         } else if (name == "--pressure-drop") {
             in.pressureDrop = fromFileNumber(v, locale);
         } else if (name == "--equalizer") {
@@ -194,12 +205,16 @@ std::string readSelectWords(const std::vector<std::string>& words, const NumberL
         } else if (name == "--charge") {
             in.charge = v;
         } else if (name == "--bleed") {
-            const auto percent = std::find_if(kBleedPercents.begin(), kBleedPercents.end(),
-                                              [&](int p) { return std::to_string(p) == v; });
-            if (percent == kBleedPercents.end() && v != "0") {
+            int percent = 0;
+            for (const int offered : kBleedPercents) {
+                if (std::to_string(offered) == v) {
+                    percent = offered;
+                }
+            }
+            if (percent == 0 && v != "0") {
                 return "--bleed must be one of 0, 10, 15, 20, 25, 30, 40, 50";
             }
-            in.bleedPercent = percent == kBleedPercents.end() ? 0 : *percent;
+            in.bleedPercent = percent;
         } else if (name == "--tag") {
             entry.tag = v;
             tagged = true;

@@ -7,6 +7,7 @@
 #include "engine/number_text.h"
 #include "worksheets/schedule.h"
 
+#include <cstddef>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -15,7 +16,7 @@
 namespace korveld {
 
 // Files larger than this are refused whole, before they are read.
-inline constexpr std::size_t kScheduleFileLimit = 1024 * 1024;
+inline constexpr std::size_t kScheduleFileLimit = std::size_t{1024} * 1024;
 // Lines longer than this, and entries beyond the limit, are refused one by one.
 inline constexpr std::size_t kScheduleLineLimit = 4096;
 inline constexpr std::size_t kScheduleEntryLimit = 2000;

@@ -31,7 +31,7 @@ public:
     }
     // The names of the controls Tab visits from `first` until it comes round to it.
     std::vector<std::string> tabChain(FormWindow& window, const char* first) {
-        QWidget* start = window.findChild<QWidget*>(QString::fromLatin1(first));
+        auto* start = window.findChild<QWidget*>(QString::fromLatin1(first));
         EXPECT_NE(start, nullptr) << first;
         if (start == nullptr) {
             return {};
@@ -113,7 +113,7 @@ TEST_P(ArrowKeys, MoveTheChoiceAndRunItsClick) {
     const ArrowCase& row = GetParam();
     Form& form = row.open(*this);
     FormWindow& window = activate(form);
-    QWidget* from = window.findChild<QWidget*>(QString::fromLatin1(row.from));
+    auto* from = window.findChild<QWidget*>(QString::fromLatin1(row.from));
     ASSERT_NE(from, nullptr);
     from->setFocus(Qt::TabFocusReason);
     QTest::keyClick(from, row.key);

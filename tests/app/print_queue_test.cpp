@@ -24,7 +24,7 @@ PrivatePrintServer& printServer();
 
 namespace {
 
-using testing_support::PrintTo;
+using testing_support::PrintTo; // NOLINT(misc-unused-using-decls): found by GoogleTest's printer
 
 // A message box shown while a step ran, as the user saw it before pressing OK.
 struct ShownBox {
@@ -145,7 +145,7 @@ QString queueName() {
     return QString::fromLatin1(PrivatePrintServer::kQueue);
 }
 
-bool run(PrivatePrintServer& server, const char* program, QStringList arguments) {
+bool run(PrivatePrintServer& server, const char* program, const QStringList& arguments) {
     return server.command(QString::fromLatin1(program), arguments);
 }
 

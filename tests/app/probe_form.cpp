@@ -27,9 +27,9 @@ ProbeForm::ProbeForm(Program& program)
       mnuNever{mnuFile, {.name = "mnuNever", .caption = "&Never"}},
       Timer1{*this, {.name = "Timer1", .interval = 20, .enabled = false}} {
     // clang-format on
-    optFirst.onClick = [this] { log.push_back("optFirst_Click"); };
+    optFirst.onClick = [this] { log.emplace_back("optFirst_Click"); };
     optRefused.onClick = [this] {
-        log.push_back("optRefused_Click");
+        log.emplace_back("optRefused_Click");
         optFirst.setValue(true);
     };
     txtUpper.onChange = [this] {
@@ -39,10 +39,10 @@ ProbeForm::ProbeForm(Program& program)
         log.push_back("txtUpper_Change " + txtUpper.text());
     };
     chkMark.onClick = [this] { log.push_back("chkMark_Click " + std::to_string(chkMark.value())); };
-    lblFit.onClick = [this] { log.push_back("lblFit_Click"); };
-    fmeChoice.onDblClick = [this] { log.push_back("fmeChoice_DblClick"); };
-    txtUpper.onDblClick = [this] { log.push_back("txtUpper_DblClick"); };
-    onDblClick = [this] { log.push_back("Form_DblClick"); };
+    lblFit.onClick = [this] { log.emplace_back("lblFit_Click"); };
+    fmeChoice.onDblClick = [this] { log.emplace_back("fmeChoice_DblClick"); };
+    txtUpper.onDblClick = [this] { log.emplace_back("txtUpper_DblClick"); };
+    onDblClick = [this] { log.emplace_back("Form_DblClick"); };
     cmdWarn.onClick = [this] { platform().MsgBox("Something to say.", warnStyle, warnTitle); };
     cmdHide.onClick = [this] {
         fmeChoice.setVisible(false);
@@ -50,11 +50,11 @@ ProbeForm::ProbeForm(Program& program)
         lblFit.setCaption("a much longer caption");
         Timer1.setEnabled(true);
     };
-    mnuFile.onClick = [this] { log.push_back("mnuFile_Click"); };
+    mnuFile.onClick = [this] { log.emplace_back("mnuFile_Click"); };
     mnuMark.onClick = [this] { mnuMark.setChecked(!mnuMark.checked()); };
-    mnuNever.onClick = [this] { log.push_back("mnuNever_Click"); };
+    mnuNever.onClick = [this] { log.emplace_back("mnuNever_Click"); };
     Timer1.onTimer = [this] {
-        log.push_back("Timer1_Timer");
+        log.emplace_back("Timer1_Timer");
         Timer1.setEnabled(false);
     };
 }

@@ -77,7 +77,7 @@ TEST_F(WorksheetGui, ScheduleWindowFollowsItsModelAndAsksBeforeClosingWithChange
     frmResults* dialog = selectShowing({"R-22", series::KO, "40", "14840"});
     ASSERT_NE(dialog, nullptr);
     m_platform->setInputAnswerer([](const std::string&) { return std::optional<std::string>("EVAP-1"); });
-    QPushButton* add = widget<QPushButton>(*dialog, "cmdAddToSchedule");
+    auto* add = widget<QPushButton>(*dialog, "cmdAddToSchedule");
     ASSERT_NE(add, nullptr);
     QTest::mouseClick(add, Qt::LeftButton);
     ScheduleWindowWidget* window = m_platform->scheduleWidget();
@@ -103,7 +103,7 @@ TEST_F(WorksheetGui, ScheduleWindowFollowsItsModelAndAsksBeforeClosingWithChange
     // File > Save writes the file chosen, and the title loses its mark.
     const QString file = QDir(m_folder.path()).filePath(QStringLiteral("job.txt"));
     m_platform->setFileNameChooser([&file](FileQuestion, const std::string&) { return file.toStdString(); });
-    QAction* save = window->findChild<QAction*>("mnuScheduleSave");
+    auto* save = window->findChild<QAction*>("mnuScheduleSave");
     ASSERT_NE(save, nullptr);
     save->trigger();
     EXPECT_TRUE(QFileInfo::exists(file));

@@ -20,7 +20,7 @@
 namespace korveld::cli {
 namespace {
 
-using testing_support::PrintTo;
+using testing_support::PrintTo; // NOLINT(misc-unused-using-decls): found by GoogleTest's printer
 
 // A command with one option (two names), one flag and one positional word that prints what it parsed.
 class EchoCommand : public Command {
@@ -199,7 +199,7 @@ TEST(JsonWriter, AgreesWithTheJsonLibrary) {
             continue;
         }
         std::array<char, 64> shortest{};
-        const auto end = std::to_chars(shortest.data(), shortest.data() + shortest.size(), value).ptr;
+        auto* const end = std::to_chars(shortest.data(), shortest.data() + shortest.size(), value).ptr;
         const double asDouble = std::strtod(std::string(shortest.data(), end).c_str(), nullptr);
         JsonWriter json;
         const std::string text(json.single(value).text());

@@ -10,7 +10,7 @@ namespace korveld {
 namespace {
 
 using namespace series;
-using testing_support::PrintTo;
+using testing_support::PrintTo; // NOLINT(misc-unused-using-decls): found by GoogleTest's printer
 using testing_support::RowName;
 
 // ---- Refusals of both worksheets ----

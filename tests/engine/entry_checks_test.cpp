@@ -11,7 +11,7 @@
 namespace korveld {
 namespace {
 
-using testing_support::PrintTo;
+using testing_support::PrintTo; // NOLINT(misc-unused-using-decls): found by GoogleTest's printer
 constexpr testing_support::RowName kRowName;
 
 using E = CheckedEntry;

@@ -6,7 +6,7 @@
 namespace korveld {
 namespace {
 
-using testing_support::PrintTo;
+using testing_support::PrintTo; // NOLINT(misc-unused-using-decls): found by GoogleTest's printer
 
 struct MatchRow {
     const char* name;

@@ -1,13 +1,15 @@
 #include "engine/nomenclature.h"
 #include "tests/support/named_rows.h"
 
+#include <cstdint>
 #include <gtest/gtest.h>
+#include <initializer_list>
 #include <string>
 
 namespace korveld {
 namespace {
 
-using testing_support::PrintTo;
+using testing_support::PrintTo; // NOLINT(misc-unused-using-decls): found by GoogleTest's printer
 
 // ---- Letters read from the options, with the per-series overrides ----
 
@@ -87,12 +89,12 @@ TEST(ForcedOptionsOfSeries, OverridesAndQZLargeSizes) {
     ASSERT_EQ(gl.steps().size(), 2u);
     EXPECT_EQ(gl.steps()[0], (ForcedOption{ForcedControl::optInternal, false, false}));
     EXPECT_EQ(gl.steps()[1], (ForcedOption{ForcedControl::optExternal, true, true}));
-    for (std::int16_t series : {1, 2, 3, 4, 6, 7, 8, 9, 11, 13}) {
+    for (std::int16_t series : std::initializer_list<std::int16_t>{1, 2, 3, 4, 6, 7, 8, 9, 11, 13}) {
         ForcedOptions none;
         SeriesOverrideOptions(series, none);
         EXPECT_TRUE(none.steps().empty()) << series;
     }
-    for (std::int16_t series : {12, 14, 15, 16, 17, 18}) {
+    for (std::int16_t series : std::initializer_list<std::int16_t>{12, 14, 15, 16, 17, 18}) {
         ForcedOptions forced;
         SeriesOverrideOptions(series, forced);
         EXPECT_EQ(forced.steps().size(), 2u) << series;

@@ -192,10 +192,14 @@ std::string referenceDigits(double value, int decimals) {
 
 TEST(ParseNumber, AgreesWithTheCLibraryOnShortDecimals) {
     std::mt19937 random(61206);
-    std::uniform_int_distribution<int> digit(0, 9), length(1, 17), point(0, 18), exponent(-30, 30);
+    std::uniform_int_distribution<int> digit(0, 9);
+    std::uniform_int_distribution<int> length(1, 17);
+    std::uniform_int_distribution<int> point(0, 18);
+    std::uniform_int_distribution<int> exponent(-30, 30);
     for (int i = 0; i < 20000; ++i) {
         std::string text;
-        const int digits = length(random), pointAt = point(random);
+        const int digits = length(random);
+        const int pointAt = point(random);
         for (int d = 0; d < digits; ++d) {
             if (d == pointAt) {
                 text += '.';
@@ -215,7 +219,7 @@ TEST(FormatNumber, AgreesWithTheExactDecimalExpansionOfSingles) {
     std::mt19937 random(20261206);
     std::uniform_real_distribution<double> exponent(-3.0, 7.0);
     for (int i = 0; i < 20000; ++i) {
-        const float single = static_cast<float>(std::pow(10.0, exponent(random)) * (i % 2 ? -1 : 1));
+        const auto single = static_cast<float>(std::pow(10.0, exponent(random)) * (i % 2 != 0 ? -1 : 1));
         const double value = single;
         ASSERT_EQ(FormatNumber(value, "###.00"), referenceDigits(value, 2)) << value;
         ASSERT_EQ(FormatNumber(value, "###.0"), referenceDigits(value, 1)) << value;

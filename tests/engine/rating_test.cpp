@@ -2,18 +2,21 @@
 #include "engine/refconts.h"
 #include "tests/support/named_rows.h"
 
+#include <algorithm>
+#include <array>
 #include <bit>
 #include <cmath>
 #include <cstdint>
 #include <gtest/gtest.h>
 #include <limits>
 #include <random>
+#include <span>
 #include <vector>
 
 namespace korveld {
 namespace {
 
-using testing_support::PrintTo;
+using testing_support::PrintTo; // NOLINT(misc-unused-using-decls): found by GoogleTest's printer
 using testing_support::RowName;
 
 constexpr std::int16_t kR12 = 1, kR22 = 2, kR404A = 6, kR502 = 8, kR407C = 9;
@@ -48,19 +51,16 @@ std::uint32_t bitsOf(float value) {
 
 bool allFinite(const Rating& rating) {
     const Conditions& c = rating.conditions;
-    for (float v : {c.EvapTemp, c.CondTemp, c.LiqTemp, c.PEvap, c.HVap, c.PCond, c.HLiq, c.LiqDensity, c.UnitMultiplier,
-                    c.FlowMultiplier, c.DistPressDrop, c.DeltaP, rating.Enthalpy, c.MassFlow, c.Sensit}) {
-        if (!std::isfinite(v)) {
-            return false;
-        }
-    }
-    for (const RatingRow& row : rating.Rows()) {
-        if (!std::isfinite(row.RowCapacity) || !(row.RowCapacity > 0.0f) ||
-            (row.loading && !std::isfinite(*row.loading))) {
-            return false;
-        }
-    }
-    return true;
+    const std::array values{c.EvapTemp,      c.CondTemp, c.LiqTemp,       c.PEvap,          c.HVap,
+                            c.PCond,         c.HLiq,     c.LiqDensity,    c.UnitMultiplier, c.FlowMultiplier,
+                            c.DistPressDrop, c.DeltaP,   rating.Enthalpy, c.MassFlow,       c.Sensit};
+    const auto finiteRow = [](const RatingRow& row) {
+        return std::isfinite(row.RowCapacity) && row.RowCapacity > 0.0f &&
+               (!row.loading.has_value() || std::isfinite(*row.loading));
+    };
+    const std::span<const RatingRow> rows = rating.Rows();
+    return std::all_of(values.begin(), values.end(), [](float v) { return std::isfinite(v); }) &&
+           std::all_of(rows.begin(), rows.end(), finiteRow);
 }
 
 // The worked example: R-22, 40/100/90 °F, KO size 4 (R-22 name 1-1/2).
@@ -161,7 +161,7 @@ class MinimumDeltaP : public testing::TestWithParam<BoundaryCase> {};
 TEST_P(MinimumDeltaP, TwentyRatedBelowRefused) {
     const BoundaryCase& c = GetParam();
     const Conditions none = RateCapacity(worked(kKO, D::None)).conditions;
-    const float drop = static_cast<float>(static_cast<double>(none.PCond) - none.PEvap - 35.0);
+    const auto drop = static_cast<float>(static_cast<double>(none.PCond) - none.PEvap - 35.0);
     ASSERT_EQ(RateCapacity(worked(kKO, D::UserDefined, drop)).conditions.DeltaP, 20.0f);
     const Rating rating = RateCapacity(worked(kKO, D::UserDefined, drop + c.extraDrop));
     EXPECT_EQ(rating.refused(), c.refused) << rating.conditions.DeltaP;
@@ -369,11 +369,16 @@ TEST(Guards, NoRefrigeratingEffectGivesNoMassFlow) {
     bool found = false;
     for (float evap = 40.0f; evap <= 60.0f && !found; evap += 0.5f) {
         auto effect = [&](float liq) {
-            float PEvap, HVap, PCond, HLiq, LiqDensity;
+            float PEvap;
+            float HVap;
+            float PCond;
+            float HLiq;
+            float LiqDensity;
             RefProperties(kR407C, evap, 150.0f, liq, PEvap, HVap, PCond, HLiq, LiqDensity);
             return static_cast<double>(HVap) - HLiq;
         };
-        float lo = 100.0f, hi = 400.0f;
+        float lo = 100.0f;
+        float hi = 400.0f;
         for (float mid = lo + (hi - lo) / 2; mid > lo && mid < hi; mid = lo + (hi - lo) / 2) {
             (effect(mid) > 0 ? lo : hi) = mid;
         }

@@ -7,7 +7,7 @@
 namespace korveld {
 namespace {
 
-using testing_support::PrintTo;
+using testing_support::PrintTo; // NOLINT(misc-unused-using-decls): found by GoogleTest's printer
 using testing_support::RowName;
 
 struct Properties {

@@ -2,6 +2,8 @@
 #include "engine/valconts.h"
 #include "tests/support/named_rows.h"
 
+#include <algorithm>
+#include <array>
 #include <cstdio>
 #include <functional>
 #include <gtest/gtest.h>
@@ -10,7 +12,7 @@
 namespace korveld {
 namespace {
 
-using testing_support::PrintTo;
+using testing_support::PrintTo; // NOLINT(misc-unused-using-decls): found by GoogleTest's printer
 
 // R-22 at 40 / 100 / 90 °F with an orifice distributor and the KO series, as a user leaves the
 // worksheet after picking them: external equalizer, sweat, charge W35, Btu/h.
@@ -53,8 +55,8 @@ class Paths : public ::testing::TestWithParam<PathCase> {};
 TEST_P(Paths, EndInTheirMessageOrValve) {
     const PathCase& row = GetParam();
     const SelectionAnswer answer = SelectValve(row.request());
-    const int shown = answer.entryFailure.has_value() + answer.message.has_value() + answer.selected.has_value();
-    EXPECT_EQ(shown, 1);
+    const std::array shown{answer.entryFailure.has_value(), answer.message.has_value(), answer.selected.has_value()};
+    EXPECT_EQ(std::count(shown.begin(), shown.end(), true), 1);
     if (row.title == nullptr) {
         ASSERT_TRUE(answer.selected.has_value()) << (answer.message ? answer.message->title : "entry failure");
         EXPECT_EQ(answer.selected->SelectedName, row.name_or_text);

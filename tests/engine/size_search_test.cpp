@@ -8,7 +8,7 @@
 namespace korveld {
 namespace {
 
-using testing_support::PrintTo;
+using testing_support::PrintTo; // NOLINT(misc-unused-using-decls): found by GoogleTest's printer
 
 using Sizes = std::vector<std::optional<float>>;
 constexpr std::optional<float> kNotOffered;

@@ -21,7 +21,7 @@
 namespace korveld::usage {
 namespace {
 
-using testing_support::PrintTo;
+using testing_support::PrintTo; // NOLINT(misc-unused-using-decls): found by GoogleTest's printer
 using namespace korveld::series;
 
 // One program with the selection worksheet open, driven one event at a time.
@@ -108,6 +108,7 @@ std::vector<std::string> worksheetLines(const Program& program, const char* skip
 // Each option and check box outside the bleed and strainer frames (which Close leaves as they are,
 // till a series pick sets them up) with its enabled state and its value.
 std::vector<std::string> optionStates(const frmkorveld& sheet) {
+    const auto flag = [](bool on) { return std::string(on ? "1" : "0"); };
     std::vector<std::string> states;
     for (const Control& control : sheet.controls()) {
         const Frame* frame = control.container();
@@ -115,10 +116,10 @@ std::vector<std::string> optionStates(const frmkorveld& sheet) {
             continue;
         }
         if (control.kind() == ControlKind::OptionButton) {
-            states.push_back(control.fullName() + " enabled " + std::to_string(control.enabled()) + " value " +
-                             std::to_string(static_cast<const OptionButton&>(control).value()));
+            states.push_back(control.fullName() + " enabled " + flag(control.enabled()) + " value " +
+                             flag(static_cast<const OptionButton&>(control).value()));
         } else if (control.kind() == ControlKind::CheckBox) {
-            states.push_back(control.fullName() + " enabled " + std::to_string(control.enabled()) + " value " +
+            states.push_back(control.fullName() + " enabled " + flag(control.enabled()) + " value " +
                              std::to_string(static_cast<const CheckBox&>(control).value()));
         }
     }
@@ -155,7 +156,8 @@ class CloseRestores : public ::testing::TestWithParam<CloseCase> {};
 
 TEST_P(CloseRestores, EveryOptionAsAFreshWorksheet) {
     const CloseCase& c = GetParam();
-    Session used, fresh;
+    Session used;
+    Session fresh;
     for (Session* s : {&used, &fresh}) {
         s->act([&] { s->sheet->mnuTons.userPick(); });
     }

@@ -22,7 +22,7 @@ CascadeForm::CascadeForm(Program& program)
       mnuOff{mnuGroup, {.name = "mnuOff", .caption = "Off", .enabled = false}},
       Timer1{*this, {.name = "Timer1", .interval = 3000, .enabled = false}} {
     // clang-format on
-    const auto logger = [this](std::string what) { return [this, what] { log.push_back(what); }; };
+    const auto logger = [this](const std::string& what) { return [this, what] { log.push_back(what); }; };
     optA.onClick = logger("optA_Click");
     optB.onClick = logger("optB_Click");
     optHidden.onClick = logger("optHidden_Click");

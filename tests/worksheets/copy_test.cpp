@@ -10,7 +10,7 @@
 namespace korveld::testing {
 namespace {
 
-using testing_support::PrintTo;
+using testing_support::PrintTo; // NOLINT(misc-unused-using-decls): found by GoogleTest's printer
 using namespace korveld::series;
 
 // ---- The text itself ----

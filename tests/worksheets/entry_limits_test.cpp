@@ -12,7 +12,7 @@
 namespace korveld::testing {
 namespace {
 
-using testing_support::PrintTo;
+using testing_support::PrintTo; // NOLINT(misc-unused-using-decls): found by GoogleTest's printer
 using U = CapacityUnit;
 
 constexpr const char* kRange = "You have entered a value outside the allowed Range.  Please enter a correct value!";
@@ -44,8 +44,12 @@ class CapacityLimits : public ::testing::TestWithParam<LimitCase> {};
 
 TEST_P(CapacityLimits, AcceptTheLimitAndRefuseBeyondIt) {
     const LimitCase& c = GetParam();
-    Sheet sheet(
-        {.unit = c.unit, .dist = c.drop ? kUser : kNone, .evap = c.evap, .cond = c.cond, .liq = c.liq, .drop = c.drop});
+    Sheet sheet({.unit = c.unit,
+                 .dist = c.drop != nullptr ? kUser : kNone,
+                 .evap = c.evap,
+                 .cond = c.cond,
+                 .liq = c.liq,
+                 .drop = c.drop});
     sheet.act([&] { sheet.f->cmdCalculate.userClick(); });
     if (*c.title == '\0') {
         EXPECT_TRUE(sheet.platform.messages().empty()) << sheet.title();
@@ -114,8 +118,8 @@ TEST_P(SelectionLimits, AcceptTheLimitAndRefuseBeyondIt) {
     }
     pickRefrigerant("R-22");
     pickSeries(c.series);
-    click(c.drop ? static_cast<Control&>(sheet->optUserDefined) : sheet->optDistNone);
-    if (c.drop) {
+    click(c.drop != nullptr ? static_cast<Control&>(sheet->optUserDefined) : sheet->optDistNone);
+    if (c.drop != nullptr) {
         type(sheet->txtPressureDrop, c.drop);
     }
     type(sheet->txtEvapTemp, c.evap);

@@ -18,7 +18,7 @@ public:
             alive = true;
         };
     }
-    void Form_Load() override { log.push_back("Form_Load"); }
+    void Form_Load() override { log.emplace_back("Form_Load"); }
     void Form_Unload() override { ++*unloads; }
 
     bool alive = false;

@@ -11,7 +11,7 @@
 namespace korveld::testing {
 namespace {
 
-using testing_support::PrintTo;
+using testing_support::PrintTo; // NOLINT(misc-unused-using-decls): found by GoogleTest's printer
 using namespace korveld::series;
 
 constexpr SystemEntries kKOR22{"R-22", KO, "40", "100", "90", "14840"};

@@ -105,7 +105,9 @@ TEST(StartScreen, EachTextInItsFont) {
     Program program(platform);
     program.start();
     const frmSelection& s = program.selectionScreen();
-    const Font heading{"Arial", 12, true}, button{"Times New Roman", 12, true}, description{"Times New Roman", 10};
+    const Font heading{"Arial", 12, true};
+    const Font button{"Times New Roman", 12, true};
+    const Font description{"Times New Roman", 10};
     EXPECT_EQ(s.Label1.font(), heading);
     for (const Control* c : {static_cast<const Control*>(&s.cmdValveSelect),
                              static_cast<const Control*>(&s.cmdValveCap), static_cast<const Control*>(&s.cmdExit)}) {

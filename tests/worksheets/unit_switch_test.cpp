@@ -11,7 +11,7 @@ namespace korveld::testing {
 namespace {
 
 using namespace korveld::series;
-using testing_support::PrintTo;
+using testing_support::PrintTo; // NOLINT(misc-unused-using-decls): found by GoogleTest's printer
 using U = CapacityUnit;
 
 struct SwitchCase {
@@ -99,6 +99,7 @@ TEST_F(SelectionSheetTest, EveryRefusedEntryItsWholePrompt) {
                   "You have entered an invalid value for the Evaporator Temperature.  You need to do so now!",
                   "You have entered an invalid Condensor Temperature entry!  Please try again.",
                   "You have entered an invalid Liquid Temperature entry!  Please try again.",
+                  // NOLINTNEXTLINE(bugprone-suspicious-missing-comma): one message, split over two lines
                   "You have entered an invalid Distributor Pressure Drop entry; the value d is not a true number!  "
                   "Please enter a correct value.",
                   "You have entered an invalid System Capacity entry; the value e is not a true number!  Please "
