@@ -129,7 +129,7 @@ format-check: deps-lint
 
 # clang-tidy (.clang-tidy) over every source file of the tree, JOBS files at a time, with the
 # build's compile commands; a finding fails.
-TIDY_FILES = '$(CURDIR)/(app|bench|cli|engine|fuzz|tests|tools|worksheets)/'
+TIDY_FILES = '$(CURDIR)/(app|bench|cli|engine|fuzz|tests|tools|web|worksheets)/'
 tidy: deps-lint build
 	@run-clang-tidy -p $(BUILD_DIR) -j $(JOBS) -quiet $(TIDY_FILES) >$(BUILD_DIR)/clang-tidy.log 2>&1 || \
 		{ grep -E 'warning:|error:' $(BUILD_DIR)/clang-tidy.log; echo "clang-tidy: findings above (all in $(BUILD_DIR)/clang-tidy.log)"; exit 1; }
