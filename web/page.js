@@ -1416,6 +1416,14 @@
       win.shown = true;
       win.panel.hidden = false;
       win.panel.style.zIndex = String(++zTop);
+      // Too wide beside the worksheet: below it, as far left as it must to stay in the page.
+      const owner = windows.get("frmkorveld");
+      const overflow = win.panel.offsetLeft + win.panel.offsetWidth - (window.innerWidth - 8);
+      if (overflow > 0 && owner) {
+        const left = Math.min(owner.panel.offsetLeft, window.innerWidth - 8 - win.panel.offsetWidth);
+        win.panel.style.left = `${Math.max(8, left)}px`;
+        win.panel.style.top = `${owner.panel.offsetTop + owner.panel.offsetHeight + 8}px`;
+      }
     }
     const current = body.rows[schedule.current];
     if (current && hadFocus) current.focus();
