@@ -1337,6 +1337,7 @@
   // buttons; every action is the model's.
   function renderSchedule(schedule) {
     const existing = windows.get("#schedule");
+    document.querySelectorAll(".schedulemenu").forEach((m) => m.remove());
     if (!schedule) {
       if (existing) existing.panel.hidden = true;
       return;
@@ -1362,6 +1363,7 @@
       const item = document.createElement("div");
       item.className = "menuitem";
       item.setAttribute("role", "menuitem");
+      item.tabIndex = -1;
       item.dataset.action = action;
       const label = document.createElement("span");
       label.className = "label";
@@ -1379,9 +1381,26 @@
       menu.style.left = `${rect.left + window.scrollX}px`;
       menu.style.top = `${rect.bottom + window.scrollY}px`;
       menu.style.zIndex = "100000";
+      if (!menu.hidden) menu.firstChild.focus();
+    });
+    // The keyboard walks the entries: arrows, Enter, and Escape back to the menu's title.
+    menu.addEventListener("keydown", (e) => {
+      const items = [...menu.children];
+      const at = items.indexOf(document.activeElement);
+      if (e.key === "ArrowDown" || e.key === "ArrowUp") {
+        items[(at + (e.key === "ArrowDown" ? 1 : items.length - 1)) % items.length].focus();
+      } else if (e.key === "Enter" && at >= 0) {
+        items[at].click();
+      } else if (e.key === "Escape") {
+        menu.hidden = true;
+        fileTitle.focus();
+      } else {
+        return;
+      }
+      e.preventDefault();
+      e.stopPropagation();
     });
     bar.append(fileTitle);
-    document.querySelectorAll(".schedulemenu").forEach((m) => m.remove());
     document.body.append(menu);
     const table = document.createElement("table");
     table.className = "comparison schedule";
@@ -1450,6 +1469,9 @@
     document.addEventListener("mousedown", (e) => {
       lastPointer = { x: e.clientX, y: e.clientY };
       if (openMenu && !e.target.closest(".menu") && !e.target.closest(".menubar")) closeMenus();
+      for (const menu of document.querySelectorAll(".schedulemenu")) {
+        if (!e.target.closest(".schedulemenu") && !e.target.closest('[data-menu="mnuScheduleFile"]')) menu.hidden = true;
+      }
     });
     document.getElementById("printview").querySelector(".print").addEventListener("click", () => window.print());
     document.getElementById("printview").querySelector(".closeprint").addEventListener("click", closePrintView);

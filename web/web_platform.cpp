@@ -248,8 +248,12 @@ FileReadResult WebPlatform::ReadTextFile(const std::string& path, std::size_t li
         return {std::nullopt, "it was not picked in the page"};
     }
     PickedFileBytes picked = m_questions.readPicked(limit);
-    if (picked.size > limit || !picked.bytes) {
+    if (picked.size > limit) {
         return {std::nullopt, "it is too large (" + std::to_string(picked.size / 1024) + " KB)"};
+    }
+    if (!picked.bytes) {
+        // Gone or changed since it was picked.
+        return {std::nullopt, "the browser could not read it"};
     }
     return {std::move(picked.bytes), {}};
 }

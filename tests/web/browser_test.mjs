@@ -410,7 +410,13 @@ const cases = {
       equal(await scheduleRows(page).count(), 2, "the schedule stays");
 
       // CSV as a download; PDF through the print view, the table then a page per entry.
-      await scheduleFile(page, "csv");
+      // The File menu by keyboard: its title, then the arrows to Export CSV… and Enter.
+      await panel(page, "#schedule").locator(".menutitle").focus();
+      await page.keyboard.press("Enter");
+      for (let i = 0; i < 3; ++i) await page.keyboard.press("ArrowDown");
+      await page.keyboard.press("Enter");
+      await nameBox.waitFor();
+      equal(await nameBox.locator(".caption").textContent(), "Export Schedule as CSV", "the CSV question");
       const exporting = page.waitForEvent("download");
       await page.keyboard.press("Enter");
       const csv = await exporting;
