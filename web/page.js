@@ -7,8 +7,6 @@
 (() => {
   const TWIPS_PER_PX = 15;
   const px = (twips) => `${twips / TWIPS_PER_PX}px`;
-  // What the browser edition cannot offer: the schedule keeps its entries in files.
-  const UNAVAILABLE = new Set(["frmkorveld/mnuSchedule", "frmResults/cmdAddToSchedule"]);
   const FONT_STACKS = {
     "MS Sans Serif": 'Arial, "Liberation Sans", Helvetica, sans-serif',
     Arial: 'Arial, "Liberation Sans", Helvetica, sans-serif',
@@ -16,6 +14,11 @@
   };
 
   let request = null; // the program's door, once the module has loaded
+  // A handler that asked the user a question waits for the answer: until it has run to its end,
+  // the page sends nothing else (timers wait, other clicks are not delivered).
+  let busy = false;
+  let pickedFile = null; // the file the user picked to open
+  const afterMessages = []; // what waits for the message boxes shown to be closed
   let cliCall = null;
   let state = { forms: [] };
   const windows = new Map(); // form name -> panel record
@@ -43,10 +46,28 @@
     return { decimal: part("decimal", "."), group: part("group", ","), date: dateFormat.format(now), time: timeFormat.format(now) };
   }
 
+  // The answer comes at once, unless the handler asked a question: then the call returns a promise
+  // of the answer, kept as korveld.pending, and null is returned here.
   function send(message) {
-    if (!request) return null;
+    if (!request || busy) return null;
     message.settings = settings();
-    const answer = JSON.parse(request(JSON.stringify(message)));
+    const raw = request(JSON.stringify(message));
+    if (typeof raw === "string") return received(raw);
+    busy = true;
+    window.korveld.pending = raw.then(
+      (text) => {
+        busy = false;
+        received(text);
+      },
+      (error) => {
+        busy = false;
+        throw error;
+      },
+    );
+    return null;
+  }
+  function received(raw) {
+    const answer = JSON.parse(raw);
     if (answer.forms) apply(answer);
     return answer;
   }
@@ -297,8 +318,7 @@
     }
     el.style.color = control.colour ? `rgb(${control.colour.join(",")})` : "";
     el.style.textAlign = control.align || "";
-    const unavailable = UNAVAILABLE.has(`${form.name}/${control.id}`);
-    el.hidden = !control.visible || unavailable;
+    el.hidden = !control.visible;
     el.title = control.tip || "";
     const target = focusTarget(el);
     target.disabled = !control.enabled;
@@ -332,7 +352,7 @@
   function renderMenuBar(win, form) {
     const bar = win.menubar;
     bar.hidden = !form.menuBar;
-    const visible = form.menus.filter((m) => m.visible && !UNAVAILABLE.has(`${form.name}/${m.id}`));
+    const visible = form.menus.filter((m) => m.visible);
     const key = JSON.stringify(visible.map((m) => [m.id, m.caption, m.enabled]));
     if (bar._key !== key) {
       bar._key = key;
@@ -424,7 +444,7 @@
       menu.style.top = `${at.y + window.scrollY}px`;
       menu.style.zIndex = String(100000 + level);
       for (const child of entry.children) {
-        if (!child.visible || UNAVAILABLE.has(`${form.name}/${child.id}`)) continue;
+        if (!child.visible) continue;
         if (child.separator) {
           menu.append(Object.assign(document.createElement("hr"), { className: "separator" }));
           continue;
@@ -480,7 +500,7 @@
     const level = openMenu.path.length - 1;
     const entry = findMenu(form.menus, openMenu.path[level]);
     const items = (entry.children || []).filter(
-      (c) => c.visible && !c.separator && !UNAVAILABLE.has(`${form.name}/${c.id}`),
+      (c) => c.visible && !c.separator,
     );
     const at = items.findIndex((c) => c.id === openMenu.active);
     const choose = (item) => {
@@ -494,7 +514,7 @@
         }
       } else pickLeaf(item.id);
     };
-    const tops = form.menus.filter((m) => m.visible && !UNAVAILABLE.has(`${form.name}/${m.id}`));
+    const tops = form.menus.filter((m) => m.visible);
     const topAt = tops.findIndex((m) => m.id === openMenu.path[0]);
     switch (e.key) {
       case "Escape":
@@ -659,6 +679,10 @@
   function onKeyDown(e) {
     if (document.querySelector(".msgbox")) {
       const box = document.querySelector(".msgbox");
+      if (box.questionKey) {
+        box.questionKey(e);
+        return;
+      }
       if (e.key === "Enter" || e.key === "Escape" || e.key === " ") {
         e.preventDefault();
         box.querySelector("button").click();
@@ -755,6 +779,7 @@
     for (const [win, form] of toPlace.splice(0)) place(win, form);
     runTimers(answer.forms);
     renderComparison(answer.comparison);
+    renderSchedule(answer.schedule);
     activated = null;
     for (const effect of answer.effects) runEffect(effect);
     if (answer.focus) pendingFocus = answer.focus;
@@ -800,6 +825,10 @@
         if (wanted && !timers.has(key)) {
           const entry = { generation: t.generation, interval: t.interval, handle: 0 };
           const tick = () => {
+            if (busy) {
+              entry.handle = setTimeout(tick, 50);
+              return;
+            }
             timers.delete(key);
             send({ op: "timer", form: form.name, timer: t.name });
           };
@@ -840,6 +869,14 @@
         if (chart) chart.panel.hidden = true;
         break;
       }
+      case "schedule": {
+        const win = windows.get("#schedule");
+        if (win) win.panel.style.zIndex = String(++zTop);
+        break;
+      }
+      case "download":
+        download(effect);
+        break;
       case "clipboard":
         if (navigator.clipboard) navigator.clipboard.writeText(effect.text).catch(() => {});
         break;
@@ -863,6 +900,7 @@
     const effect = messageQueue.shift();
     if (!effect) {
       applyFocus();
+      for (const waiting of afterMessages.splice(0)) waiting();
       return;
     }
     const veil = document.createElement("div");
@@ -908,6 +946,146 @@
     document.body.append(veil);
     dragBy(title, box);
     ok.focus();
+  }
+
+  // ---- questions the handlers wait on --------------------------------------------------------
+  // The program's question as JSON text, answered as JSON text when the user closes the box. The
+  // windows and the message boxes of the handler so far are shown first.
+  function ask(text) {
+    const question = JSON.parse(text);
+    if (question.state) apply(question.state);
+    return new Promise((resolve) => {
+      const show = () => showQuestion(question, (answer) => resolve(JSON.stringify(answer)));
+      if (!messageQueue.length && !document.querySelector(".msgbox")) show();
+      else afterMessages.push(show);
+    });
+  }
+
+  async function readPicked(limit) {
+    const file = pickedFile;
+    if (!file) return { size: 0, bytes: null };
+    if (file.size > limit) return { size: file.size, bytes: null };
+    try {
+      return { size: file.size, bytes: new Uint8Array(await file.arrayBuffer()) };
+    } catch {
+      return { size: file.size, bytes: null, unreadable: true };
+    }
+  }
+
+  function button(caption, onClick) {
+    const b = document.createElement("button");
+    b.type = "button";
+    b.className = "button";
+    setCaption(b, caption);
+    b.addEventListener("click", onClick);
+    return b;
+  }
+
+  // A modal box in the message boxes' style: an input box (OK, Cancel), save the changes (Save,
+  // Discard, Cancel) or a file (a file to open, or the name a download takes).
+  function showQuestion(question, answer) {
+    const veil = document.createElement("div");
+    veil.className = "veil";
+    const box = document.createElement("div");
+    box.className = "msgbox window question";
+    box.setAttribute("role", "dialog");
+    box.setAttribute("aria-modal", "true");
+    box.dataset.question = question.type;
+    const title = document.createElement("header");
+    title.className = "titlebar";
+    const caption = document.createElement("span");
+    caption.className = "caption";
+    caption.textContent = question.title || "KORVELD";
+    title.append(caption);
+    box.setAttribute("aria-label", caption.textContent);
+    const body = document.createElement("div");
+    body.className = "msgbody";
+    const buttons = document.createElement("div");
+    buttons.className = "msgbuttons";
+    const close = (reply) => {
+      veil.remove();
+      answer(reply);
+    };
+    let field = null;
+    let accept = null;
+    let cancel = null;
+    if (question.type === "saveChanges") {
+      const icon = document.createElement("span");
+      icon.className = "icon exclamation";
+      icon.innerHTML = ICONS.exclamation;
+      body.append(icon);
+    }
+    const text = document.createElement(question.type === "saveChanges" ? "p" : "label");
+    text.className = "msgtext";
+    text.textContent = question.type === "file" ? "File name:" : question.text;
+    body.append(text);
+    if (question.type === "input" || (question.type === "file" && question.mode === "save")) {
+      field = document.createElement("input");
+      field.type = "text";
+      field.className = "text questionfield";
+      field.spellcheck = false;
+      field.value = question.type === "input" ? question.initial || "" : question.offered || "";
+      text.append(field);
+      accept = button("OK", () => close({ button: "ok", text: field.value, name: field.value }));
+    } else if (question.type === "file") {
+      field = document.createElement("input");
+      field.type = "file";
+      field.className = "questionfile";
+      field.accept = ".txt,text/plain";
+      text.append(field);
+      accept = button("Open", () => {
+        pickedFile = field.files[0];
+        close({ button: "ok", name: pickedFile.name });
+      });
+      accept.disabled = true;
+      field.addEventListener("change", () => {
+        accept.disabled = !field.files.length;
+        if (field.files.length) accept.focus();
+      });
+    } else {
+      accept = button("&Save", () => close({ button: "save" }));
+      buttons.append(accept, button("&Discard", () => close({ button: "discard" })));
+    }
+    cancel = button("Cancel", () => close({ button: "cancel" }));
+    if (!buttons.contains(accept)) buttons.append(accept);
+    buttons.append(cancel);
+    box.questionKey = (e) => {
+      const stops = [...box.querySelectorAll("input, button:not(:disabled)")];
+      if (e.key === "Escape") {
+        e.preventDefault();
+        cancel.click();
+      } else if (e.key === "Enter" && e.target.tagName !== "BUTTON") {
+        e.preventDefault();
+        if (!accept.disabled) accept.click();
+      } else if (e.key === "Tab") {
+        e.preventDefault();
+        const at = stops.indexOf(document.activeElement);
+        stops[(at + (e.shiftKey ? stops.length - 1 : 1)) % stops.length].focus();
+      } else if (e.altKey && e.key.length === 1) {
+        const target = [...buttons.children].find((b) => accelOf(b._caption) === e.key.toLowerCase());
+        if (target) {
+          e.preventDefault();
+          target.click();
+        }
+      }
+    };
+    box.append(title, body, buttons);
+    veil.append(box);
+    document.body.append(veil);
+    dragBy(title, box);
+    (field || accept).focus();
+    if (field && field.type === "text") field.select();
+  }
+
+  // A file the program wrote goes to the browser as a download under the name it was given.
+  function download(effect) {
+    const link = document.createElement("a");
+    link.href = URL.createObjectURL(new Blob([effect.text], { type: `${effect.mime};charset=utf-8` }));
+    link.download = effect.name;
+    document.body.append(link);
+    link.click();
+    link.remove();
+    setTimeout(() => URL.revokeObjectURL(link.href), 60000);
   }
 
   // ---- help --------------------------------------------------------------------------------
@@ -1015,7 +1193,19 @@
   function showPrintView(effect) {
     const view = document.getElementById("printview");
     view.querySelector(".printtitle").textContent = effect.title;
-    view.querySelector(".page").textContent = effect.lines.join("\n");
+    // A document of several pages (the schedule's) prints each on a sheet of its own.
+    const pages = effect.pages || [effect.lines];
+    const first = view.querySelector(".page");
+    view.querySelectorAll(".page ~ .page").forEach((extra) => extra.remove());
+    first.textContent = pages[0].join("\n");
+    let last = first;
+    for (const lines of pages.slice(1)) {
+      const page = document.createElement("pre");
+      page.className = "page nextpage";
+      page.textContent = lines.join("\n");
+      last.after(page);
+      last = page;
+    }
     const chart = view.querySelector(".printchart");
     chart.textContent = "";
     if (effect.chart) chart.append(chartSvg(effect.chart));
@@ -1143,6 +1333,121 @@
     }
   }
 
+  // The schedule window, drawn from the worksheet's schedule: its File menu, the table and its
+  // buttons; every action is the model's.
+  function renderSchedule(schedule) {
+    const existing = windows.get("#schedule");
+    document.querySelectorAll(".schedulemenu").forEach((m) => m.remove());
+    if (!schedule) {
+      if (existing) existing.panel.hidden = true;
+      return;
+    }
+    const win = extraPanel("#schedule", schedule.title, "frmkorveld");
+    const act = (action) => send({ op: "scheduleAct", action });
+    win.panel.querySelector(".caption").textContent = schedule.title;
+    win.panel.querySelector(".close").onclick = () => act("close");
+    const hadFocus = win.panel.contains(document.activeElement);
+    win.client.textContent = "";
+    const bar = document.createElement("div");
+    bar.className = "menubar";
+    const fileTitle = document.createElement("button");
+    fileTitle.type = "button";
+    fileTitle.className = "menutitle";
+    fileTitle.dataset.menu = "mnuScheduleFile";
+    setCaption(fileTitle, schedule.menu);
+    const menu = document.createElement("div");
+    menu.className = "menu schedulemenu";
+    menu.setAttribute("role", "menu");
+    menu.hidden = true;
+    for (const [action, caption] of schedule.entries) {
+      const item = document.createElement("div");
+      item.className = "menuitem";
+      item.setAttribute("role", "menuitem");
+      item.tabIndex = -1;
+      item.dataset.action = action;
+      const label = document.createElement("span");
+      label.className = "label";
+      setCaption(label, caption);
+      item.append(label);
+      item.addEventListener("click", () => {
+        menu.hidden = true;
+        act(action);
+      });
+      menu.append(item);
+    }
+    fileTitle.addEventListener("click", () => {
+      menu.hidden = !menu.hidden;
+      const rect = fileTitle.getBoundingClientRect();
+      menu.style.left = `${rect.left + window.scrollX}px`;
+      menu.style.top = `${rect.bottom + window.scrollY}px`;
+      menu.style.zIndex = "100000";
+      if (!menu.hidden) menu.firstChild.focus();
+    });
+    // The keyboard walks the entries: arrows, Enter, and Escape back to the menu's title.
+    menu.addEventListener("keydown", (e) => {
+      const items = [...menu.children];
+      const at = items.indexOf(document.activeElement);
+      if (e.key === "ArrowDown" || e.key === "ArrowUp") {
+        items[(at + (e.key === "ArrowDown" ? 1 : items.length - 1)) % items.length].focus();
+      } else if (e.key === "Enter" && at >= 0) {
+        items[at].click();
+      } else if (e.key === "Escape") {
+        menu.hidden = true;
+        fileTitle.focus();
+      } else {
+        return;
+      }
+      e.preventDefault();
+      e.stopPropagation();
+    });
+    bar.append(fileTitle);
+    document.body.append(menu);
+    const table = document.createElement("table");
+    table.className = "comparison schedule";
+    const head = table.createTHead().insertRow();
+    for (const h of schedule.headings) head.append(Object.assign(document.createElement("th"), { textContent: h }));
+    const body = table.createTBody();
+    schedule.rows.forEach((cells, r) => {
+      const tr = body.insertRow();
+      tr.tabIndex = 0;
+      tr.classList.toggle("current", schedule.current === r);
+      tr.setAttribute("aria-selected", String(schedule.current === r));
+      for (const cell of cells) tr.insertCell().textContent = cell;
+      tr.addEventListener("click", () => {
+        if (schedule.current !== r) send({ op: "scheduleRow", row: r });
+      });
+      tr.addEventListener("dblclick", () => act("reopen"));
+      tr.addEventListener("keydown", (e) => {
+        if (e.key === "Enter") act("reopen");
+        else if (e.key === "Delete") act("remove");
+      });
+    });
+    const buttons = document.createElement("div");
+    buttons.className = "schedulebuttons";
+    for (const [action, caption, enabled] of schedule.buttons) {
+      const b = button(caption, () => act(action));
+      b.dataset.action = action;
+      b.disabled = !enabled;
+      buttons.append(b);
+    }
+    win.client.append(bar, table, buttons);
+    if (win.panel.hidden !== false || !win.shown) {
+      win.shown = true;
+      win.panel.hidden = false;
+      win.panel.style.zIndex = String(++zTop);
+      // Too wide beside the worksheet: below it, as far left as it must to stay in the page.
+      const owner = windows.get("frmkorveld");
+      const overflow = win.panel.offsetLeft + win.panel.offsetWidth - (window.innerWidth - 8);
+      if (overflow > 0 && owner) {
+        const left = Math.min(owner.panel.offsetLeft, window.innerWidth - 8 - win.panel.offsetWidth);
+        win.panel.style.left = `${Math.max(8, left)}px`;
+        win.panel.style.top = `${owner.panel.offsetTop + owner.panel.offsetHeight + 8}px`;
+      }
+    }
+    const current = body.rows[schedule.current];
+    if (current && hadFocus) current.focus();
+  }
+
   function endProgram() {
     for (const running of timers.values()) clearTimeout(running.handle);
     timers.clear();
@@ -1164,6 +1469,9 @@
     document.addEventListener("mousedown", (e) => {
       lastPointer = { x: e.clientX, y: e.clientY };
       if (openMenu && !e.target.closest(".menu") && !e.target.closest(".menubar")) closeMenus();
+      for (const menu of document.querySelectorAll(".schedulemenu")) {
+        if (!e.target.closest(".schedulemenu") && !e.target.closest('[data-menu="mnuScheduleFile"]')) menu.hidden = true;
+      }
     });
     document.getElementById("printview").querySelector(".print").addEventListener("click", () => window.print());
     document.getElementById("printview").querySelector(".closeprint").addEventListener("click", closePrintView);
@@ -1172,6 +1480,9 @@
       createKorveld(),
       fetch("PALDEN.HLP").then((r) => (r.ok ? r.text() : "")).catch(() => ""),
     ]);
+    module.korveldAsk = ask;
+    module.korveldReadPicked = readPicked;
+    // Not {async: true}: a request that asks nothing answers at once; one that asks returns a promise.
     request = module.cwrap("korveld_request", "string", ["string"]);
     cliCall = module.cwrap("korveld_cli", "string", ["string", "string"]);
     send({ op: "start", help });
@@ -1186,9 +1497,11 @@
     // korveld.cli(["batch"], "rate ...\nselect ...\n") with the lines as standard input.
     cli(args, input = "") {
       if (!cliCall) throw new Error("KORVELD is still loading");
+      if (busy) throw new Error("KORVELD is waiting for an answer");
       return JSON.parse(cliCall(JSON.stringify(args), String(input)));
     },
     state: () => state,
+    pending: null,
     startPainted: null,
   };
   window.korveld.ready = start().catch((error) => {

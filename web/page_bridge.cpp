@@ -3,6 +3,7 @@
 #include "worksheets/controls.h"
 #include "worksheets/form.h"
 #include "worksheets/frm_korveld.h"
+#include "worksheets/schedule_window.h"
 #include "worksheets/series_comparison.h"
 
 #include <array>
@@ -256,6 +257,11 @@ json FormJson(const Form& form) {
 
 PageBridge::PageBridge() {
     registerStandardForms(m_program);
+    m_platform.setPageState([this] {
+        return json{{"forms", windows()},     {"effects", m_platform.takeEffects()},
+                    {"focus", nullptr},       {"comparison", comparison()},
+                    {"schedule", schedule()}, {"ended", false}};
+    });
 }
 
 std::string PageBridge::handle(std::string_view request) {
@@ -297,6 +303,82 @@ json PageBridge::comparison() const {
             {"ascending", shown->ascending()}};
 }
 
+// The schedule window belongs to the selection worksheet, which makes it when first asked for.
+ScheduleWindow* PageBridge::shownSchedule() const {
+    auto* sheet = m_program.loaded<frmkorveld>();
+    ScheduleWindow* shown = sheet != nullptr ? sheet->scheduleWindowIfMade() : nullptr;
+    return shown != nullptr && shown->visible() ? shown : nullptr;
+}
+
+json PageBridge::schedule() const {
+    const ScheduleWindow* shown = shownSchedule();
+    if (shown == nullptr) {
+        return nullptr;
+    }
+    const Schedule& entries = shown->schedule();
+    json rows = json::array();
+    for (std::size_t row = 0; row < entries.size(); ++row) {
+        json cells = json::array();
+        for (std::size_t column = 0; column < kScheduleHeadings.size(); ++column) {
+            cells.push_back(entries.cell(row, static_cast<ScheduleColumn>(column)));
+        }
+        rows.push_back(std::move(cells));
+    }
+    const std::optional<std::size_t> current = shown->currentRow();
+    return {{"title", shown->title()},
+            {"headings", kScheduleHeadings},
+            {"rows", std::move(rows)},
+            {"current", current ? json(*current) : json(nullptr)},
+            {"buttons",
+             {{"remove", kRemoveCaption, shown->canRemove()},
+              {"up", kMoveUpCaption, shown->canMoveUp()},
+              {"down", kMoveDownCaption, shown->canMoveDown()},
+              {"reopen", kReopenCaption, shown->canRemove()},
+              {"close", kCloseCaption, true}}},
+            {"menu", kFileMenuCaption},
+            // Arrays, not an object: the entries in the menu's order.
+            {"entries", json::array({json::array({"open", kOpenCaption}), json::array({"save", kSaveCaption}),
+                                     json::array({"saveAs", kSaveAsCaption}), json::array({"csv", kExportCsvCaption}),
+                                     json::array({"pdf", kExportPdfCaption})})}};
+}
+
+json PageBridge::scheduleEvent(const std::string& op, const json& request) {
+    ScheduleWindow* shown = shownSchedule();
+    if (shown == nullptr) {
+        return {{"done", false}};
+    }
+    m_platform.setEventOrigin(std::string(shown->worksheet().name()));
+    const std::string action = stringField(request, "action");
+    if (op == "scheduleRow") {
+        const std::int64_t row = numberField(request, "row");
+        if (row >= 0 && static_cast<std::size_t>(row) < shown->schedule().size()) {
+            shown->setCurrentRow(static_cast<std::size_t>(row));
+        }
+        return {{"done", true}};
+    }
+    using Action = void (*)(ScheduleWindow&);
+    static constexpr std::array<std::pair<std::string_view, Action>, 10> kActions{{
+        {"remove", [](ScheduleWindow& w) { w.remove(); }},
+        {"up", [](ScheduleWindow& w) { w.moveUp(); }},
+        {"down", [](ScheduleWindow& w) { w.moveDown(); }},
+        {"reopen", [](ScheduleWindow& w) { w.reopen(); }},
+        {"close", [](ScheduleWindow& w) { w.close(); }},
+        {"open", [](ScheduleWindow& w) { w.open(); }},
+        {"save", [](ScheduleWindow& w) { w.save(); }},
+        {"saveAs", [](ScheduleWindow& w) { w.saveAs(); }},
+        {"csv", [](ScheduleWindow& w) { w.exportCsv(); }},
+        {"pdf", [](ScheduleWindow& w) { w.exportPdf(); }},
+    }};
+    for (const auto& entry : kActions) {
+        if (entry.first == action) {
+            const Action run = entry.second;
+            m_program.dispatch([&] { run(*shown); });
+            return {{"done", true}};
+        }
+    }
+    return {{"done", false}, {"why", "unknown request"}};
+}
+
 json PageBridge::handle(const json& request) {
     if (const auto settings = request.find("settings"); settings != request.end() && settings->is_object()) {
         NumberLocale locale;
@@ -319,6 +401,7 @@ json PageBridge::handle(const json& request) {
     answer["effects"] = m_platform.takeEffects();
     answer["focus"] = m_platform.takeFocus();
     answer["comparison"] = comparison();
+    answer["schedule"] = schedule();
     answer["ended"] = m_platform.ended();
     return answer;
 }
@@ -334,6 +417,9 @@ json PageBridge::event(const json& request) {
     }
     if (op == "state") {
         return {{"done", true}};
+    }
+    if (op == "scheduleRow" || op == "scheduleAct") {
+        return scheduleEvent(op, request);
     }
     if (op.rfind("compare", 0) == 0) {
         SeriesComparison* shown = m_platform.comparison();

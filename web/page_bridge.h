@@ -33,6 +33,9 @@ public:
 private:
     nlohmann::json event(const nlohmann::json& request);
     nlohmann::json comparison() const;
+    ScheduleWindow* shownSchedule() const;
+    nlohmann::json schedule() const;
+    nlohmann::json scheduleEvent(const std::string& op, const nlohmann::json& request);
 
     WebPlatform m_platform;
     Program m_program{m_platform};

@@ -11,8 +11,12 @@ target_link_options(korveld-page PRIVATE
     -sEXPORT_NAME=createKorveld
     -sENVIRONMENT=web
     -sALLOW_MEMORY_GROWTH=1
-    -sEXPORTED_FUNCTIONS=_main,_korveld_request,_korveld_cli
+    -sEXPORTED_FUNCTIONS=_main,_korveld_request,_korveld_cli,_malloc,_free
     -sEXPORTED_RUNTIME_METHODS=cwrap
+    # A handler that asks the user a question suspends until the page's box is answered: only the
+    # two imports of page_module.cpp wait.
+    -sASYNCIFY=1
+    -sASYNCIFY_IMPORTS=__asyncjs__korveld_page_ask,__asyncjs__korveld_page_read_picked
 )
 korveld_set_warnings(korveld-page)
 

@@ -186,35 +186,93 @@ void WebPlatform::ShowSeriesComparison(SeriesComparison& comparison) {
     m_effects.push_back({{"type", "comparison"}});
 }
 
-// The page has no files: the schedule, which lives in files, stays with the desktop edition.
+// The page draws the window from the worksheet's model; the effect brings it forward.
 void WebPlatform::ShowSchedule(ScheduleWindow& /*schedule*/) {
-    m_effects.push_back({{"type", "unavailable"}, {"what", "schedule"}});
+    m_effects.push_back({{"type", "schedule"}});
 }
 
-std::optional<std::string> WebPlatform::InputBox(const std::string& /*prompt*/, const std::string& /*title*/,
-                                                 const std::string& /*initial*/) {
+nlohmann::json WebPlatform::ask(nlohmann::json question) {
+    if (!m_questions.ask) {
+        return {{"button", "cancel"}};
+    }
+    question["form"] = m_origin;
+    question["state"] = m_pageState ? m_pageState() : nlohmann::json(nullptr);
+    nlohmann::json answer = m_questions.ask(question);
+    return answer.is_object() ? answer : nlohmann::json{{"button", "cancel"}};
+}
+
+std::optional<std::string> WebPlatform::InputBox(const std::string& prompt, const std::string& title,
+                                                 const std::string& initial) {
+    const nlohmann::json answer = ask({{"type", "input"}, {"title", title}, {"text", prompt}, {"initial", initial}});
+    if (answer.value("button", "") != "ok") {
+        return std::nullopt;
+    }
+    return answer.value("text", "");
+}
+
+// The page has no folders: a file is named by its name alone. Saved files go to the browser as
+// downloads under that name; an opened file is the one the user picked. PDF is made by the
+// browser's print dialog, which asks for the file itself.
+std::string WebPlatform::AskFileName(FileQuestion question, const std::string& offered) {
+    std::string offeredName = offered.substr(offered.find_last_of('/') + 1);
+    if (question == FileQuestion::ExportPdf) {
+        return offeredName;
+    }
+    const FileQuestionTexts texts = TextsOf(question);
+    const bool opening = question == FileQuestion::OpenSchedule;
+    const nlohmann::json answer =
+        ask({{"type", "file"}, {"mode", opening ? "open" : "save"}, {"title", texts.title}, {"offered", offeredName}});
+    std::string name = answer.value("name", "");
+    if (answer.value("button", "") != "ok" || name.empty()) {
+        return {};
+    }
+    name = name.substr(name.find_last_of("/\\") + 1);
+    if (opening) {
+        m_picked = name;
+    } else if (name.find('.') == std::string::npos) {
+        name += texts.suffix;
+    }
+    return name;
+}
+
+SaveChangesAnswer WebPlatform::AskSaveChanges(const std::string& prompt, const std::string& title) {
+    const std::string button = ask({{"type", "saveChanges"}, {"title", title}, {"text", prompt}}).value("button", "");
+    if (button == "save") {
+        return SaveChangesAnswer::Save;
+    }
+    return button == "discard" ? SaveChangesAnswer::Discard : SaveChangesAnswer::Cancel;
+}
+
+FileReadResult WebPlatform::ReadTextFile(const std::string& path, std::size_t limit) {
+    if (!m_picked || *m_picked != path || !m_questions.readPicked) {
+        return {std::nullopt, "it was not picked in the page"};
+    }
+    PickedFileBytes picked = m_questions.readPicked(limit);
+    if (picked.size > limit) {
+        return {std::nullopt, "it is too large (" + std::to_string(picked.size / 1024) + " KB)"};
+    }
+    if (!picked.bytes) {
+        // Gone or changed since it was picked.
+        return {std::nullopt, "the browser could not read it"};
+    }
+    return {std::move(picked.bytes), {}};
+}
+
+std::optional<std::string> WebPlatform::WriteTextFile(const std::string& path, const std::string& text) {
+    const bool csv = path.size() >= 4 && path.compare(path.size() - 4, 4, ".csv") == 0;
+    m_effects.push_back(
+        {{"type", "download"}, {"name", path}, {"mime", csv ? "text/csv" : "text/plain"}, {"text", text}});
     return std::nullopt;
 }
 
-std::string WebPlatform::AskFileName(FileQuestion /*question*/, const std::string& /*offered*/) {
-    return {};
-}
-
-SaveChangesAnswer WebPlatform::AskSaveChanges(const std::string& /*prompt*/, const std::string& /*title*/) {
-    return SaveChangesAnswer::Discard;
-}
-
-FileReadResult WebPlatform::ReadTextFile(const std::string& /*path*/, std::size_t /*limit*/) {
-    return {std::nullopt, "The browser edition reads no files."};
-}
-
-std::optional<std::string> WebPlatform::WriteTextFile(const std::string& /*path*/, const std::string& /*text*/) {
-    return "The browser edition writes no files.";
-}
-
-bool WebPlatform::WritePdfPages(const std::vector<korveld::PrintDocument>& /*pages*/, const std::string& /*title*/,
+bool WebPlatform::WritePdfPages(const std::vector<korveld::PrintDocument>& pages, const std::string& title,
                                 const std::string& /*path*/) {
-    return false;
+    nlohmann::json printed = nlohmann::json::array();
+    for (const korveld::PrintDocument& page : pages) {
+        printed.push_back(renderPlainText(page));
+    }
+    m_effects.push_back({{"type", "print"}, {"title", title}, {"pages", printed}, {"printNow", true}});
+    return true;
 }
 
 void WebPlatform::SetClipboardText(const std::string& text) {

@@ -1,21 +1,42 @@
-// The Platform of the browser edition. Nothing here blocks: a message box, a help topic, a print
-// job or a window to bring forward becomes an effect that the page carries out after the handler
-// has returned, in the order the handler asked for them. A message box answers OK at once (every
-// box the program shows has only that button); the page keeps its box modal until the user closes
-// it and only then puts the keyboard focus where the handler asked.
+// The Platform of the browser edition. A message box, a help topic, a print job, a download or a
+// window to bring forward becomes an effect that the page carries out after the handler has
+// returned, in the order the handler asked for them. A message box answers OK at once (every box
+// the program shows has only that button); the page keeps its box modal until the user closes it
+// and only then puts the keyboard focus where the handler asked. The questions that need an answer
+// (a line of text, a file, save the changes?) go to the page's questions, which in the page
+// suspend the handler until the user answers; without them each question is answered Cancel.
 #pragma once
 
 #include "worksheets/help_file.h"
 #include "worksheets/platform.h"
 
+#include <cstddef>
+#include <functional>
 #include <nlohmann/json.hpp>
 #include <optional>
 #include <string>
 
 namespace korveld::web {
 
+// The bytes of the file the user picked last, or none when it is larger than asked (its size says).
+struct PickedFileBytes {
+    std::size_t size = 0;
+    std::optional<std::string> bytes;
+};
+
+// What the page answers. `ask` shows the modal box a question describes ({"type": "input",
+// "saveChanges" or "file", its texts, and "state": the windows and effects to show first) and
+// returns the user's answer ({"button": "ok", "save", "discard" or "cancel", "text", "name"}).
+struct PageQuestions {
+    std::function<nlohmann::json(const nlohmann::json& question)> ask;
+    std::function<PickedFileBytes(std::size_t limit)> readPicked;
+};
+
 class WebPlatform : public Platform {
 public:
+    void setQuestions(PageQuestions questions) { m_questions = std::move(questions); }
+    // Everything the page draws (windows, effects, focus), taken before a question is shown.
+    void setPageState(std::function<nlohmann::json()> state) { m_pageState = std::move(state); }
     // What the browser tells before every event: its number format, today's date and the time.
     void setUserSettings(NumberLocale locale, std::string date, std::string time);
     // The help file's text as the page fetched it; a file that cannot be used is reported by the
@@ -68,6 +89,13 @@ public:
 
 private:
     void printView(const std::string& title, const korveld::PrintDocument& document, bool printNow);
+    // The page's answer to a question; Cancel when the page asks nothing.
+    nlohmann::json ask(nlohmann::json question);
+
+    PageQuestions m_questions;
+    std::function<nlohmann::json()> m_pageState;
+    // The name of the file the user picked last to open.
+    std::optional<std::string> m_picked;
 
     nlohmann::json m_effects = nlohmann::json::array();
     nlohmann::json m_focus;

@@ -5,7 +5,9 @@
 //   node browser_test.mjs --site build-web/site --native-cli build/cli/korveld-cli [--lines 200]
 //                         [--seed 14] [--only NAME]
 import { spawnSync } from "node:child_process";
-import { existsSync } from "node:fs";
+import { existsSync, mkdtempSync, readFileSync, rmSync, writeFileSync } from "node:fs";
+import { tmpdir } from "node:os";
+import { join } from "node:path";
 import { chromium } from "playwright-core";
 import { randomCommandLines } from "./random_lines.mjs";
 import { serveSite } from "./site_server.mjs";
@@ -93,6 +95,30 @@ async function capacityWorkedExample(page) {
   await typeInto(page, "frmtxvCapacity", "txtLiqTemp", "90");
   await control(page, "frmtxvCapacity", "cmdCalculate").click();
 }
+
+// A selection on the worksheet, the results dialog's advice (if any) answered, up to OK enabled.
+async function selectOnWorksheet(page, capacity) {
+  await typeInto(page, "frmkorveld", "txtInputCap", capacity);
+  await control(page, "frmkorveld", "cmdSelect").click();
+  await panel(page, "frmResults").waitFor();
+  const ok = control(page, "frmResults", "cmdOK");
+  for (let i = 0; i < 100 && (await ok.isDisabled()); ++i) {
+    const advice = page.locator(".msgbox:not(.question)");
+    if (await advice.count()) await advice.locator("button").first().click();
+    else await page.waitForTimeout(100);
+  }
+}
+
+// The page's question box: its kind, and what the handler waits on meanwhile.
+const question = (page, kind) => page.locator(`.msgbox.question[data-question="${kind}"]`);
+const scheduleRows = (page) => panel(page, "#schedule").locator("table.schedule tbody tr");
+const scheduleTitle = (page) => panel(page, "#schedule").locator(".caption").textContent();
+async function scheduleFile(page, action) {
+  await panel(page, "#schedule").locator(".menutitle").click();
+  await page.locator(`.schedulemenu .menuitem[data-action="${action}"]`).click();
+}
+// Every event the page sent has run to its end: no handler waits on a question.
+const settled = (page) => page.evaluate(() => window.korveld.pending);
 
 const cases = {
   async "capacity worked example"({ page }) {
@@ -245,6 +271,178 @@ const cases = {
     await panel(page, "frmResults").waitFor();
     check((await control(page, "frmResults", "txtValSelected").inputValue()).startsWith(series.slice(0, 2)),
       "the picked series selected on the worksheet");
+  },
+
+  async "schedule: add, save, run through batch, reopen, unsaved changes"({ page }) {
+    const folder = mkdtempSync(join(tmpdir(), "korveld-schedule-"));
+    try {
+      await control(page, "frmSelection", "cmdValveSelect").click();
+      await pickMenu(page, "frmkorveld", "Refrigerant", "R-22");
+      await pickMenu(page, "frmkorveld", "Valve Types", '"K" Series', "KO/KE");
+      await typeInto(page, "frmkorveld", "txtEvapTemp", "40");
+      await typeInto(page, "frmkorveld", "txtCondTemp", "100");
+      await typeInto(page, "frmkorveld", "txtLiqTemp", "90");
+      await selectOnWorksheet(page, "12000");
+      // The handler waits in the page's input box; a cancel adds nothing.
+      await control(page, "frmResults", "cmdAddToSchedule").click();
+      const tagBox = question(page, "input");
+      await tagBox.waitFor();
+      equal(await tagBox.locator(".caption").textContent(), "Add to Schedule", "the tag box's title");
+      check((await tagBox.locator(".msgtext").textContent()).startsWith("Tag of this valve"), "the tag question");
+      check(await page.evaluate(() => window.korveld.pending !== null), "the handler waits for the answer");
+      await page.keyboard.press("Escape");
+      await settled(page);
+      equal(await scheduleRows(page).count(), 0, "a cancelled tag adds nothing");
+      await control(page, "frmResults", "cmdAddToSchedule").click();
+      await tagBox.locator("input").fill("EVAP-1");
+      await page.keyboard.press("Enter");
+      await settled(page);
+      await control(page, "frmResults", "cmdOK").click();
+      await panel(page, "frmResults").waitFor({ state: "detached" });
+
+      await selectOnWorksheet(page, "24000");
+      await control(page, "frmResults", "cmdAddToSchedule").click();
+      await tagBox.locator("input").fill("evap-1");
+      await tagBox.locator("button", { hasText: "OK" }).click();
+      // A tag taken already: the reason in a message box, then the question again.
+      const reason = page.locator(".msgbox:not(.question)");
+      await reason.waitFor();
+      check((await reason.locator(".msgtext").textContent()).length > 0, "the reason the tag cannot be taken");
+      await reason.locator("button").click();
+      await tagBox.locator("input").fill("EVAP-2 Küche");
+      await page.keyboard.press("Enter");
+      await settled(page);
+      await control(page, "frmResults", "cmdOK").click();
+      await panel(page, "frmResults").waitFor({ state: "detached" });
+
+      await pickMenu(page, "frmkorveld", "View", "Schedule…");
+      await panel(page, "#schedule").waitFor();
+      equal(await scheduleRows(page).count(), 2, "two entries");
+      const shown = await scheduleRows(page).evaluateAll((rows) => rows.map((r) => [...r.cells].map((c) => c.textContent)));
+      equal(shown[0][0], "EVAP-1", "the first tag");
+      equal(shown[1][0], "EVAP-2 Küche", "the second tag");
+      check((await scheduleTitle(page)).endsWith("*"), "the title marks unsaved changes");
+
+      // Save: the name asked in the page, the file handed to the browser as a download.
+      await scheduleFile(page, "save");
+      const nameBox = question(page, "file");
+      await nameBox.waitFor();
+      equal(await nameBox.locator("input").inputValue(), "schedule.txt", "the name offered");
+      await nameBox.locator("input").fill("job");
+      const saving = page.waitForEvent("download");
+      await page.keyboard.press("Enter");
+      const saved = await saving;
+      equal(saved.suggestedFilename(), "job.txt", "the file name with its ending");
+      const savedPath = join(folder, "job.txt");
+      await saved.saveAs(savedPath);
+      await settled(page);
+      equal(await scheduleTitle(page), "Schedule - job.txt", "the title after saving");
+      const file = readFileSync(savedPath);
+      const text = file.toString("utf8");
+      check(text.startsWith("#"), "a comment header");
+      equal(text.split("\n").filter((l) => l.startsWith("select ")).length, 2, "one select line per entry");
+
+      // The very bytes the page saved run through the native korveld-cli batch, with the answers
+      // the schedule shows; the page's own korveld.cli reads them the same.
+      const native = spawnSync(nativeCli, ["batch", savedPath], { encoding: "utf8" });
+      equal(native.status, 0, `batch over the saved file: ${native.stderr}`);
+      const answers = native.stdout.trim().split("\n").map((line) => JSON.parse(line));
+      equal(JSON.stringify(answers.map((a) => a.tag)), JSON.stringify(["EVAP-1", "EVAP-2 Küche"]), "the tags batch echoes");
+      answers.forEach((answer, i) => {
+        equal(answer.valve.trim(), shown[i][9].trim(), `batch's valve for ${answer.tag} as the schedule shows`);
+      });
+      const inPage = await page.evaluate((t) => window.korveld.cli(["batch"], t), text);
+      const nativeStdin = spawnSync(nativeCli, ["batch"], { input: file, encoding: "utf8" });
+      equal(inPage.stdout, nativeStdin.stdout, "the page's batch over the saved file");
+
+      // Unsaved changes before Open: Cancel keeps everything, and no file is asked for.
+      await scheduleRows(page).first().click();
+      await panel(page, "#schedule").locator('.schedulebuttons [data-action="down"]').click();
+      check((await scheduleTitle(page)).endsWith("*"), "moved: unsaved again");
+      await scheduleFile(page, "open");
+      const changes = question(page, "saveChanges");
+      await changes.waitFor();
+      check((await changes.locator(".msgtext").textContent()).includes("job.txt"), "the question names the file");
+      await changes.locator("button", { hasText: "Cancel" }).click();
+      await settled(page);
+      equal(await question(page, "file").count(), 0, "no file asked after Cancel");
+      equal(await scheduleRows(page).first().locator("td").first().textContent(), "EVAP-2 Küche", "order kept");
+      check((await scheduleTitle(page)).endsWith("*"), "still unsaved");
+
+      // Discard, then reopen the saved file: the order it was saved in, today's answers.
+      await scheduleFile(page, "open");
+      await changes.locator("button", { hasText: "Discard" }).click();
+      await nameBox.waitFor();
+      check(await nameBox.locator("button", { hasText: "Open" }).isDisabled(), "Open waits for a file");
+      await nameBox.locator("input[type=file]").setInputFiles(savedPath);
+      await nameBox.locator("button", { hasText: "Open" }).click();
+      await settled(page);
+      const reopened = await scheduleRows(page).evaluateAll((rows) => rows.map((r) => [...r.cells].map((c) => c.textContent)));
+      equal(JSON.stringify(reopened), JSON.stringify(shown), "the reopened schedule");
+      equal(await scheduleTitle(page), "Schedule - job.txt", "reopened: named, nothing unsaved");
+
+      // Save (Yes) before Open: the same name again, then the file question cancelled.
+      await scheduleRows(page).first().click();
+      await panel(page, "#schedule").locator('.schedulebuttons [data-action="down"]').click();
+      await scheduleFile(page, "open");
+      const resaving = page.waitForEvent("download");
+      await changes.locator("button", { hasText: "Save" }).click();
+      const resaved = await resaving;
+      equal(resaved.suggestedFilename(), "job.txt", "saved under its name");
+      await resaved.saveAs(join(folder, "again.txt"));
+      const again = readFileSync(join(folder, "again.txt"), "utf8");
+      check(again.indexOf("EVAP-2") < again.indexOf("EVAP-1 "), "saved in the new order");
+      await nameBox.waitFor();
+      await page.keyboard.press("Escape");
+      await settled(page);
+      equal(await scheduleTitle(page), "Schedule - job.txt", "saved, and the cancelled Open changed nothing");
+
+      // A file over the limit: the model's message, and the schedule stays.
+      const huge = join(folder, "huge.txt");
+      writeFileSync(huge, "#".repeat(1100 * 1024));
+      await scheduleFile(page, "open");
+      await nameBox.locator("input[type=file]").setInputFiles(huge);
+      await nameBox.locator("button", { hasText: "Open" }).click();
+      const refused = page.locator(".msgbox:not(.question)");
+      await refused.waitFor();
+      check((await refused.locator(".msgtext").textContent()).includes("too large (1100 KB)"), "the size message");
+      await refused.locator("button").click();
+      equal(await scheduleRows(page).count(), 2, "the schedule stays");
+
+      // CSV as a download; PDF through the print view, the table then a page per entry.
+      // The File menu by keyboard: its title, then the arrows to Export CSV… and Enter.
+      await panel(page, "#schedule").locator(".menutitle").focus();
+      await page.keyboard.press("Enter");
+      for (let i = 0; i < 3; ++i) await page.keyboard.press("ArrowDown");
+      await page.keyboard.press("Enter");
+      await nameBox.waitFor();
+      equal(await nameBox.locator(".caption").textContent(), "Export Schedule as CSV", "the CSV question");
+      const exporting = page.waitForEvent("download");
+      await page.keyboard.press("Enter");
+      const csv = await exporting;
+      equal(csv.suggestedFilename(), "schedule.csv", "the CSV name");
+      await csv.saveAs(join(folder, "schedule.csv"));
+      const csvText = readFileSync(join(folder, "schedule.csv"), "utf8");
+      check(csvText.includes("\r\n") && csvText.includes("EVAP-2 Küche"), "CSV lines and tags");
+      await page.evaluate(() => {
+        window.print = () => {
+          window.printed = (window.printed || 0) + 1;
+        };
+      });
+      await scheduleFile(page, "pdf");
+      const view = page.locator("#printview");
+      await view.waitFor();
+      equal(await view.locator(".page").count(), 3, "the table page and one page per entry");
+      await page.waitForFunction(() => window.printed === 1);
+      await page.keyboard.press("Escape");
+      await view.waitFor({ state: "hidden" });
+
+      // The program goes on as before after all the waiting: the worked example still answers.
+      await capacityWorkedExample(page);
+      equal(await control(page, "frmtxvCapacity", "txtValCap(4)").inputValue(), "14,840.07", "after the schedule");
+    } finally {
+      rmSync(folder, { recursive: true, force: true });
+    }
   },
 
   async "keyboard: tab order, accelerators and menus"({ page }) {

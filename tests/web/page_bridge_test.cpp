@@ -3,10 +3,12 @@
 #include "web/cli_call.h"
 #include "web/page_bridge.h"
 
+#include <deque>
 #include <fstream>
 #include <gtest/gtest.h>
 #include <sstream>
 #include <string>
+#include <vector>
 
 namespace korveld::web {
 namespace {
@@ -249,6 +251,137 @@ TEST(PageBridge, SelectionShowsItsResultsAboveTheWorksheetAndTheTimerGivesTheAdv
     page.click("frmResults", "cmdOK");
     EXPECT_EQ(findById(page.last["forms"], "name", "frmResults"), nullptr);
     EXPECT_TRUE(page.form("frmkorveld")["enabled"].get<bool>());
+}
+
+// The page's answers to the questions, scripted: each question asked is kept with the answer.
+struct ScriptedPage : Page {
+    std::deque<json> answers;
+    std::vector<json> asked;
+    std::string pickedBytes;
+
+    ScriptedPage() {
+        bridge.platform().setQuestions(
+            {.ask =
+                 [this](const json& question) {
+                     asked.push_back(question);
+                     json answer = answers.empty() ? json{{"button", "cancel"}} : answers.front();
+                     if (!answers.empty()) {
+                         answers.pop_front();
+                     }
+                     return answer;
+                 },
+             .readPicked =
+                 [this](std::size_t limit) {
+                     PickedFileBytes picked{.size = pickedBytes.size(), .bytes = {}};
+                     if (pickedBytes.size() <= limit) {
+                         picked.bytes = pickedBytes;
+                     }
+                     return picked;
+                 }});
+    }
+    // A selection on the worksheet (R-22, KO, 40 / 100 / 90) added under `tag` from the results.
+    void selectAndAdd(const std::string& capacity) {
+        type("frmkorveld", "txtInputCap", capacity);
+        click("frmkorveld", "cmdSelect");
+        click("frmResults", "cmdAddToSchedule");
+    }
+    std::vector<json> effectsOf(const std::string& type) const {
+        std::vector<json> found;
+        for (const json& effect : last["effects"]) {
+            if (effect["type"] == type) {
+                found.push_back(effect);
+            }
+        }
+        return found;
+    }
+};
+
+TEST(PageBridge, ScheduleQuestionsReachTheModelAsThePageAnswersThem) {
+    ScriptedPage page;
+    page.click("frmSelection", "cmdValveSelect");
+    page.pick("frmkorveld", "R-22");
+    page.pick("frmkorveld", "KO/KE");
+    page.type("frmkorveld", "txtEvapTemp", "40");
+    page.type("frmkorveld", "txtCondTemp", "100");
+    page.type("frmkorveld", "txtLiqTemp", "90");
+    page.selectAndAdd("12000"); // cancelled: nothing added, no window
+    EXPECT_TRUE(page.last["schedule"].is_null());
+    page.answers = {{{"button", "ok"}, {"text", "EVAP-1"}}};
+    page.click("frmResults", "cmdAddToSchedule");
+    page.click("frmResults", "cmdOK");
+    page.answers = {{{"button", "ok"}, {"text", "evap-1"}}, {{"button", "ok"}, {"text", "EVAP-2"}}};
+    page.selectAndAdd("24000");
+    ASSERT_EQ(page.asked.size(), 4u);
+    EXPECT_EQ(page.asked[1]["type"], "input");
+    EXPECT_EQ(page.asked[1]["title"], "Add to Schedule");
+    // The taken tag's reason is shown before the question comes again, with the windows as they are.
+    const json& again = page.asked[3]["state"];
+    ASSERT_EQ(again["effects"].size(), 1u) << again.dump();
+    EXPECT_EQ(again["effects"][0]["type"], "msgbox");
+    EXPECT_NE(findById(again["forms"], "name", "frmResults"), nullptr);
+    page.click("frmResults", "cmdOK");
+    page.pick("frmkorveld", "&Schedule…");
+    const json schedule = page.last["schedule"];
+    ASSERT_EQ(schedule["rows"].size(), 2u);
+    EXPECT_EQ(schedule["rows"][1][0], "EVAP-2");
+    EXPECT_EQ(schedule["title"], "Schedule - Untitled *");
+
+    // Save: the name without its ending gets it; the file goes to the browser under that name.
+    page.answers = {{{"button", "ok"}, {"name", "job"}}};
+    page.send({{"op", "scheduleAct"}, {"action", "save"}});
+    EXPECT_EQ(page.asked.back()["offered"], "schedule.txt");
+    const std::vector<json> saved = page.effectsOf("download");
+    ASSERT_EQ(saved.size(), 1u);
+    EXPECT_EQ(saved[0]["name"], "job.txt");
+    EXPECT_EQ(saved[0]["mime"], "text/plain");
+    EXPECT_EQ(page.last["schedule"]["title"], "Schedule - job.txt");
+    const std::string file = saved[0]["text"];
+    EXPECT_NE(file.find("--tag EVAP-2"), std::string::npos) << file;
+
+    // Open after a change: Cancel keeps it all and asks no file; Discard, then the file picked.
+    page.send({{"op", "scheduleRow"}, {"row", 0}});
+    page.send({{"op", "scheduleAct"}, {"action", "down"}});
+    const std::size_t before = page.asked.size();
+    page.answers = {{{"button", "cancel"}}};
+    page.send({{"op", "scheduleAct"}, {"action", "open"}});
+    ASSERT_EQ(page.asked.size(), before + 1);
+    EXPECT_EQ(page.asked.back()["type"], "saveChanges");
+    EXPECT_EQ(page.last["schedule"]["rows"][0][0], "EVAP-2");
+    page.pickedBytes = file;
+    page.answers = {{{"button", "discard"}}, {{"button", "ok"}, {"name", "job.txt"}}};
+    page.send({{"op", "scheduleAct"}, {"action", "open"}});
+    EXPECT_EQ(page.asked.back()["mode"], "open");
+    EXPECT_EQ(page.last["schedule"]["rows"], schedule["rows"]);
+    EXPECT_EQ(page.last["schedule"]["title"], "Schedule - job.txt");
+
+    // A file over the model's limit is refused with its size; the schedule stays.
+    page.pickedBytes.assign(std::size_t{1100} * 1024, '#');
+    page.answers = {{{"button", "ok"}, {"name", "huge.txt"}}};
+    page.send({{"op", "scheduleAct"}, {"action", "open"}});
+    const std::vector<json> refused = page.effectsOf("msgbox");
+    ASSERT_EQ(refused.size(), 1u);
+    EXPECT_NE(refused[0]["text"].get<std::string>().find("too large (1100 KB)"), std::string::npos);
+    EXPECT_EQ(page.last["schedule"]["rows"].size(), 2u);
+
+    // CSV as a download; PDF through the print view, a page for the table and one per entry.
+    page.answers = {{{"button", "ok"}, {"name", "sub/folder/list"}}};
+    page.send({{"op", "scheduleAct"}, {"action", "csv"}});
+    ASSERT_EQ(page.effectsOf("download").size(), 1u);
+    EXPECT_EQ(page.effectsOf("download")[0]["name"], "list.csv");
+    EXPECT_EQ(page.effectsOf("download")[0]["mime"], "text/csv");
+    const std::size_t asked = page.asked.size();
+    page.send({{"op", "scheduleAct"}, {"action", "pdf"}});
+    EXPECT_EQ(page.asked.size(), asked) << "the print dialog asks for the PDF's file";
+    ASSERT_EQ(page.effectsOf("print").size(), 1u);
+    EXPECT_EQ(page.effectsOf("print")[0]["pages"].size(), 3u);
+}
+
+TEST(PageBridge, WithoutThePageEveryQuestionIsCancelled) {
+    WebPlatform platform;
+    EXPECT_EQ(platform.InputBox("Tag?", "Add to Schedule", ""), std::nullopt);
+    EXPECT_EQ(platform.AskFileName(FileQuestion::SaveSchedule, "schedule.txt"), "");
+    EXPECT_EQ(platform.AskSaveChanges("Save?", "Schedule"), SaveChangesAnswer::Cancel);
+    EXPECT_FALSE(platform.ReadTextFile("job.txt", 1024).text.has_value());
 }
 
 } // namespace
