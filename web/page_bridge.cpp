@@ -283,9 +283,19 @@ json PageBridge::windows() const {
     return forms;
 }
 
+// The comparison the page shows is the one the selection worksheet owns now: a reset of the
+// worksheet destroys it, so the page never holds on to it between events.
+SeriesComparison* PageBridge::shownComparison() const {
+    auto* worksheet = m_program.loaded<frmkorveld>();
+    if (!m_platform.comparisonShown() || worksheet == nullptr) {
+        return nullptr;
+    }
+    return worksheet->comparison();
+}
+
 json PageBridge::comparison() const {
-    SeriesComparison* shown = m_platform.comparison();
-    if (shown == nullptr || m_program.loaded(FormId::frmkorveld) == nullptr) {
+    SeriesComparison* shown = shownComparison();
+    if (shown == nullptr) {
         return nullptr;
     }
     json rows = json::array();
@@ -422,7 +432,7 @@ json PageBridge::event(const json& request) {
         return scheduleEvent(op, request);
     }
     if (op.rfind("compare", 0) == 0) {
-        SeriesComparison* shown = m_platform.comparison();
+        SeriesComparison* shown = shownComparison();
         const std::int64_t row = numberField(request, "row");
         if (shown == nullptr) {
             return {{"done", false}};

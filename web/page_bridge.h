@@ -33,6 +33,7 @@ public:
 private:
     nlohmann::json event(const nlohmann::json& request);
     nlohmann::json comparison() const;
+    SeriesComparison* shownComparison() const;
     ScheduleWindow* shownSchedule() const;
     nlohmann::json schedule() const;
     nlohmann::json scheduleEvent(const std::string& op, const nlohmann::json& request);

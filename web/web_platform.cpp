@@ -181,8 +181,8 @@ void WebPlatform::HideOperatingWindows() {
     m_effects.push_back({{"type", "hideChart"}});
 }
 
-void WebPlatform::ShowSeriesComparison(SeriesComparison& comparison) {
-    m_comparison = &comparison;
+void WebPlatform::ShowSeriesComparison(SeriesComparison& /*comparison*/) {
+    m_comparisonShown = true;
     m_effects.push_back({{"type", "comparison"}});
 }
 

@@ -51,8 +51,8 @@ public:
     // The control the last SetFocus named ({form, control}), or null; emptied.
     nlohmann::json takeFocus();
     bool ended() const { return m_ended; }
-    SeriesComparison* comparison() const { return m_comparison; }
-    void forgetComparison() { m_comparison = nullptr; }
+    bool comparisonShown() const { return m_comparisonShown; }
+    void forgetComparison() { m_comparisonShown = false; }
 
     // A help topic as the page shows it: id, kind, title, keywords and the body as HTML.
     static nlohmann::json topicJson(const HelpTopic& topic);
@@ -105,7 +105,7 @@ private:
     std::string m_date;
     std::string m_time;
     std::string m_origin;
-    SeriesComparison* m_comparison = nullptr;
+    bool m_comparisonShown = false;
     bool m_ended = false;
 };
 

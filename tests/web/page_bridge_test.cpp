@@ -253,6 +253,28 @@ TEST(PageBridge, SelectionShowsItsResultsAboveTheWorksheetAndTheTimerGivesTheAdv
     EXPECT_TRUE(page.form("frmkorveld")["enabled"].get<bool>());
 }
 
+// The comparison on the page is always the one the worksheet owns now: after a program reset
+// the old one is gone, and a worksheet opened again shows none until the user asks for it.
+TEST(PageBridge, ComparisonFollowsTheWorksheetThroughAReset) {
+    Page page;
+    page.click("frmSelection", "cmdValveSelect");
+    page.pick("frmkorveld", "R-134a");
+    page.type("frmkorveld", "txtEvapTemp", "40");
+    page.type("frmkorveld", "txtCondTemp", "100");
+    page.type("frmkorveld", "txtLiqTemp", "90");
+    page.type("frmkorveld", "txtInputCap", "12000");
+    page.pick("frmkorveld", "&Compare All Series…");
+    ASSERT_TRUE(page.last["comparison"].is_object()) << page.last.dump();
+    EXPECT_FALSE(page.last["comparison"]["rows"].empty());
+
+    page.bridge.program().reset();
+    page.send({{"op", "start"}, {"help", helpText()}});
+    page.click("frmSelection", "cmdValveSelect");
+    EXPECT_TRUE(page.last["comparison"].is_null()) << page.last["comparison"].dump();
+    page.send({{"op", "compareSort"}, {"column", 1}});
+    EXPECT_TRUE(page.last["comparison"].is_null());
+}
+
 // The page's answers to the questions, scripted: each question asked is kept with the answer.
 struct ScriptedPage : Page {
     std::deque<json> answers;
