@@ -8,8 +8,8 @@ import { spawnSync } from "node:child_process";
 import { existsSync, mkdtempSync, readFileSync, rmSync, writeFileSync } from "node:fs";
 import { tmpdir } from "node:os";
 import { join } from "node:path";
+import { fileURLToPath } from "node:url";
 import { chromium } from "playwright-core";
-import { randomCommandLines } from "./random_lines.mjs";
 import { serveSite } from "./site_server.mjs";
 
 function option(name, fallback) {
@@ -32,6 +32,18 @@ for (const file of [`${site}/index.html`, `${site}/korveld.wasm`, nativeCli]) {
     console.error(`missing ${file}: build both editions first (make web)`);
     process.exit(1);
   }
+}
+
+// The seeded command lines the Node build is also checked with, from the same generator.
+function randomCommandLines(lineSeed, count) {
+  const generator = fileURLToPath(new URL("../cli/random_command_lines.py", import.meta.url));
+  const made = spawnSync("python3", [generator, "--seed", String(lineSeed), "--count", String(count)], {
+    encoding: "utf8",
+  });
+  if (made.status !== 0) {
+    throw new Error(`random_command_lines.py: ${made.stderr}`);
+  }
+  return made.stdout.trim().split("\n").map((line) => JSON.parse(line));
 }
 
 const failures = [];
@@ -508,7 +520,9 @@ const cases = {
     equal(empty.stdout, "", "batch without input");
     // The lines reach the program's answers, not only its refusals.
     const answered = answers.filter((a) => a.status === 0).length;
-    check(answered > lines.length / 3 && answered < lines.length, `${answered} of ${lines.length} lines answered`);
+    // Most lines end in one of the worksheets' messages (entries typed badly, capacities no size
+    // holds); a sixth answered shows the ratings are compared as well as the messages.
+    check(answered > lines.length / 6 && answered < lines.length, `${answered} of ${lines.length} lines answered`);
   },
 };
 
