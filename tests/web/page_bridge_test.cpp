@@ -81,6 +81,15 @@ struct Page {
         type("frmtxvCapacity", "txtCondTemp", "100");
         type("frmtxvCapacity", "txtLiqTemp", "90");
     }
+    // The selection worksheet with the refrigerant, KO/KE and 40 / 100 / 90 typed.
+    void selectionSheet(const std::string& refrigerant) {
+        click("frmSelection", "cmdValveSelect");
+        pick("frmkorveld", refrigerant);
+        pick("frmkorveld", "KO/KE");
+        type("frmkorveld", "txtEvapTemp", "40");
+        type("frmkorveld", "txtCondTemp", "100");
+        type("frmkorveld", "txtLiqTemp", "90");
+    }
 };
 
 TEST(PageBridge, StartsWithTheStartScreenAlone) {
@@ -225,12 +234,7 @@ TEST(CliCall, AnswersAsTheCommandLineDoes) {
 
 TEST(PageBridge, SelectionShowsItsResultsAboveTheWorksheetAndTheTimerGivesTheAdvice) {
     Page page;
-    page.click("frmSelection", "cmdValveSelect");
-    page.pick("frmkorveld", "R-134a");
-    page.pick("frmkorveld", "KO/KE");
-    page.type("frmkorveld", "txtEvapTemp", "40");
-    page.type("frmkorveld", "txtCondTemp", "100");
-    page.type("frmkorveld", "txtLiqTemp", "90");
+    page.selectionSheet("R-134a");
     page.type("frmkorveld", "txtInputCap", "12000");
     page.click("frmkorveld", "cmdSelect");
     EXPECT_EQ(page.form("frmResults")["owner"], "frmkorveld");
@@ -257,11 +261,7 @@ TEST(PageBridge, SelectionShowsItsResultsAboveTheWorksheetAndTheTimerGivesTheAdv
 // the old one is gone, and a worksheet opened again shows none until the user asks for it.
 TEST(PageBridge, ComparisonFollowsTheWorksheetThroughAReset) {
     Page page;
-    page.click("frmSelection", "cmdValveSelect");
-    page.pick("frmkorveld", "R-134a");
-    page.type("frmkorveld", "txtEvapTemp", "40");
-    page.type("frmkorveld", "txtCondTemp", "100");
-    page.type("frmkorveld", "txtLiqTemp", "90");
+    page.selectionSheet("R-134a");
     page.type("frmkorveld", "txtInputCap", "12000");
     page.pick("frmkorveld", "&Compare All Series…");
     ASSERT_TRUE(page.last["comparison"].is_object()) << page.last.dump();
@@ -320,12 +320,7 @@ struct ScriptedPage : Page {
 
 TEST(PageBridge, ScheduleQuestionsReachTheModelAsThePageAnswersThem) {
     ScriptedPage page;
-    page.click("frmSelection", "cmdValveSelect");
-    page.pick("frmkorveld", "R-22");
-    page.pick("frmkorveld", "KO/KE");
-    page.type("frmkorveld", "txtEvapTemp", "40");
-    page.type("frmkorveld", "txtCondTemp", "100");
-    page.type("frmkorveld", "txtLiqTemp", "90");
+    page.selectionSheet("R-22");
     page.selectAndAdd("12000"); // cancelled: nothing added, no window
     EXPECT_TRUE(page.last["schedule"].is_null());
     page.answers = {{{"button", "ok"}, {"text", "EVAP-1"}}};
