@@ -5,7 +5,6 @@
 #include "tests/support/named_rows.h"
 
 #include <gtest/gtest.h>
-#include <sstream>
 #include <string>
 
 namespace korveld {
@@ -78,7 +77,6 @@ constexpr Flags kMetric{.metric = true};
 constexpr Flags kUser{.userDefined = true};
 constexpr Flags kMetricUser{.metric = true, .userDefined = true};
 constexpr Flags kNarrow{.narrow = true};
-constexpr Flags kMetricNarrow{.metric = true, .narrow = true};
 constexpr Flags kLoading{.loading = true};
 constexpr Flags kLoadingUser{.userDefined = true, .loading = true};
 
@@ -141,58 +139,6 @@ INSTANTIATE_TEST_SUITE_P(Order, EntryChecks, ::testing::Values(
     CheckCase{"C_liquid_just_below",     C, {.liq = "99"},                                        kEnglish,     nullptr, E::None, E::None},
     CheckCase{"C_C_liquid_equal_cond",   C, {.evap = "4", .cond = "38", .liq = "38"},             kMetric,      "INCORRECT SYSEM CAPACITY ENTRY", E::LiqTemp, E::LiqTemp},
     CheckCase{"C_narrow_is_selection_only", C, {.evap = "-5"},                                    kNarrow,      nullptr, E::None, E::None}
-), kRowName);
-// clang-format on
-
-// Each temperature range as the worksheets' hints state it: its bounds pass, a hundredth beyond
-// either bound gives the entry's range message. Written out here, independent of the engine's table.
-struct RangeCase {
-    const char* name;
-    Flags flags;
-    const char* Typed::*entry;
-    double low;
-    double high;
-    const char* title;
-};
-
-std::string text(double value) {
-    std::ostringstream out;
-    out << value;
-    return out.str();
-}
-
-class TemperatureRanges : public ::testing::TestWithParam<RangeCase> {};
-
-TEST_P(TemperatureRanges, BoundsPassAndAHundredthBeyondIsRefusedOnBothSheets) {
-    const RangeCase& row = GetParam();
-    for (const Sheet sheet : {Sheet::Selection, Sheet::Capacity}) {
-        if (row.flags.narrow && sheet == Sheet::Capacity) {
-            continue; // the narrow range is the selection's
-        }
-        // The other entries inside every range; in metric also as °C.
-        Typed typed = row.flags.metric ? Typed{.evap = "4", .cond = "38", .liq = "30"} : Typed{};
-        for (const double value : {row.low, row.high, row.low - 0.01, row.high + 0.01}) {
-            const std::string entry = text(value);
-            typed.*row.entry = entry.c_str();
-            const std::optional<EntryFailure> failure = firstFailure(sheet, typed, row.flags);
-            const bool inside = value >= row.low && value <= row.high;
-            // A bound may still fail a later check (the liquid against the condensing temperature).
-            EXPECT_EQ(failure.has_value() && failure->title == row.title, !inside)
-                << (sheet == Sheet::Capacity ? "Calculate " : "Select ") << entry;
-        }
-    }
-}
-
-// clang-format off
-INSTANTIATE_TEST_SUITE_P(BothSheets, TemperatureRanges, ::testing::Values(
-    RangeCase{"F_evap",        kEnglish,      &Typed::evap, -40.0,  60.0, kEvapErr},
-    RangeCase{"F_cond",        kEnglish,      &Typed::cond,  50.0, 150.0, kCondErr},
-    RangeCase{"F_liq",         kEnglish,      &Typed::liq,    0.0, 150.0, kLiqRange},
-    RangeCase{"C_evap",        kMetric,       &Typed::evap, -40.0,  16.0, kEvapErr},
-    RangeCase{"C_cond",        kMetric,       &Typed::cond,  10.0,  66.0, kCondErr},
-    RangeCase{"C_liq",         kMetric,       &Typed::liq,  -18.0,  66.0, kLiqRange},
-    RangeCase{"F_evap_narrow", kNarrow,       &Typed::evap,   0.0,  60.0, kEvapErr},
-    RangeCase{"C_evap_narrow", kMetricNarrow, &Typed::evap, -18.0,  16.0, kEvapErr}
 ), kRowName);
 // clang-format on
 
